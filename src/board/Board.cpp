@@ -1,0 +1,113 @@
+// The board model's few operations: design state, edge access by family,
+// the option group, and the numeric reading of a caption.
+#include "board/Board.h"
+
+#include <cassert>
+#include <cctype>
+
+namespace quadlo {
+
+namespace {
+constexpr std::array<std::string_view, 6> kMarkNames { "a", "h", "c", "vc", "vh", "vvc" };
+}
+
+std::string_view markName(Mark mark)
+{
+    return kMarkNames[static_cast<std::size_t>(mark)];
+}
+
+std::optional<Mark> markFromName(std::string_view name)
+{
+    for (std::size_t i = 0; i < kMarkNames.size(); ++i) {
+        if (kMarkNames[i] == name)
+            return static_cast<Mark>(i);
+    }
+    return std::nullopt;
+}
+
+void Board::restoreDesignState()
+{
+    lblshape1.fill(EdgeControl {});
+    lblshape2.fill(EdgeControl {});
+    shpMiddle.fill(MarkerControl {});
+    lblScore1 = "0";
+    lblScore2 = "0";
+    lblEasy = lblMedium = lblHard = false;
+}
+
+EdgeControl& Board::edge(int family, int index)
+{
+    assert(index >= 0 && index <= kEdgesPerFamily);
+    assert(family == Vertical || family == Horizontal);
+    return family == Vertical ? lblshape1[static_cast<std::size_t>(index)]
+                              : lblshape2[static_cast<std::size_t>(index)];
+}
+
+const EdgeControl& Board::edge(int family, int index) const
+{
+    return const_cast<Board*>(this)->edge(family, index);
+}
+
+void Board::reopenMarked(Mark first, Mark second)
+{
+    for (std::size_t i = 1; i <= kEdgesPerFamily; ++i) {
+        for (EdgeControl* e : { &lblshape1[i], &lblshape2[i] }) {
+            if (e->tag == first || e->tag == second)
+                e->tag = Mark::a;
+        }
+    }
+}
+
+void Board::selectDifficulty(Difficulty difficulty)
+{
+    lblEasy = difficulty == Difficulty::Easy;
+    lblMedium = difficulty == Difficulty::Medium;
+    lblHard = difficulty == Difficulty::Hard;
+}
+
+std::optional<Difficulty> Board::selectedDifficulty() const
+{
+    if (lblEasy)
+        return Difficulty::Easy;
+    if (lblMedium)
+        return Difficulty::Medium;
+    if (lblHard)
+        return Difficulty::Hard;
+    return std::nullopt;
+}
+
+void Board::drawHumanEdge(int family, int index)
+{
+    EdgeControl& e = edge(family, index);
+    e.backColor = kHumanColour;
+    ++turnCount;
+    e.tag = Mark::h;
+}
+
+void Board::drawComputerEdge(int family, int index)
+{
+    EdgeControl& e = edge(family, index);
+    e.backColor = kComputerColour;
+    ++turnCount;
+    e.tag = Mark::c;
+}
+
+double captionValue(std::string_view caption)
+{
+    std::size_t i = 0;
+    while (i < caption.size() && (caption[i] == ' ' || caption[i] == '\t'))
+        ++i;
+    double sign = 1;
+    if (i < caption.size() && (caption[i] == '-' || caption[i] == '+')) {
+        sign = caption[i] == '-' ? -1 : 1;
+        ++i;
+    }
+    double value = 0;
+    while (i < caption.size() && std::isdigit(static_cast<unsigned char>(caption[i]))) {
+        value = value * 10 + (caption[i] - '0');
+        ++i;
+    }
+    return sign * value;
+}
+
+} // namespace quadlo

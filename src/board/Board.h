@@ -1,0 +1,116 @@
+// The state of one game of Quadlo: every control property that the game logic
+// reads or writes (edge marks and colours, square markers, score captions, the
+// difficulty options) and the form-level variables shared between the game flow
+// and the computer's strategies. The window only mirrors this model; the
+// strategies write their hypothetical marks straight into it and clear them again.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quadlo {
+
+// Edge and marker marks. "a" is the only open mark; the three "v" marks are the
+// look-ahead's hypothetical sides and count as drawn wherever a side is tested.
+enum class Mark : std::uint8_t { a, h, c, vc, vh, vvc };
+
+std::string_view markName(Mark mark);
+std::optional<Mark> markFromName(std::string_view name);
+
+// Packed 0x00BBGGRR colour values, as the design gives them.
+using Colour = std::uint32_t;
+inline constexpr Colour kHumanColour = 255;          // red
+inline constexpr Colour kComputerColour = 65280;     // green
+inline constexpr Colour kBoardColour = 16711680;     // blue: the board and an undrawn edge
+inline constexpr Colour kFormColour = 0x00800000;    // navy
+inline constexpr Colour kDotColour = 0x00FFFF00;     // cyan
+
+inline constexpr int kEdgesPerFamily = 30;
+inline constexpr int kSquareCount = 25;
+
+// Family numbers as stored in moveFamily: 1 the vertical edges (lblshape1),
+// 2 the horizontal edges (lblshape2), 0 no move.
+enum Family : std::int16_t { NoFamily = 0, Vertical = 1, Horizontal = 2 };
+
+struct EdgeControl {
+    Mark tag = Mark::a;
+    Colour backColor = kBoardColour;
+};
+
+struct MarkerControl {
+    Mark tag = Mark::a;
+    Colour backColor = kBoardColour;
+};
+
+enum class Difficulty : std::int16_t { Easy = 1, Medium = 2, Hard = 3 };
+
+struct Board {
+    // Controls. Element 0 of each edge family is the off-board template: it is
+    // never drawn or clicked and its tag stays "a", which is what a border
+    // square's missing neighbour reads. Element 0 of shpMiddle does not exist
+    // on the form and is never used.
+    std::array<EdgeControl, kEdgesPerFamily + 1> lblshape1 {};
+    std::array<EdgeControl, kEdgesPerFamily + 1> lblshape2 {};
+    std::array<MarkerControl, kSquareCount + 1> shpMiddle {};
+    std::string lblScore1 = "0";
+    std::string lblScore2 = "0";
+    bool lblEasy = false;
+    bool lblMedium = false;
+    bool lblHard = false;
+
+    // Game flow.
+    std::int16_t turnCount = 1;
+    std::int16_t lastScorer = 0;
+    std::int16_t humanScore = 0;
+    std::int16_t computerScore = 0;
+    bool gameOver = false;
+    std::optional<Difficulty> savedDifficulty;
+    bool searchMode = false;
+    std::int16_t moveEdge = 0;
+    std::int16_t moveFamily = NoFamily;
+    std::int16_t completedSquares = 0;
+    bool nearEndgame = false;
+    bool lateEndgame = false;
+
+    // Flags and counters of the Hard set-up, shared between the turn driver
+    // and the strategies that produce or consume them.
+    bool twoCapturable = false;
+    std::int16_t captureCount = 0;
+    std::int16_t bestMoveCost = 0;
+    std::int16_t closableSquares = 0;
+    bool allClosable = false;
+    bool bestCostUnder2 = false;
+    bool bestCostUnder4 = false;
+    bool sweepMode = false;
+
+    // Puts every control back into its design state; the form-level variables
+    // are left alone, as a reload of the form leaves them.
+    void restoreDesignState();
+
+    EdgeControl& edge(int family, int index);
+    const EdgeControl& edge(int family, int index) const;
+
+    bool isOpen(int family, int index) const { return edge(family, index).tag == Mark::a; }
+
+    // Turns every playable edge marked `first` or `second` back into "a", for
+    // i = 1..30, the vertical edge i before the horizontal edge i.
+    void reopenMarked(Mark first, Mark second);
+
+    // Selects one difficulty option; the group clears the other two.
+    void selectDifficulty(Difficulty difficulty);
+    std::optional<Difficulty> selectedDifficulty() const;
+
+    // Draws an edge for a player: colour first, then the counter, then the mark,
+    // which is the order the game writes them in.
+    void drawHumanEdge(int family, int index);
+    void drawComputerEdge(int family, int index);
+};
+
+// The numeric value of a caption: its leading decimal number ("12" is 12,
+// "" and "x" are 0), as the end-of-game test reads the score captions.
+double captionValue(std::string_view caption);
+
+} // namespace quadlo

@@ -1,0 +1,50 @@
+// The game's generator and the scripted source.
+#include "board/RandomSource.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+namespace quadlo {
+
+int randomWholeNumber(RandomSource& random, int n)
+{
+    // The product of a float and a small integer is exact in double, so this
+    // is the true integer part of n * r + 1.
+    return static_cast<int>(std::floor(static_cast<double>(random.draw()) * n + 1.0));
+}
+
+GameRandom::GameRandom(SeedProvider seedProvider)
+    : seedProvider_(std::move(seedProvider))
+{
+    reseed();
+}
+
+void GameRandom::reseed()
+{
+    engine_.seed(seedProvider_());
+}
+
+std::uint32_t GameRandom::secondsSinceMidnight()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    return static_cast<std::uint32_t>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec);
+}
+
+float GameRandom::next()
+{
+    // 24 random bits scaled by 2^-24: every float in [0, 1) with that spacing,
+    // and never 1.0.
+    return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f);
+}
+
+float ScriptedRandom::next()
+{
+    if (position_ >= values_.size())
+        throw RandomStreamExhausted();
+    return values_[position_++];
+}
+
+} // namespace quadlo

@@ -1,0 +1,276 @@
+// Game lifecycle, the human's turn and the computer turn driver.
+#include "game/Game.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "opponent/ForcedSides.h"
+#include "opponent/TakeAllTest.h"
+
+namespace quadlo {
+
+const char* const kApplicationTitle = "Quadlo";
+const char* const kRulesTitle = "Rules of Quadlo";
+const char* const kRulesText = "The goal of Quadlo is to complete the greatest number\r\n"
+                               "of squares.  To create squares, you must click on the\r\n"
+                               "horizontal or vertical space between two dots.  After\r\n"
+                               "each of your moves, the computer will take its turn.\r\n"
+                               "When you or the computer complete a square, a large\r\n"
+                               "dot will appear inside the square and will be the color\r\n"
+                               "of the player who completed the square.  That player\r\n"
+                               "will also get to take another turn.  Each game ends\r\n"
+                               "when all 25 squares have been formed, and the player\r\n"
+                               "who completed the most squares is the winner.";
+const char* const kAboutTitle = "About Quadlo";
+const char* const kAboutText = "Quadlo! 2.0\r\n"
+                               "Dots and squares for one player against the computer.\r\n"
+                               "Three levels of play: Easy, Medium and Hard.\r\n"
+                               "Made by the Quadlo developers.";
+
+namespace {
+
+// A caption's value as plain decimal text, without leading blank or decimals.
+std::string plainNumber(double value)
+{
+    char text[32];
+    if (std::floor(value) == value)
+        std::snprintf(text, sizeof text, "%.0f", value);
+    else
+        std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+} // namespace
+
+Game::Game(RandomSource& random, MessagePresenter& messages, FormHost& form)
+    : random_(random)
+    , messages_(messages)
+    , form_(form)
+    , chain_(board_)
+    , scan_(board_, chain_)
+    , safeMove_(board_, random_)
+{
+}
+
+void Game::Form_Load()
+{
+    board_.gameOver = false;
+    random_.reseed();
+    board_.searchMode = false;
+    board_.moveEdge = 0;
+    board_.moveFamily = NoFamily;
+    board_.turnCount = 1;
+    board_.lateEndgame = false;
+    board_.nearEndgame = false;
+    board_.humanScore = 0;
+    board_.computerScore = 0;
+    if (board_.savedDifficulty == Difficulty::Easy)
+        board_.selectDifficulty(Difficulty::Easy);
+    if (board_.savedDifficulty == Difficulty::Medium)
+        board_.selectDifficulty(Difficulty::Medium);
+    if (board_.savedDifficulty == Difficulty::Hard)
+        board_.selectDifficulty(Difficulty::Hard);
+}
+
+void Game::lblshape1_Click(int Index)
+{
+    edgeClicked(Vertical, Index);
+}
+
+void Game::lblshape2_Click(int Index)
+{
+    edgeClicked(Horizontal, Index);
+}
+
+void Game::edgeClicked(int family, int Index)
+{
+    // Element 0 is the off-board template: it can be neither clicked nor drawn.
+    if (Index < 1 || Index > kEdgesPerFamily)
+        return;
+    if (!board_.isOpen(family, Index))
+        return;
+    if (board_.turnCount % 2 != 0)
+        board_.drawHumanEdge(family, Index);
+    // Also when the count was even: the computer moves and the click is not drawn.
+    ComputerMove1();
+}
+
+void Game::mnuNew_Click()
+{
+    if (board_.lblEasy)
+        board_.savedDifficulty = Difficulty::Easy;
+    if (board_.lblMedium)
+        board_.savedDifficulty = Difficulty::Medium;
+    if (board_.lblHard)
+        board_.savedDifficulty = Difficulty::Hard;
+    board_.restoreDesignState();
+    form_.reloadForm();
+    // The reloaded form's load event, then the explicit second run; both leave
+    // the same state.
+    Form_Load();
+    Form_Load();
+}
+
+void Game::mnuRules_Click()
+{
+    messages_.showMessage(kRulesText, kStyleInformation, kRulesTitle);
+}
+
+void Game::mnuAbout_Click()
+{
+    messages_.showMessage(kAboutText, kStyleInformation, kAboutTitle);
+}
+
+void Game::mnuExit_Click()
+{
+    form_.endProgram();
+}
+
+void Game::ComputerMove1()
+{
+    struct Nesting {
+        Game& game;
+        explicit Nesting(Game& g)
+            : game(g)
+        {
+            if (++game.nesting_ > game.deepestNesting_)
+                game.deepestNesting_ = game.nesting_;
+        }
+        ~Nesting() { --game.nesting_; }
+    } nesting(*this);
+
+    scan_.CheckBox2();
+
+    const double human = captionValue(board_.lblScore1);
+    const double computer = captionValue(board_.lblScore2);
+    if (human + computer == 25) {
+        board_.gameOver = true;
+        const std::string text = computer < human
+            ? "You win with " + plainNumber(human) + " squares completed."
+            : "The computer wins with " + plainNumber(computer) + " squares completed.";
+        messages_.showMessage(text, kStyleOkOnly, kApplicationTitle);
+    }
+
+    if (board_.lastScorer == 1) {
+        board_.lastScorer = 0;
+        ++board_.turnCount;
+        return;
+    }
+
+    board_.moveEdge = 0;
+    board_.moveFamily = NoFamily;
+    board_.searchMode = true;
+    if (!board_.gameOver && board_.lblHard)
+        hardSetUp();
+
+    scan_.CheckBox2();
+    board_.searchMode = false;
+
+    if (board_.moveEdge <= 0) {
+        if (!board_.gameOver && !board_.lblEasy) {
+            board_.searchMode = true;
+            safeMove_.CheckBox3();
+        }
+        board_.searchMode = false;
+    }
+
+    if (board_.moveEdge != 0) {
+        const bool even = board_.turnCount % 2 == 0;
+        if (board_.moveFamily == Vertical && board_.isOpen(Vertical, board_.moveEdge) && even)
+            board_.drawComputerEdge(Vertical, board_.moveEdge);
+        else if (board_.moveFamily == Horizontal && board_.isOpen(Horizontal, board_.moveEdge) && even)
+            board_.drawComputerEdge(Horizontal, board_.moveEdge);
+    } else {
+        drawRandomEdge();
+    }
+
+    scan_.CheckBox2();
+
+    if (board_.lastScorer == 2) {
+        board_.lastScorer = 0;
+        ++board_.turnCount;
+        ComputerMove1();
+    }
+}
+
+void Game::hardSetUp()
+{
+    int completed = 0;
+    for (int square = 1; square <= kSquareCount; ++square) {
+        if (board_.shpMiddle[static_cast<std::size_t>(square)].tag != Mark::a)
+            ++completed;
+    }
+    board_.completedSquares = static_cast<std::int16_t>(completed);
+    if (board_.completedSquares >= 23)
+        board_.lateEndgame = true;
+    if (board_.completedSquares >= 21)
+        board_.nearEndgame = true;
+    board_.closableSquares = 0;
+    board_.twoCapturable = false;
+    board_.captureCount = 0;
+    board_.bestCostUnder4 = true;
+    board_.bestCostUnder2 = true;
+    board_.allClosable = false;
+
+    // Taking everything in reach ends the game: no finer strategy is needed.
+    safetyprecautions(board_);
+    if (board_.allClosable)
+        return;
+
+    Checkbox4(board_);
+    safeMove_.CleanHouse();
+    if (board_.captureCount == 2)
+        board_.twoCapturable = true;
+    safeMove_.CheckBox3();
+    if (board_.bestMoveCost == 0)
+        board_.twoCapturable = false;
+    board_.captureCount = 0;
+    board_.bestCostUnder2 = false;
+    board_.bestCostUnder4 = false;
+    safeMove_.OtherOptions();
+}
+
+bool Game::anyOpen(int family) const
+{
+    for (int i = 1; i <= kEdgesPerFamily; ++i) {
+        if (board_.isOpen(family, i))
+            return true;
+    }
+    return false;
+}
+
+void Game::drawRandomEdge()
+{
+    auto drawn = [this](int family, int index) {
+        const Mark tag = board_.edge(family, index).tag;
+        return tag == Mark::c || tag == Mark::h;
+    };
+
+    board_.moveEdge = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
+    const bool openVertical = anyOpen(Vertical);
+    const bool openHorizontal = anyOpen(Horizontal);
+    bool moved = false;
+    // Only an even count lets an edge be drawn; with an odd one the loop could
+    // never end, so it is not entered.
+    const bool computerToMove = board_.turnCount % 2 == 0;
+    while ((openVertical || openHorizontal) && !moved && computerToMove) {
+        board_.moveFamily = static_cast<std::int16_t>(randomWholeNumber(random_, 2));
+        if (openVertical) {
+            while (drawn(Vertical, board_.moveEdge))
+                board_.moveEdge = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
+        }
+        if (openHorizontal) {
+            while (drawn(Horizontal, board_.moveEdge))
+                board_.moveEdge = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
+        }
+        if (board_.moveFamily == Vertical && board_.isOpen(Vertical, board_.moveEdge)) {
+            board_.drawComputerEdge(Vertical, board_.moveEdge);
+            moved = true;
+        } else if (board_.moveFamily == Horizontal && board_.isOpen(Horizontal, board_.moveEdge)) {
+            board_.drawComputerEdge(Horizontal, board_.moveEdge);
+            moved = true;
+        }
+    }
+}
+
+} // namespace quadlo

@@ -1,0 +1,53 @@
+// Helpers for building boards in tests and checking what a strategy left on
+// them: edges named V(i) / H(i), drawing a list of them, listing the edges that
+// carry a mark, and the invariants every board must satisfy between events.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <ostream>
+#include <vector>
+
+#include "board/Board.h"
+
+namespace quadlo::test {
+
+struct EdgeRef {
+    int family;
+    int index;
+    bool operator==(const EdgeRef&) const = default;
+};
+
+inline EdgeRef V(int index) { return { Vertical, index }; }
+inline EdgeRef H(int index) { return { Horizontal, index }; }
+
+std::ostream& operator<<(std::ostream& out, const EdgeRef& edge);
+
+// Marks the edges; "h" and "c" also get the player's colour.
+void mark(Board& board, std::initializer_list<EdgeRef> edges, Mark tag = Mark::h);
+void mark(Board& board, const std::vector<EdgeRef>& edges, Mark tag = Mark::h);
+
+// Every horizontal edge 1..30.
+std::vector<EdgeRef> allHorizontal();
+
+// Edges 1..30 of both families carrying `tag`, vertical i before horizontal i.
+std::vector<EdgeRef> edgesMarked(const Board& board, Mark tag);
+
+// Awards a square to a player as the scoring pass would (marker, score, caption).
+void own(Board& board, int square, Mark owner);
+
+// The invariants between events: no hypothetical mark, colours matching marks,
+// markers owned exactly when their four sides are drawn, scores equal to the
+// marker counts and shown in the captions, the template edges open.
+::testing::AssertionResult invariantsHold(const Board& board);
+
+// Only the edge marks and colours, for "the board is unchanged" checks.
+struct EdgeSnapshot {
+    std::vector<Mark> tags;
+    std::vector<Colour> colours;
+    bool operator==(const EdgeSnapshot&) const = default;
+};
+EdgeSnapshot snapshot(const Board& board);
+
+} // namespace quadlo::test
