@@ -11,10 +11,7 @@ namespace {
 constexpr std::array<std::string_view, 6> kMarkNames { "a", "h", "c", "vc", "vh", "vvc" };
 }
 
-std::string_view markName(Mark mark)
-{
-    return kMarkNames[static_cast<std::size_t>(mark)];
-}
+std::string_view markName(Mark mark) { return kMarkNames[static_cast<std::size_t>(mark)]; }
 
 std::optional<Mark> markFromName(std::string_view name)
 {

@@ -22,11 +22,11 @@ std::optional<Mark> markFromName(std::string_view name);
 
 // Packed 0x00BBGGRR colour values, as the design gives them.
 using Colour = std::uint32_t;
-inline constexpr Colour kHumanColour = 255;          // red
-inline constexpr Colour kComputerColour = 65280;     // green
-inline constexpr Colour kBoardColour = 16711680;     // blue: the board and an undrawn edge
-inline constexpr Colour kFormColour = 0x00800000;    // navy
-inline constexpr Colour kDotColour = 0x00FFFF00;     // cyan
+inline constexpr Colour kHumanColour = 255; // red
+inline constexpr Colour kComputerColour = 65280; // green
+inline constexpr Colour kBoardColour = 16711680; // blue: the board and an undrawn edge
+inline constexpr Colour kFormColour = 0x00800000; // navy
+inline constexpr Colour kDotColour = 0x00FFFF00; // cyan
 
 inline constexpr int kEdgesPerFamily = 30;
 inline constexpr int kSquareCount = 25;

@@ -17,15 +17,27 @@ constexpr BoxRow makeRow(int b)
     auto v = [](int x) { return static_cast<std::int16_t>(x); };
     BoxRow row {};
     row.var = {
-        v(left), v(b), v(left + 5), v(b + 5), v(b),
+        v(left),
+        v(b),
+        v(left + 5),
+        v(b + 5),
+        v(b),
         // right neighbour: its right, top and bottom sides
-        v(c < 4 ? left + 10 : 0), v(c < 4 ? b + 1 : 0), v(c < 4 ? b + 6 : 0),
+        v(c < 4 ? left + 10 : 0),
+        v(c < 4 ? b + 1 : 0),
+        v(c < 4 ? b + 6 : 0),
         // left neighbour: its left, top and bottom sides
-        v(c > 0 ? left - 5 : 0), v(c > 0 ? b - 1 : 0), v(c > 0 ? b + 4 : 0),
+        v(c > 0 ? left - 5 : 0),
+        v(c > 0 ? b - 1 : 0),
+        v(c > 0 ? b + 4 : 0),
         // upper neighbour: its top, left and right sides
-        v(r > 0 ? b - 5 : 0), v(r > 0 ? left - 1 : 0), v(r > 0 ? left + 4 : 0),
+        v(r > 0 ? b - 5 : 0),
+        v(r > 0 ? left - 1 : 0),
+        v(r > 0 ? left + 4 : 0),
         // lower neighbour: its bottom, left and right sides
-        v(r < 4 ? b + 10 : 0), v(r < 4 ? left + 1 : 0), v(r < 4 ? left + 6 : 0),
+        v(r < 4 ? b + 10 : 0),
+        v(r < 4 ? left + 1 : 0),
+        v(r < 4 ? left + 6 : 0),
     };
     return row;
 }

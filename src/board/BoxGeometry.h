@@ -17,9 +17,9 @@ namespace quadlo {
 struct BoxRow {
     std::array<std::int16_t, 17> var {};
 
-    std::int16_t left() const { return var[0]; }   // lblshape1
-    std::int16_t top() const { return var[1]; }    // lblshape2
-    std::int16_t right() const { return var[2]; }  // lblshape1
+    std::int16_t left() const { return var[0]; } // lblshape1
+    std::int16_t top() const { return var[1]; } // lblshape2
+    std::int16_t right() const { return var[2]; } // lblshape1
     std::int16_t bottom() const { return var[3]; } // lblshape2
     std::int16_t square() const { return var[4]; }
 };

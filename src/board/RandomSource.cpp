@@ -20,10 +20,7 @@ GameRandom::GameRandom(SeedProvider seedProvider)
     reseed();
 }
 
-void GameRandom::reseed()
-{
-    engine_.seed(seedProvider_());
-}
+void GameRandom::reseed() { engine_.seed(seedProvider_()); }
 
 std::uint32_t GameRandom::secondsSinceMidnight()
 {

@@ -72,15 +72,9 @@ void Game::Form_Load()
         board_.selectDifficulty(Difficulty::Hard);
 }
 
-void Game::lblshape1_Click(int Index)
-{
-    edgeClicked(Vertical, Index);
-}
+void Game::lblshape1_Click(int Index) { edgeClicked(Vertical, Index); }
 
-void Game::lblshape2_Click(int Index)
-{
-    edgeClicked(Horizontal, Index);
-}
+void Game::lblshape2_Click(int Index) { edgeClicked(Horizontal, Index); }
 
 void Game::edgeClicked(int family, int Index)
 {
@@ -111,20 +105,11 @@ void Game::mnuNew_Click()
     Form_Load();
 }
 
-void Game::mnuRules_Click()
-{
-    messages_.showMessage(kRulesText, kStyleInformation, kRulesTitle);
-}
+void Game::mnuRules_Click() { messages_.showMessage(kRulesText, kStyleInformation, kRulesTitle); }
 
-void Game::mnuAbout_Click()
-{
-    messages_.showMessage(kAboutText, kStyleInformation, kAboutTitle);
-}
+void Game::mnuAbout_Click() { messages_.showMessage(kAboutText, kStyleInformation, kAboutTitle); }
 
-void Game::mnuExit_Click()
-{
-    form_.endProgram();
-}
+void Game::mnuExit_Click() { form_.endProgram(); }
 
 void Game::ComputerMove1()
 {
@@ -178,7 +163,8 @@ void Game::ComputerMove1()
         const bool even = board_.turnCount % 2 == 0;
         if (board_.moveFamily == Vertical && board_.isOpen(Vertical, board_.moveEdge) && even)
             board_.drawComputerEdge(Vertical, board_.moveEdge);
-        else if (board_.moveFamily == Horizontal && board_.isOpen(Horizontal, board_.moveEdge) && even)
+        else if (board_.moveFamily == Horizontal && board_.isOpen(Horizontal, board_.moveEdge)
+            && even)
             board_.drawComputerEdge(Horizontal, board_.moveEdge);
     } else {
         drawRandomEdge();
@@ -257,11 +243,13 @@ void Game::drawRandomEdge()
         board_.moveFamily = static_cast<std::int16_t>(randomWholeNumber(random_, 2));
         if (openVertical) {
             while (drawn(Vertical, board_.moveEdge))
-                board_.moveEdge = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
+                board_.moveEdge
+                    = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
         }
         if (openHorizontal) {
             while (drawn(Horizontal, board_.moveEdge))
-                board_.moveEdge = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
+                board_.moveEdge
+                    = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
         }
         if (board_.moveFamily == Vertical && board_.isOpen(Vertical, board_.moveEdge)) {
             board_.drawComputerEdge(Vertical, board_.moveEdge);

@@ -53,7 +53,8 @@ void ChainSimulation::capncrunch(int whichwant, const SquareSides& s)
         std::int16_t index;
         bool vertical;
     };
-    const Side sides[4] = { { s.var1, true }, { s.var2, false }, { s.var3, true }, { s.var4, false } };
+    const Side sides[4]
+        = { { s.var1, true }, { s.var2, false }, { s.var3, true }, { s.var4, false } };
     auto open = [this](const Side& side) {
         return board_.isOpen(side.vertical ? Vertical : Horizontal, side.index);
     };

@@ -20,16 +20,13 @@ struct SideLayout {
 };
 
 constexpr SideLayout kSides[4] = {
-    { 0, Vertical, 8, 9, 10 },    // left: var1 with var9..var11
+    { 0, Vertical, 8, 9, 10 }, // left: var1 with var9..var11
     { 1, Horizontal, 11, 12, 13 }, // top: var2 with var12..var14
-    { 2, Vertical, 5, 6, 7 },     // right: var3 with Var6..var8
+    { 2, Vertical, 5, 6, 7 }, // right: var3 with Var6..var8
     { 3, Horizontal, 14, 15, 16 }, // bottom: var4 with var15..var17
 };
 
-constexpr int otherFamily(int family)
-{
-    return family == Vertical ? Horizontal : Vertical;
-}
+constexpr int otherFamily(int family) { return family == Vertical ? Horizontal : Vertical; }
 
 } // namespace
 
@@ -50,8 +47,9 @@ void CompletionScan::VerifyBox(const BoxRow& row)
 void CompletionScan::score(const BoxRow& row)
 {
     MarkerControl& marker = board_.shpMiddle[static_cast<std::size_t>(row.square())];
-    const bool closed = !board_.isOpen(Vertical, row.left()) && !board_.isOpen(Horizontal, row.top())
-        && !board_.isOpen(Vertical, row.right()) && !board_.isOpen(Horizontal, row.bottom());
+    const bool closed = !board_.isOpen(Vertical, row.left())
+        && !board_.isOpen(Horizontal, row.top()) && !board_.isOpen(Vertical, row.right())
+        && !board_.isOpen(Horizontal, row.bottom());
     if (!closed || marker.tag != Mark::a)
         return;
     // An even count means the human's edge is the last one drawn.
@@ -76,7 +74,8 @@ void CompletionScan::search(const BoxRow& row)
     for (int side = 0; side < 4; ++side) {
         bool matches = true;
         for (int other = 0; other < 4 && matches; ++other) {
-            const bool open = board_.isOpen(kFamilies[other], row.var[static_cast<std::size_t>(other)]);
+            const bool open
+                = board_.isOpen(kFamilies[other], row.var[static_cast<std::size_t>(other)]);
             matches = (other == side) == open;
         }
         if (matches) {

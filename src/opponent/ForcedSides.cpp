@@ -54,10 +54,7 @@ struct Propagation {
 
 } // namespace
 
-void Checkbox4(Board& board, MarkTrace* trace)
-{
-    Propagation { board, trace }.pass();
-}
+void Checkbox4(Board& board, MarkTrace* trace) { Propagation { board, trace }.pass(); }
 
 void Verifiable(Board& board, const SquareSides& sides, MarkTrace* trace)
 {

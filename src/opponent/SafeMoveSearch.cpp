@@ -94,25 +94,13 @@ void SafeMoveSearch::cost(int family, int index, CandidateList& list, std::int16
     CleanHouse();
 }
 
-void SafeMoveSearch::RefreshVList()
-{
-    verticalCandidates_.fill(0);
-}
+void SafeMoveSearch::RefreshVList() { verticalCandidates_.fill(0); }
 
-void SafeMoveSearch::RefreshHList()
-{
-    horizontalCandidates_.fill(0);
-}
+void SafeMoveSearch::RefreshHList() { horizontalCandidates_.fill(0); }
 
-void SafeMoveSearch::LocateV()
-{
-    locate(verticalCandidates_, pickedVerticalEdge_);
-}
+void SafeMoveSearch::LocateV() { locate(verticalCandidates_, pickedVerticalEdge_); }
 
-void SafeMoveSearch::LocateH()
-{
-    locate(horizontalCandidates_, pickedHorizontalEdge_);
-}
+void SafeMoveSearch::LocateH() { locate(horizontalCandidates_, pickedHorizontalEdge_); }
 
 void SafeMoveSearch::locate(const CandidateList& list, std::int16_t& picked)
 {
@@ -130,10 +118,7 @@ void SafeMoveSearch::locate(const CandidateList& list, std::int16_t& picked)
     } while (picked == 0);
 }
 
-void SafeMoveSearch::CleanHouse()
-{
-    board_.reopenMarked(Mark::vh, Mark::vc);
-}
+void SafeMoveSearch::CleanHouse() { board_.reopenMarked(Mark::vh, Mark::vc); }
 
 void SafeMoveSearch::OtherOptions()
 {

@@ -89,7 +89,8 @@ void own(Board& board, int square, Mark owner)
             && !board.isOpen(Vertical, s.var3) && !board.isOpen(Horizontal, s.var4);
         const MarkerControl& m = board.shpMiddle[static_cast<std::size_t>(square)];
         if (closed != (m.tag != Mark::a))
-            faults << "square " << square << (closed ? " closed but unowned; " : " owned but open; ");
+            faults << "square " << square
+                   << (closed ? " closed but unowned; " : " owned but open; ");
         if (m.tag == Mark::h) {
             ++humans;
             if (m.backColor != kHumanColour)

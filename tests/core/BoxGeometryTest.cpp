@@ -80,7 +80,8 @@ TEST(BoxGeometry, NeighbourTriplesAreTheNeighboursOtherSidesOrZeroAtTheBorder)
             int direction;
             int first;
         };
-        for (const Triple t : { Triple { 3, 5 }, Triple { 1, 8 }, Triple { 2, 11 }, Triple { 4, 14 } }) {
+        for (const Triple t :
+            { Triple { 3, 5 }, Triple { 1, 8 }, Triple { 2, 11 }, Triple { 4, 14 } }) {
             const int n = neighbourSquare(b, t.direction);
             const auto at = [&row](int i) { return row.var[static_cast<std::size_t>(i)]; };
             if (n == 0) {
