@@ -1,6 +1,7 @@
 // Board builders and invariant checks shared by the core tests.
 #include "BoardTestSupport.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "board/BoxGeometry.h"
@@ -35,6 +36,24 @@ std::vector<EdgeRef> allHorizontal()
     for (int i = 1; i <= kEdgesPerFamily; ++i)
         edges.push_back(H(i));
     return edges;
+}
+
+std::vector<EdgeRef> allEdgesExcept(std::initializer_list<EdgeRef> open)
+{
+    std::vector<EdgeRef> edges;
+    for (int i = 1; i <= kEdgesPerFamily; ++i) {
+        for (EdgeRef e : { V(i), H(i) }) {
+            if (std::find(open.begin(), open.end(), e) == open.end())
+                edges.push_back(e);
+        }
+    }
+    return edges;
+}
+
+std::vector<EdgeRef> sidesOf(int square)
+{
+    const SquareSides s = squareSides(square);
+    return { V(s.var1), H(s.var2), V(s.var3), H(s.var4) };
 }
 
 std::vector<EdgeRef> edgesMarked(const Board& board, Mark tag)
@@ -125,6 +144,17 @@ EdgeSnapshot snapshot(const Board& board)
             s.tags.push_back(board.edge(family, i).tag);
             s.colours.push_back(board.edge(family, i).backColor);
         }
+    }
+    return s;
+}
+
+ScoreSnapshot scores(const Board& board)
+{
+    ScoreSnapshot s { {}, {}, board.humanScore, board.computerScore, board.lblScore1,
+        board.lblScore2 };
+    for (int square = 1; square <= kSquareCount; ++square) {
+        s.owners.push_back(board.shpMiddle[static_cast<std::size_t>(square)].tag);
+        s.colours.push_back(board.shpMiddle[static_cast<std::size_t>(square)].backColor);
     }
     return s;
 }

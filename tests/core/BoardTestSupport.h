@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "board/Board.h"
@@ -31,6 +33,12 @@ void mark(Board& board, const std::vector<EdgeRef>& edges, Mark tag = Mark::h);
 // Every horizontal edge 1..30.
 std::vector<EdgeRef> allHorizontal();
 
+// Every edge 1..30 of both families except `open`, vertical i before horizontal i.
+std::vector<EdgeRef> allEdgesExcept(std::initializer_list<EdgeRef> open);
+
+// A square's four sides: left, top, right, bottom.
+std::vector<EdgeRef> sidesOf(int square);
+
 // Edges 1..30 of both families carrying `tag`, vertical i before horizontal i.
 std::vector<EdgeRef> edgesMarked(const Board& board, Mark tag);
 
@@ -49,5 +57,17 @@ struct EdgeSnapshot {
     bool operator==(const EdgeSnapshot&) const = default;
 };
 EdgeSnapshot snapshot(const Board& board);
+
+// The square markers and both scores, for "nothing was awarded" checks.
+struct ScoreSnapshot {
+    std::vector<Mark> owners;
+    std::vector<Colour> colours;
+    std::int16_t humanScore;
+    std::int16_t computerScore;
+    std::string lblScore1;
+    std::string lblScore2;
+    bool operator==(const ScoreSnapshot&) const = default;
+};
+ScoreSnapshot scores(const Board& board);
 
 } // namespace quadlo::test
