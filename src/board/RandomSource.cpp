@@ -9,9 +9,14 @@ namespace quadlo {
 
 int randomWholeNumber(RandomSource& random, int n)
 {
-    // The product of a float and a small integer is exact in double, so this
-    // is the true integer part of n * r + 1.
-    return static_cast<int>(std::floor(static_cast<double>(random.draw()) * n + 1.0));
+    // Computed in single precision, step by step, as the generator's values
+    // are: a scripted 0.7 gives 22 (0.7 * 30 + 1), although the float nearest
+    // 0.7 lies just below it. The product never rounds up to n itself, so the
+    // result stays in 1..n for n = 30; for n = 2 the largest value below 1
+    // gives 3, which matches neither family and is simply drawn again.
+    const float product = random.draw() * static_cast<float>(n);
+    const float shifted = product + 1.0f;
+    return static_cast<int>(std::floor(shifted));
 }
 
 GameRandom::GameRandom(SeedProvider seedProvider)

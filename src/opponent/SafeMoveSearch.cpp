@@ -43,8 +43,7 @@ void SafeMoveSearch::CheckBox3()
     } else {
         // The coin is computed and kept in single precision: r * 2 + 1 can
         // round up to 2 for r just below one half.
-        volatile float t = random_.draw() * 2.0f;
-        t = t + 1.0f;
+        const float t = random_.draw() * 2.0f + 1.0f;
         vertical = t < 2.0f;
     }
     if (vertical) {
