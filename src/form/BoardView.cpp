@@ -1,0 +1,106 @@
+// Painting and hit-testing of the board. Everything is drawn as vector shapes in
+// device-independent pixels, so the board stays sharp at any screen scale.
+#include "form/BoardView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "form/FormLayout.h"
+
+namespace quadlo {
+
+BoardView::BoardView(const Board& board, QWidget* parent)
+    : QWidget(parent)
+    , board_(board)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QSize BoardView::sizeHint() const { return layout::pixels(layout::kGameboard).size(); }
+
+QRectF BoardView::edgeRect(int family, int index)
+{
+    return layout::onBoard(layout::edge(family, index));
+}
+
+std::optional<EdgeId> BoardView::edgeAt(QPointF point)
+{
+    // The horizontal edges are painted last, so where a corner of one overlaps
+    // a vertical edge by a pixel, the horizontal edge is the one under the mouse.
+    for (const int family : { Horizontal, Vertical }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            const QRectF r = edgeRect(family, index);
+            // Half-open, as pixels are: the pixel right of or below a rectangle
+            // is not part of it.
+            if (point.x() >= r.left() && point.x() < r.right() && point.y() >= r.top()
+                && point.y() < r.bottom())
+                return EdgeId { family, index };
+        }
+    }
+    return std::nullopt;
+}
+
+void BoardView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor blue = layout::colour(kBoardColour);
+    painter.fillRect(rect(), blue);
+
+    // The fixed single border: a one-pixel black line just inside the board.
+    const qreal w = width();
+    const qreal h = height();
+    painter.fillRect(QRectF(0, 0, w, 1), Qt::black);
+    painter.fillRect(QRectF(0, h - 1, w, 1), Qt::black);
+    painter.fillRect(QRectF(0, 0, 1, h), Qt::black);
+    painter.fillRect(QRectF(w - 1, 0, 1, h), Qt::black);
+
+    // An edge nobody has drawn keeps the board's blue, so it is painted like any
+    // other: the model's colour is all there is to show.
+    for (const int family : { Vertical, Horizontal }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index)
+            painter.fillRect(
+                edgeRect(family, index), layout::colour(board_.edge(family, index).backColor));
+    }
+
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // A marker is a disc in its owner's colour inside a blue rim; unowned, both
+    // are blue and the square looks empty.
+    QPen rim(blue);
+    rim.setWidthF(1.0);
+    painter.setPen(rim);
+    for (int square = 1; square <= kSquareCount; ++square) {
+        const QRectF r = layout::onBoard(layout::marker(square)).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.setBrush(
+            layout::colour(board_.shpMiddle[static_cast<std::size_t>(square)].backColor));
+        painter.drawEllipse(r);
+    }
+
+    // Dots go on top, covering the ends of the edges that meet at them.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(layout::colour(kDotColour));
+    for (int dot = 1; dot <= 36; ++dot)
+        painter.drawEllipse(layout::onBoard(layout::dot(dot)));
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event)
+{
+    pressed_.reset();
+    if (event->button() == Qt::LeftButton)
+        pressed_ = edgeAt(event->position());
+    event->accept();
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const std::optional<EdgeId> pressed = pressed_;
+    pressed_.reset();
+    if (pressed && edgeAt(event->position()) == pressed)
+        emit edgeClicked(pressed->family, pressed->index);
+    event->accept();
+}
+
+} // namespace quadlo

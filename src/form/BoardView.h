@@ -1,0 +1,49 @@
+// The game board, lblGameboard: one widget that paints the blue square, its 36
+// dots, the 60 edges and the 25 square markers straight from the board model,
+// and turns a click on an edge into the edge's family and index. It keeps no
+// state of the game itself, so whatever the model holds is what it paints.
+#pragma once
+
+#include <optional>
+
+#include <QWidget>
+
+#include "board/Board.h"
+
+namespace quadlo {
+
+struct EdgeId {
+    int family;
+    int index;
+    bool operator==(const EdgeId&) const = default;
+};
+
+class BoardView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BoardView(const Board& board, QWidget* parent = nullptr);
+
+    // The playable edge (index 1..30) whose rectangle holds the point, in the
+    // widget's coordinates; none between the edges. The off-board template,
+    // element 0, never has a rectangle here.
+    static std::optional<EdgeId> edgeAt(QPointF point);
+    static QRectF edgeRect(int family, int index);
+
+    QSize sizeHint() const override;
+
+signals:
+    // A press and a release of the left button on the same edge.
+    void edgeClicked(int family, int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const Board& board_;
+    std::optional<EdgeId> pressed_;
+};
+
+} // namespace quadlo

@@ -1,0 +1,32 @@
+// Modal message boxes for the rules, the credits and the end-of-game result.
+#include "form/MessageBoxPresenter.h"
+
+namespace quadlo {
+
+QString messageBoxText(const std::string& text)
+{
+    QString result = QString::fromStdString(text);
+    result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return result;
+}
+
+QMessageBox::Icon messageBoxIcon(int style)
+{
+    return style == kStyleInformation ? QMessageBox::Information : QMessageBox::NoIcon;
+}
+
+MessageBoxPresenter::MessageBoxPresenter(QWidget* parent)
+    : parent_(parent)
+{
+}
+
+void MessageBoxPresenter::showMessage(const std::string& text, int style, const std::string& title)
+{
+    QMessageBox box(messageBoxIcon(style), QString::fromStdString(title), messageBoxText(text),
+        QMessageBox::Ok, parent_);
+    // The texts are plain; a "<" in one must not switch the box to rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace quadlo

@@ -1,0 +1,31 @@
+// The game's message boxes shown as modal Qt message boxes over the window.
+#pragma once
+
+#include <string>
+
+#include <QMessageBox>
+#include <QString>
+
+#include "game/Platform.h"
+
+class QWidget;
+
+namespace quadlo {
+
+// The game separates lines with "\r\n"; Qt wants "\n" alone.
+QString messageBoxText(const std::string& text);
+
+// Style 64 is an information box, 0 a box without an icon; both have only an
+// OK button, which is all the game asks for.
+QMessageBox::Icon messageBoxIcon(int style);
+
+class MessageBoxPresenter final : public MessagePresenter {
+public:
+    explicit MessageBoxPresenter(QWidget* parent);
+    void showMessage(const std::string& text, int style, const std::string& title) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace quadlo

@@ -1,0 +1,75 @@
+// The main window, frmQuadlo: the controls and menus of the layout, the game
+// that runs on them, and the platform services the game asks of its form
+// (message boxes, reloading the controls, ending the program). It forwards
+// clicks and menu commands to the game and, after each one, shows the model.
+#pragma once
+
+#include <memory>
+
+#include <QIcon>
+#include <QMainWindow>
+
+#include "board/RandomSource.h"
+#include "game/Game.h"
+#include "game/Platform.h"
+
+class QButtonGroup;
+class QLabel;
+class QRadioButton;
+
+namespace quadlo {
+
+class BoardView;
+class MessageBoxPresenter;
+
+class frmQuadlo final : public QMainWindow, public MessagePresenter, public FormHost {
+    Q_OBJECT
+
+public:
+    // `messages` receives the game's message boxes; without one the window shows
+    // them itself as modal boxes. `seed` seeds the random generator at each game
+    // start; by default it is the time of day.
+    explicit frmQuadlo(MessagePresenter* messages = nullptr,
+        GameRandom::SeedProvider seed = GameRandom::secondsSinceMidnight,
+        QWidget* parent = nullptr);
+    ~frmQuadlo() override;
+
+    Game& game() { return game_; }
+    BoardView* boardView() const { return lblGameboard_; }
+
+    // The icon in every size a desktop asks for, from the resources.
+    static QIcon applicationIcon();
+
+    void showMessage(const std::string& text, int style, const std::string& title) override;
+    void reloadForm() override;
+    void endProgram() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls(QWidget* client);
+    void createMenus();
+    void edgeClicked(int family, int index);
+    void optionToggled(int id, bool checked);
+    void syncFromModel();
+    void syncOptions();
+    void giveFirstFocus();
+
+    std::unique_ptr<MessageBoxPresenter> ownMessages_;
+    MessagePresenter* messages_;
+    GameRandom random_;
+    Game game_;
+
+    BoardView* lblGameboard_ = nullptr;
+    QLabel* lblScore1_ = nullptr;
+    QLabel* lblScore2_ = nullptr;
+    QRadioButton* lblEasy_ = nullptr;
+    QRadioButton* lblMedium_ = nullptr;
+    QRadioButton* lblHard_ = nullptr;
+    QButtonGroup* options_ = nullptr;
+    bool syncing_ = false;
+    bool shown_ = false;
+};
+
+} // namespace quadlo

@@ -1,0 +1,224 @@
+// Playing on the board widget: which point hits which edge, what a click on an
+// edge does in the model and on screen, the clicks that must do nothing, and a
+// whole game up to its result message.
+#include <QLabel>
+#include <QTest>
+
+#include "FormTestSupport.h"
+
+using namespace quadlo;
+using namespace quadlo::test;
+
+namespace {
+
+std::vector<EdgeId> edgesMarked(const Board& board, Mark tag)
+{
+    std::vector<EdgeId> found;
+    for (int family : { Vertical, Horizontal }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            if (board.edge(family, index).tag == tag)
+                found.push_back({ family, index });
+        }
+    }
+    return found;
+}
+
+std::optional<EdgeId> firstOpenEdge(const Board& board)
+{
+    for (int family : { Vertical, Horizontal }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            if (board.isOpen(family, index))
+                return EdgeId { family, index };
+        }
+    }
+    return std::nullopt;
+}
+
+// What the window showed while the end-of-game message was open.
+struct EndOfGameView {
+    QImage board;
+    QString score1;
+    QString score2;
+    bool modelComplete = false;
+};
+
+} // namespace
+
+class BoardPlayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        presenter = FakePresenter {};
+        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
+        showAndActivate(*window);
+    }
+    void cleanup() { window.reset(); }
+
+    void everyEdgeIsHitAtItsLayoutRectangle()
+    {
+        for (int family : { Vertical, Horizontal }) {
+            for (int index = 1; index <= kEdgesPerFamily; ++index) {
+                const std::optional<EdgeId> hit = BoardView::edgeAt(edgeCentre(family, index));
+                QVERIFY(hit);
+                QCOMPARE(hit->family, family);
+                QCOMPARE(hit->index, index);
+            }
+        }
+        // Horizontal edge 1 spans x 32..64 and y 24..32 on the board.
+        QCOMPARE(
+            BoardView::edgeAt(QPointF(32, 24)), std::optional<EdgeId>(EdgeId { Horizontal, 1 }));
+        QCOMPARE(BoardView::edgeAt(QPointF(64.9, 32.9)),
+            std::optional<EdgeId>(EdgeId { Horizontal, 1 }));
+        QVERIFY(!BoardView::edgeAt(QPointF(65, 28)));
+        QVERIFY(!BoardView::edgeAt(QPointF(48, 33)));
+    }
+
+    void clickingAnEdgeDrawsItRedAndTheComputerAnswersInGreen()
+    {
+        const Board& board = window->game().board();
+        clickEdge(*window, Horizontal, 1);
+
+        QCOMPARE(board.lblshape2[1].tag, Mark::h);
+        QCOMPARE(board.lblshape2[1].backColor, kHumanColour);
+        const std::vector<EdgeId> computer = edgesMarked(board, Mark::c);
+        QCOMPARE(computer.size(), std::size_t(1));
+        QCOMPARE(board.edge(computer[0].family, computer[0].index).backColor, kComputerColour);
+        QCOMPARE(edgesMarked(board, Mark::h).size(), std::size_t(1));
+        QCOMPARE(board.turnCount, 3);
+
+        const QImage image = boardImage(*window);
+        QCOMPARE(pixelAt(image, edgeCentre(Horizontal, 1)), QColor(255, 0, 0));
+        QCOMPARE(
+            pixelAt(image, edgeCentre(computer[0].family, computer[0].index)), QColor(0, 255, 0));
+        for (int family : { Vertical, Horizontal }) {
+            for (int index = 1; index <= kEdgesPerFamily; ++index) {
+                if (board.isOpen(family, index))
+                    QCOMPARE(pixelAt(image, edgeCentre(family, index)), QColor(0, 0, 255));
+            }
+        }
+    }
+
+    void clickingADrawnEdgeChangesNothing()
+    {
+        clickEdge(*window, Vertical, 7);
+        const Board& board = window->game().board();
+        const EdgeId computer = edgesMarked(board, Mark::c).at(0);
+        const VisibleState before = visibleState(board);
+
+        clickEdge(*window, Vertical, 7);
+        QVERIFY(visibleState(board) == before);
+        clickEdge(*window, computer.family, computer.index);
+        QVERIFY(visibleState(board) == before);
+    }
+
+    void clickingBetweenTheEdgesChangesNothing()
+    {
+        const Board& board = window->game().board();
+        const VisibleState before = visibleState(board);
+        BoardView* view = boardOf(*window);
+        for (const QPoint point : { dotCentre(1), dotCentre(15), markerCentre(1), markerCentre(13),
+                 QPoint(5, 5), QPoint(250, 250) }) {
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, point);
+            QVERIFY(visibleState(board) == before);
+        }
+    }
+
+    void onlyALeftPressAndReleaseOnTheSameEdgeIsAClick()
+    {
+        const Board& board = window->game().board();
+        const VisibleState before = visibleState(board);
+        BoardView* view = boardOf(*window);
+
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, edgeCentre(Horizontal, 1));
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, edgeCentre(Horizontal, 2));
+        QVERIFY(visibleState(board) == before);
+
+        QTest::mouseClick(view, Qt::RightButton, Qt::NoModifier, edgeCentre(Horizontal, 1));
+        QVERIFY(visibleState(board) == before);
+
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, edgeCentre(Horizontal, 1));
+        QTest::mouseRelease(
+            view, Qt::LeftButton, Qt::NoModifier, edgeCentre(Horizontal, 1) + QPoint(10, 2));
+        QCOMPARE(board.lblshape2[1].tag, Mark::h);
+    }
+
+    void edgesStaySharpWhenTheScreenIsScaled()
+    {
+        clickEdge(*window, Horizontal, 1);
+        BoardView* view = boardOf(*window);
+        QImage image(view->size() * 2, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        view->render(&image);
+        // Horizontal edge 1 covers y 24..32 on the board: device rows 48..65.
+        const int x = 2 * edgeCentre(Horizontal, 1).x();
+        QCOMPARE(image.pixelColor(x, 47), QColor(0, 0, 255));
+        QCOMPARE(image.pixelColor(x, 48), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(x, 65), QColor(255, 0, 0));
+        QCOMPARE(image.pixelColor(x, 66), QColor(0, 0, 255));
+    }
+
+    void aWholeGameEndsWithOneResultShownOverTheFinalPosition()
+    {
+        const Board& board = window->game().board();
+        std::vector<EndOfGameView> views;
+        presenter.onShow = [&](const ShownMessage&) {
+            EndOfGameView view;
+            view.board = boardImage(*window);
+            view.score1 = window->findChild<QLabel*>("lblScore1")->text();
+            view.score2 = window->findChild<QLabel*>("lblScore2")->text();
+            view.modelComplete = !firstOpenEdge(board);
+            views.push_back(view);
+        };
+
+        int clicks = 0;
+        while (const std::optional<EdgeId> edge = firstOpenEdge(board)) {
+            QVERIFY(++clicks <= 60);
+            clickEdge(*window, edge->family, edge->index);
+        }
+        QVERIFY(board.gameOver);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(views.size(), std::size_t(1));
+
+        const ShownMessage& message = presenter.shown[0];
+        QCOMPARE(message.style, 0);
+        QCOMPARE(message.title, std::string("Quadlo"));
+        const EndOfGameView& view = views[0];
+        QVERIFY(view.modelComplete);
+        QCOMPARE(view.score1.toInt() + view.score2.toInt(), 25);
+        QCOMPARE(view.score1, QString::fromStdString(board.lblScore1));
+        QCOMPARE(view.score2, QString::fromStdString(board.lblScore2));
+        const std::string expected = view.score2.toInt() < view.score1.toInt()
+            ? "You win with " + view.score1.toStdString() + " squares completed."
+            : "The computer wins with " + view.score2.toStdString() + " squares completed.";
+        QCOMPARE(message.text, expected);
+
+        for (int family : { Vertical, Horizontal }) {
+            for (int index = 1; index <= kEdgesPerFamily; ++index) {
+                const Colour colour = board.edge(family, index).backColor;
+                QVERIFY(colour == kHumanColour || colour == kComputerColour);
+                QCOMPARE(pixelAt(view.board, edgeCentre(family, index)), rgb(colour));
+            }
+        }
+        for (int square = 1; square <= kSquareCount; ++square) {
+            const Colour colour = board.shpMiddle[static_cast<std::size_t>(square)].backColor;
+            QVERIFY(colour == kHumanColour || colour == kComputerColour);
+            QCOMPARE(pixelAt(view.board, markerCentre(square)), rgb(colour));
+        }
+
+        // The board is full: further clicks neither move nor announce anything.
+        const VisibleState finished = visibleState(board);
+        clickEdge(*window, Horizontal, 1);
+        clickEdge(*window, Vertical, 30);
+        QVERIFY(visibleState(board) == finished);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+    }
+
+private:
+    FakePresenter presenter;
+    std::unique_ptr<frmQuadlo> window;
+};
+
+QTEST_MAIN(BoardPlayTest)
+#include "BoardPlayTest.moc"

@@ -1,0 +1,136 @@
+// What the window's tests share: a message presenter that records what the
+// game showed (and can look at the window at that moment), where the layout
+// puts each edge, a copy of the model's visible state for "nothing changed"
+// checks, and ways to click the board and read its pixels.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QImage>
+#include <QPoint>
+#include <QTest>
+
+#include "board/Board.h"
+#include "form/BoardView.h"
+#include "form/frmQuadlo.h"
+#include "game/Platform.h"
+
+namespace quadlo::test {
+
+struct ShownMessage {
+    std::string text;
+    int style;
+    std::string title;
+};
+
+class FakePresenter final : public MessagePresenter {
+public:
+    void showMessage(const std::string& text, int style, const std::string& title) override
+    {
+        shown.push_back({ text, style, title });
+        if (onShow)
+            onShow(shown.back());
+    }
+
+    std::vector<ShownMessage> shown;
+    // Runs while the message is "open", before the game goes on.
+    std::function<void(const ShownMessage&)> onShow;
+};
+
+// The same seed at every game start, so that a game replays move for move.
+inline std::uint32_t fixedSeed() { return 20240611u; }
+
+// The centre of an edge on the board, worked out from the layout's own
+// numbers (twips, 15 to a pixel) rather than from the window's code: vertical
+// edge 5c + r + 1 at (720 + 600c, 1560 + 600r), horizontal edge 5r + c + 1 at
+// (840 + 600c, 1440 + 600r), the board's corner at (360, 1080).
+inline QPoint edgeCentre(int family, int index)
+{
+    const int major = (index - 1) / 5;
+    const int minor = (index - 1) % 5;
+    const int left = family == Vertical ? 720 + 600 * major : 840 + 600 * minor;
+    const int top = family == Vertical ? 1560 + 600 * minor : 1440 + 600 * major;
+    const int width = family == Vertical ? 135 : 495;
+    const int height = family == Vertical ? 495 : 135;
+    return QPoint((left - 360 + width / 2) / 15, (top - 1080 + height / 2) / 15);
+}
+
+// Square marker 5r + c + 1 at (960 + 600c, 1680 + 600r), 255 twips wide.
+inline QPoint markerCentre(int square)
+{
+    const int r = (square - 1) / 5;
+    const int c = (square - 1) % 5;
+    return QPoint((960 + 600 * c - 360 + 127) / 15, (1680 + 600 * r - 1080 + 127) / 15);
+}
+
+// Dot 6r + c + 1 at (720 + 600c, 1440 + 600r), 135 twips wide.
+inline QPoint dotCentre(int dot)
+{
+    const int r = (dot - 1) / 6;
+    const int c = (dot - 1) % 6;
+    return QPoint((720 + 600 * c - 360 + 67) / 15, (1440 + 600 * r - 1080 + 67) / 15);
+}
+
+inline QColor rgb(Colour packed)
+{
+    return QColor(static_cast<int>(packed & 0xFF), static_cast<int>((packed >> 8) & 0xFF),
+        static_cast<int>((packed >> 16) & 0xFF));
+}
+
+// Everything a player can see of the model, plus whose turn it is.
+struct VisibleState {
+    std::vector<int> values;
+    bool operator==(const VisibleState&) const = default;
+};
+
+inline VisibleState visibleState(const Board& board)
+{
+    VisibleState state;
+    for (int i = 0; i <= kEdgesPerFamily; ++i) {
+        for (const EdgeControl& e : { board.lblshape1[static_cast<std::size_t>(i)],
+                 board.lblshape2[static_cast<std::size_t>(i)] }) {
+            state.values.push_back(static_cast<int>(e.tag));
+            state.values.push_back(static_cast<int>(e.backColor));
+        }
+    }
+    for (int i = 1; i <= kSquareCount; ++i) {
+        state.values.push_back(static_cast<int>(board.shpMiddle[static_cast<std::size_t>(i)].tag));
+        state.values.push_back(
+            static_cast<int>(board.shpMiddle[static_cast<std::size_t>(i)].backColor));
+    }
+    state.values.push_back(std::stoi(board.lblScore1));
+    state.values.push_back(std::stoi(board.lblScore2));
+    state.values.push_back(board.turnCount);
+    return state;
+}
+
+inline BoardView* boardOf(frmQuadlo& window)
+{
+    return window.findChild<BoardView*>(QStringLiteral("lblGameboard"));
+}
+
+inline void clickEdge(frmQuadlo& window, int family, int index)
+{
+    QTest::mouseClick(boardOf(window), Qt::LeftButton, Qt::NoModifier, edgeCentre(family, index));
+}
+
+inline QImage boardImage(frmQuadlo& window) { return boardOf(window)->grab().toImage(); }
+
+inline QColor pixelAt(const QImage& image, QPoint logical)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(QPoint(qRound(logical.x() * ratio), qRound(logical.y() * ratio)));
+}
+
+inline void showAndActivate(frmQuadlo& window)
+{
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+} // namespace quadlo::test

@@ -1,0 +1,194 @@
+// The menu commands through their shortcuts: New Game starts afresh and keeps
+// the difficulty, Rules and About show their texts, the real message boxes look
+// as the game asks, and Exit ends the program.
+#include <QAbstractButton>
+#include <QEventLoop>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "FormTestSupport.h"
+#include "form/MessageBoxPresenter.h"
+
+using namespace quadlo;
+using namespace quadlo::test;
+
+namespace {
+
+const char* const kRules = "The goal of Quadlo is to complete the greatest number\r\n"
+                           "of squares.  To create squares, you must click on the\r\n"
+                           "horizontal or vertical space between two dots.  After\r\n"
+                           "each of your moves, the computer will take its turn.\r\n"
+                           "When you or the computer complete a square, a large\r\n"
+                           "dot will appear inside the square and will be the color\r\n"
+                           "of the player who completed the square.  That player\r\n"
+                           "will also get to take another turn.  Each game ends\r\n"
+                           "when all 25 squares have been formed, and the player\r\n"
+                           "who completed the most squares is the winner.";
+
+void playSomeMoves(frmQuadlo& window)
+{
+    for (int index : { 1, 2, 6, 7, 11 })
+        clickEdge(window, Vertical, index);
+    for (int index : { 1, 6, 2 })
+        clickEdge(window, Horizontal, index);
+}
+
+// What a modal message box showed, read while it was open.
+struct SeenBox {
+    bool seen = false;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    QList<QAbstractButton*>::size_type buttons = 0;
+    bool okButton = false;
+};
+
+// Looks for the modal box as soon as the event loop runs inside it, records it
+// and presses OK.
+void closeNextMessageBox(SeenBox& seen)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, &seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.seen = true;
+        seen.icon = box->icon();
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.buttons = box->buttons().size();
+        seen.okButton = box->button(QMessageBox::Ok) != nullptr;
+        poll->stop();
+        poll->deleteLater();
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll->start();
+}
+
+} // namespace
+
+class MenuCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        presenter = FakePresenter {};
+        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
+        showAndActivate(*window);
+    }
+    void cleanup() { window.reset(); }
+
+    void newGameClearsTheBoardAndScoresAndKeepsHard()
+    {
+        auto* hard = window->findChild<QRadioButton*>("lblHard");
+        QTest::mouseClick(hard, Qt::LeftButton);
+        playSomeMoves(*window);
+        const Board& board = window->game().board();
+        QVERIFY(visibleState(board) != visibleState(Board {}));
+
+        QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+
+        QVERIFY(visibleState(board) == visibleState(Board {}));
+        QVERIFY(board.lblHard && !board.lblMedium && !board.lblEasy);
+        QVERIFY(hard->isChecked());
+        QCOMPARE(QApplication::focusWidget(), hard);
+        QCOMPARE(window->findChild<QLabel*>("lblScore1")->text(), QStringLiteral("0"));
+        QCOMPARE(window->findChild<QLabel*>("lblScore2")->text(), QStringLiteral("0"));
+        const QImage image = boardImage(*window);
+        for (int family : { Vertical, Horizontal }) {
+            for (int index = 1; index <= kEdgesPerFamily; ++index)
+                QCOMPARE(pixelAt(image, edgeCentre(family, index)), QColor(0, 0, 255));
+        }
+        QVERIFY(presenter.shown.empty());
+    }
+
+    void newGameLooksExactlyLikeAFreshWindow()
+    {
+        const QImage fresh = window->centralWidget()->grab().toImage();
+        playSomeMoves(*window);
+        QVERIFY(window->centralWidget()->grab().toImage() != fresh);
+
+        QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(window->centralWidget()->grab().toImage() == fresh);
+        QVERIFY(window->game().board().lblMedium);
+    }
+
+    void rulesShowTheTenLinesUnderTheirTitle()
+    {
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(presenter.shown[0].text, std::string(kRules));
+        QCOMPARE(presenter.shown[0].style, 64);
+        QCOMPARE(presenter.shown[0].title, std::string("Rules of Quadlo"));
+    }
+
+    void aboutShowsFourLinesOfCredits()
+    {
+        QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        const ShownMessage& about = presenter.shown[0];
+        QCOMPARE(about.style, 64);
+        QCOMPARE(about.title, std::string("About Quadlo"));
+        QCOMPARE(QString::fromStdString(about.text).split(QStringLiteral("\r\n")).size(), 4);
+        QVERIFY(!about.text.ends_with("\r\n"));
+    }
+
+    void helpBoxesLeaveTheGameAsItWas()
+    {
+        playSomeMoves(*window);
+        const VisibleState before = visibleState(window->game().board());
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(presenter.shown.size(), std::size_t(2));
+        QVERIFY(visibleState(window->game().board()) == before);
+    }
+
+    void realRulesBoxIsModalWithTheInformationIconAndOk()
+    {
+        frmQuadlo own(nullptr, fixedSeed);
+        showAndActivate(own);
+        SeenBox seen;
+        closeNextMessageBox(seen);
+        QTest::keyClick(&own, Qt::Key_R, Qt::ControlModifier);
+
+        QVERIFY(seen.seen);
+        QCOMPARE(seen.icon, QMessageBox::Information);
+        QCOMPARE(seen.title, QStringLiteral("Rules of Quadlo"));
+        QCOMPARE(seen.text,
+            QString::fromLatin1(kRules).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(seen.text.count(QLatin1Char('\n')), 9);
+        QCOMPARE(seen.buttons, 1);
+        QVERIFY(seen.okButton);
+    }
+
+    void resultBoxHasNoIcon()
+    {
+        QCOMPARE(messageBoxIcon(0), QMessageBox::NoIcon);
+        QCOMPARE(messageBoxIcon(64), QMessageBox::Information);
+        QCOMPARE(messageBoxText("a\r\nb\r\nc"), QStringLiteral("a\nb\nc"));
+    }
+
+    // Last: once the application has been told to exit, Qt ends every event
+    // loop that starts afterwards at once, modal boxes included.
+    void exitEndsTheProgramAtOnce()
+    {
+        QEventLoop loop;
+        QTimer::singleShot(0, window.get(),
+            [this] { QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier); });
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(presenter.shown.empty());
+    }
+
+private:
+    FakePresenter presenter;
+    std::unique_ptr<frmQuadlo> window;
+};
+
+QTEST_MAIN(MenuCommandsTest)
+#include "MenuCommandsTest.moc"

@@ -1,0 +1,335 @@
+// The window as the layout draws it: sizes and positions of every control
+// (given here in the layout's twips), captions, colours, fonts, the menus, the
+// icon, and which controls take the keyboard focus in which order.
+#include <QButtonGroup>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+#include "FormTestSupport.h"
+
+using namespace quadlo;
+using namespace quadlo::test;
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+} // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
+        showAndActivate(*window);
+    }
+    void cleanup() { window.reset(); }
+
+    void clientAreaIs305By530BelowTheMenuBar()
+    {
+        QWidget* client = window->centralWidget();
+        QCOMPARE(client->size(), QSize(305, 530));
+        QCOMPARE(client->y(), window->menuBar()->geometry().bottom() + 1);
+        QCOMPARE(window->size(), QSize(305, 530 + client->y()));
+    }
+
+    void windowCannotBeResizedMaximisedOrMinimised()
+    {
+        QCOMPARE(window->minimumSize(), window->size());
+        QCOMPARE(window->maximumSize(), window->size());
+        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(window->windowFlags() & Qt::WindowCloseButtonHint);
+    }
+
+    void windowIsCentredOnTheScreen()
+    {
+        const QPoint centre = window->screen()->availableGeometry().center();
+        QVERIFY2((window->geometry().center() - centre).manhattanLength() <= 2,
+            qPrintable(QStringLiteral("window centre %1,%2 screen centre %3,%4")
+                           .arg(window->geometry().center().x())
+                           .arg(window->geometry().center().y())
+                           .arg(centre.x())
+                           .arg(centre.y())));
+    }
+
+    void captionHasItsLeadingBlank()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral(" Quadlo! 2.0"));
+    }
+
+    void controlsSitWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("lblTitle") << "lblTitle" << twips(90, 0, 4395, 975);
+        QTest::newRow("lblGameboard") << "lblGameboard" << twips(360, 1080, 3855, 3855);
+        QTest::newRow("lblHuman") << "lblHuman" << twips(510, 5190, 1500, 375);
+        QTest::newRow("lblComputer") << "lblComputer" << twips(2415, 5190, 1800, 375);
+        QTest::newRow("lblDifficulty") << "lblDifficulty" << twips(1095, 6870, 2400, 480);
+        QTest::newRow("lblScore1") << "lblScore1" << twips(600, 5640, 1335, 735);
+        QTest::newRow("lblScore2") << "lblScore2" << twips(2640, 5640, 1335, 735);
+        QTest::newRow("lblEasy") << "lblEasy" << twips(345, 7440, 1050, 375);
+        QTest::newRow("lblMedium") << "lblMedium" << twips(1665, 7440, 1350, 375);
+        QTest::newRow("lblHard") << "lblHard" << twips(3330, 7440, 1050, 375);
+        QTest::newRow("Line1") << "Line1" << twips(0, 7080, 1080, 15);
+        QTest::newRow("Line2") << "Line2" << twips(3480, 7080, 1080, 15);
+    }
+    void controlsSitWhereTheLayoutPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, expected);
+        auto* control = window->centralWidget()->findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->parentWidget(), window->centralWidget());
+        QCOMPARE(control->geometry(), expected);
+        QVERIFY(control->isVisible());
+    }
+
+    void captionsAreTheLayoutsTexts()
+    {
+        const std::pair<const char*, const char*> captions[] = {
+            { "lblTitle", "Quadlo! 2.0" },
+            { "lblHuman", "Human" },
+            { "lblComputer", "Computer" },
+            { "lblDifficulty", "Difficulty" },
+            { "lblScore1", "0" },
+            { "lblScore2", "0" },
+        };
+        for (const auto& [name, text] : captions)
+            QCOMPARE(window->findChild<QLabel*>(name)->text(), QString::fromLatin1(text));
+        QCOMPARE(window->findChild<QRadioButton*>("lblEasy")->text(), QStringLiteral("Easy"));
+        QCOMPARE(window->findChild<QRadioButton*>("lblMedium")->text(), QStringLiteral("Medium"));
+        QCOMPARE(window->findChild<QRadioButton*>("lblHard")->text(), QStringLiteral("Hard"));
+    }
+
+    void scoreLabelsAreBorderedAndCentred()
+    {
+        for (const char* name : { "lblScore1", "lblScore2" }) {
+            auto* label = window->findChild<QLabel*>(name);
+            QCOMPARE(label->alignment(), Qt::AlignCenter);
+            QCOMPARE(label->frameShape(), QFrame::Box);
+            QCOMPARE(label->lineWidth(), 1);
+        }
+    }
+
+    void formBoardScoresAndLinesShowTheLayoutsColours()
+    {
+        const QImage client = window->centralWidget()->grab().toImage();
+        QCOMPARE(pixelAt(client, { 2, 100 }), QColor(0, 0, 128)); // navy form
+        QCOMPARE(pixelAt(client, { 24, 72 }), QColor(Qt::black)); // board border
+        QCOMPARE(pixelAt(client, { 26, 74 }), QColor(0, 0, 255)); // blue board
+        QCOMPARE(pixelAt(client, { 24 + 28, 72 + 28 }), QColor(0, 255, 255)); // first dot
+        QCOMPARE(pixelAt(client, { 40, 376 }), QColor(Qt::black)); // score border
+        QCOMPARE(pixelAt(client, { 42, 378 }), QColor(255, 0, 0));
+        QCOMPARE(pixelAt(client, { 178, 378 }), QColor(0, 255, 0));
+        QCOMPARE(pixelAt(client, { 10, 472 }), QColor(Qt::white)); // Line1
+        QCOMPARE(pixelAt(client, { 10, 473 }), QColor(0, 0, 128));
+        QCOMPARE(pixelAt(client, { 300, 472 }), QColor(Qt::white)); // Line2
+        QCOMPARE(pixelAt(client, { 291, 496 }), QColor(0, 0, 128)); // behind Hard
+    }
+
+    void anEmptyBoardShowsOnlyDotsOnBlue()
+    {
+        const QImage board = boardImage(*window);
+        for (int family : { Vertical, Horizontal }) {
+            for (int index = 1; index <= kEdgesPerFamily; ++index)
+                QCOMPARE(pixelAt(board, edgeCentre(family, index)), QColor(0, 0, 255));
+        }
+        for (int square = 1; square <= kSquareCount; ++square)
+            QCOMPARE(pixelAt(board, markerCentre(square)), QColor(0, 0, 255));
+        for (int dot = 1; dot <= 36; ++dot)
+            QCOMPARE(pixelAt(board, dotCentre(dot)), QColor(0, 255, 255));
+    }
+
+    void fontsKeepTheLayoutsNamesAndSizesAndFindFreeStandIns_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QString>("installed");
+        QTest::newRow("title") << "lblTitle"
+                               << "Olivia Brush" << 48.0 << false << "Kaushan Script";
+        QTest::newRow("human") << "lblHuman"
+                               << "Hobby Headline" << 14.25 << false << "Lobster Two";
+        QTest::newRow("computer") << "lblComputer"
+                                  << "Hobby Headline" << 14.25 << false << "Lobster Two";
+        QTest::newRow("difficulty") << "lblDifficulty"
+                                    << "Hobby Headline" << 18.0 << false << "Lobster Two";
+        QTest::newRow("score1") << "lblScore1"
+                                << "Calligrapher" << 27.75 << false << "Dancing Script";
+        QTest::newRow("score2") << "lblScore2"
+                                << "Calligrapher" << 27.75 << false << "Dancing Script";
+        QTest::newRow("easy") << "lblEasy"
+                              << "MS Sans Serif" << 12.0 << true << "DejaVu Sans";
+        QTest::newRow("medium") << "lblMedium"
+                                << "MS Sans Serif" << 12.0 << true << "DejaVu Sans";
+        QTest::newRow("hard") << "lblHard"
+                              << "MS Sans Serif" << 12.0 << true << "DejaVu Sans";
+    }
+    void fontsKeepTheLayoutsNamesAndSizesAndFindFreeStandIns()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(bool, bold);
+        QFETCH(QString, installed);
+        const QFont font = window->findChild<QWidget*>(name)->font();
+        QCOMPARE(font.family(), family);
+        QCOMPARE(font.pointSizeF(), points);
+        QCOMPARE(font.bold(), bold);
+        QCOMPARE(QFontInfo(font).family(), installed);
+    }
+
+    void titleFitsItsLabel()
+    {
+        auto* title = window->findChild<QLabel*>("lblTitle");
+        QVERIFY(QFontMetricsF(title->font()).horizontalAdvance(title->text()) <= title->width());
+    }
+
+    void menusHaveTheLayoutsItemsAndShortcuts()
+    {
+        const QList<QAction*> top = window->menuBar()->actions();
+        QCOMPARE(top.size(), 2);
+        auto* file = window->findChild<QMenu*>("mnuFile");
+        auto* help = window->findChild<QMenu*>("mnuHelp");
+        QCOMPARE(top[0], file->menuAction());
+        QCOMPARE(top[1], help->menuAction());
+        QCOMPARE(file->title(), QStringLiteral("&File"));
+        QCOMPARE(help->title(), QStringLiteral("&Help"));
+
+        const auto expectItems
+            = [](QMenu* menu, const char* first, const char* firstText, QKeySequence firstKey,
+                  const char* separator, const char* second, const char* secondText,
+                  QKeySequence secondKey) {
+                  const QList<QAction*> items = menu->actions();
+                  QCOMPARE(items.size(), 3);
+                  QCOMPARE(items[0]->objectName(), QString::fromLatin1(first));
+                  QCOMPARE(items[0]->text(), QString::fromLatin1(firstText));
+                  QCOMPARE(items[0]->shortcut(), firstKey);
+                  QVERIFY(items[1]->isSeparator());
+                  QCOMPARE(items[1]->objectName(), QString::fromLatin1(separator));
+                  QCOMPARE(items[2]->objectName(), QString::fromLatin1(second));
+                  QCOMPARE(items[2]->text(), QString::fromLatin1(secondText));
+                  QCOMPARE(items[2]->shortcut(), secondKey);
+              };
+        expectItems(file, "mnuNew", "&New Game", QKeySequence(QStringLiteral("Ctrl+N")),
+            "mnuSeparator1", "mnuExit", "E&xit", QKeySequence(QStringLiteral("Ctrl+X")));
+        if (QTest::currentTestFailed())
+            return;
+        expectItems(help, "mnuRules", "Rules", QKeySequence(QStringLiteral("Ctrl+R")),
+            "mnuSeparator2", "mnuAbout", "About", QKeySequence(QStringLiteral("Ctrl+A")));
+    }
+
+    void windowCarriesTheIconInEveryDesktopSize()
+    {
+        const QIcon icon = window->windowIcon();
+        QVERIFY(!icon.isNull());
+        for (int size : { 16, 32, 48, 64, 128, 256 }) {
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
+                qPrintable(QString::number(size)));
+            QCOMPARE(icon.pixmap(QSize(size, size), 1.0).size(), QSize(size, size));
+        }
+    }
+
+    void mediumIsSelectedAndFocusedAtStart()
+    {
+        auto* medium = window->findChild<QRadioButton*>("lblMedium");
+        QCOMPARE(QApplication::focusWidget(), medium);
+        QVERIFY(medium->isChecked());
+        QVERIFY(window->game().board().lblMedium);
+        QVERIFY(!window->game().board().lblEasy);
+        QVERIFY(!window->game().board().lblHard);
+    }
+
+    void focusOrderIsMediumHardEasy()
+    {
+        QStringList order;
+        QWidget* start = window->findChild<QWidget*>("lblMedium");
+        QWidget* widget = start;
+        do {
+            if (widget->focusPolicy() != Qt::NoFocus)
+                order << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != start && order.size() < 10);
+        QCOMPARE(order, QStringList({ "lblMedium", "lblHard", "lblEasy" }));
+    }
+
+    // An exclusive option group is a single Tab stop, as on every desktop; with
+    // nothing else to take the focus, Tab stays on the selected option.
+    void tabStaysOnTheSelectedOption()
+    {
+        QWidget* medium = window->findChild<QWidget*>("lblMedium");
+        QTest::keyClick(medium, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), medium);
+        QTest::keyClick(medium, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), medium);
+    }
+
+    void arrowKeysMoveTheSelectionAlongTheOptions()
+    {
+        const Board& board = window->game().board();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lblHard"));
+        QVERIFY(board.lblHard && !board.lblMedium && !board.lblEasy);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lblEasy"));
+        QVERIFY(board.lblEasy && !board.lblMedium && !board.lblHard);
+    }
+
+    void onlyTheOptionButtonsTakeTheFocus()
+    {
+        QStringList focusable;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->window() == window.get() && widget->focusPolicy() != Qt::NoFocus)
+                focusable << widget->objectName();
+        }
+        focusable.sort();
+        QCOMPARE(focusable, QStringList({ "lblEasy", "lblHard", "lblMedium" }));
+        QCOMPARE(window->focusPolicy(), Qt::NoFocus);
+    }
+
+    void optionsFormOneExclusiveGroupThatWritesTheModel()
+    {
+        auto* easy = window->findChild<QRadioButton*>("lblEasy");
+        auto* medium = window->findChild<QRadioButton*>("lblMedium");
+        auto* hard = window->findChild<QRadioButton*>("lblHard");
+        QVERIFY(
+            easy->group() && easy->group() == medium->group() && medium->group() == hard->group());
+        QVERIFY(easy->group()->exclusive());
+        const Board& board = window->game().board();
+
+        QTest::mouseClick(easy, Qt::LeftButton);
+        QVERIFY(easy->isChecked() && !medium->isChecked() && !hard->isChecked());
+        QVERIFY(board.lblEasy && !board.lblMedium && !board.lblHard);
+
+        QTest::mouseClick(hard, Qt::LeftButton);
+        QVERIFY(!easy->isChecked() && !medium->isChecked() && hard->isChecked());
+        QVERIFY(!board.lblEasy && !board.lblMedium && board.lblHard);
+
+        medium->setFocus();
+        QTest::keyClick(medium, Qt::Key_Space);
+        QVERIFY(!easy->isChecked() && medium->isChecked() && !hard->isChecked());
+        QVERIFY(!board.lblEasy && board.lblMedium && !board.lblHard);
+    }
+
+private:
+    FakePresenter presenter;
+    std::unique_ptr<frmQuadlo> window;
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "WindowLayoutTest.moc"
