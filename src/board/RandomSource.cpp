@@ -1,7 +1,7 @@
 // The game's generator and the scripted source.
 #include "board/RandomSource.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -11,12 +11,11 @@ int randomWholeNumber(RandomSource& random, int n)
 {
     // Computed in single precision, step by step, as the generator's values
     // are: a scripted 0.7 gives 22 (0.7 * 30 + 1), although the float nearest
-    // 0.7 lies just below it. The product never rounds up to n itself, so the
-    // result stays in 1..n for n = 30; for n = 2 the largest value below 1
-    // gives 3, which matches neither family and is simply drawn again.
+    // 0.7 lies just below it. For the largest value below 1, 2r + 1 rounds up
+    // to 3; the range stays 1..n, as the exact integer part would.
     const float product = random.draw() * static_cast<float>(n);
     const float shifted = product + 1.0f;
-    return static_cast<int>(std::floor(shifted));
+    return std::min(static_cast<int>(std::floor(shifted)), n);
 }
 
 GameRandom::GameRandom(SeedProvider seedProvider)

@@ -2,6 +2,8 @@
 // cascade, the end of the game, New Game and the Help menu.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "GameTestSupport.h"
 #include "board/BoxGeometry.h"
 
@@ -156,6 +158,18 @@ TEST(GameFlow, AClickWhileTheCountIsEvenLetsTheComputerMoveInstead)
     EXPECT_EQ(board.lblshape1[5].tag, Mark::a) << "the human's click is not drawn";
     EXPECT_EQ(test::edgesMarked(board, Mark::c), (std::vector { H(1) }));
     EXPECT_EQ(board.turnCount, 3);
+}
+
+TEST(GameFlow, TheRandomEdgesFamilyStaysOneOrTwoForTheLargestDraw)
+{
+    // 2r + 1 for the largest float below 1 rounds to 3 in single precision;
+    // the family is still 2, with no extra draw.
+    auto t = TestGame::scripted({ 0.5f, std::nextafter(1.0f, 0.0f) });
+    Board& board = t->board();
+    board.selectDifficulty(Difficulty::Easy);
+    t->click(V(1));
+    EXPECT_EQ(test::edgesMarked(board, Mark::c), (std::vector { H(16) }));
+    EXPECT_EQ(t->random->drawCount(), 2u);
 }
 
 // Random values the computer's first answer takes on a board with the human's
