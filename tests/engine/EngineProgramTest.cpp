@@ -1,0 +1,97 @@
+// The quadlo-engine program: where replay reads its script from, the exit
+// statuses other tools rely on, and command-line errors.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "EngineTestSupport.h"
+
+namespace quadlo::engine {
+namespace {
+
+using test::lines;
+using test::runProgram;
+
+TEST(EngineProgram, ReplayReadsTheSameScriptFromAFileAsFromStandardInput)
+{
+    const std::string script = "select easy\nrandom 0.5 0.7\nclick v 1\n";
+    const auto path = std::filesystem::temp_directory_path()
+        / ("quadlo-engine-script-" + std::to_string(::getpid()) + ".txt");
+    std::ofstream(path) << script;
+    const auto fromFile = runProgram("replay '" + path.string() + "'");
+    std::filesystem::remove(path);
+    const auto fromInput = runProgram("replay", script);
+    EXPECT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(test::field(lines(fromFile.out).at(1), "h"), "aaaaaaaaaaaaaaacaaaaaaaaaaaaaa");
+    EXPECT_EQ(fromInput.status, 0);
+    EXPECT_EQ(fromInput.out, fromFile.out);
+}
+
+TEST(EngineProgram, ReplayExitsWithStatusTwoOnBadInputAndThreeOnExhaustion)
+{
+    const std::string dir = std::filesystem::temp_directory_path().string();
+    const std::vector<std::tuple<std::string, std::string, int, std::string, std::size_t>> cases {
+        { "replay /nonexistent/script", "", 2, "error: cannot open /nonexistent/script", 0 },
+        { "replay '" + dir + "'", "", 2, "error: cannot open " + dir, 0 },
+        { "replay a b", "", 2, "error: replay takes at most one FILE", 0 },
+        { "replay", "select easy\nclick v 3 4\nselect hard\n", 2,
+            "error: line 2: click takes a family (v or h) and an edge index 1..30", 1 },
+        { "replay", "random 0.5\nselect easy\nclick h 7\nselect hard\n", 3,
+            "error: line 3: random stream exhausted", 1 },
+    };
+    for (const auto& [args, input, status, error, printed] : cases) {
+        const auto run = runProgram(args, input);
+        EXPECT_EQ(run.status, status) << args;
+        EXPECT_EQ(lines(run.err).at(0), error) << args;
+        EXPECT_EQ(lines(run.out).size(), printed) << args;
+    }
+}
+
+TEST(EngineProgram, SelfplayPrintsTheSameTableTwiceForTheSameSeed)
+{
+    const std::string args = "selfplay --level hard --human careful --games 8 --seed 42";
+    const auto first = runProgram(args);
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, runProgram(args).out);
+    const auto table = lines(first.out);
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(table[0], "selfplay: level hard, human careful, 8 games, seed 42");
+}
+
+TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
+{
+    const std::vector<std::pair<std::string, std::string>> cases {
+        { "selfplay --games 0", "error: --games '0' is not a whole number 1..10000000" },
+        { "selfplay --games 12x", "error: --games '12x' is not a whole number 1..10000000" },
+        { "selfplay --games", "error: option --games needs a value" },
+        { "selfplay --level expert", "error: --level 'expert' is not one of easy, medium, hard" },
+        { "selfplay --human perfect",
+            "error: --human 'perfect' is not one of random, greedy, careful" },
+        { "selfplay --seed -1", "error: --seed '-1' is not a whole number 0..4294967295" },
+        { "selfplay --seed 1 --seed 2", "error: option --seed given twice" },
+        { "bench --level easy", "error: unknown option '--level'" },
+        { "", "error: no command given" },
+        { "play", "error: unknown command 'play'" },
+    };
+    for (const auto& [args, error] : cases) {
+        const auto run = runProgram(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_EQ(lines(run.err).at(0), error) << args;
+    }
+}
+
+TEST(EngineProgram, BenchPrintsAHeaderAndOneRowPerLevel)
+{
+    const auto run = runProgram("bench --games 2");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto out = lines(run.out);
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_EQ(out[0].rfind("bench: 2 games a level", 0), 0u) << out[0];
+    EXPECT_EQ(
+        out[2].substr(0, 7) + out[3].substr(0, 7) + out[4].substr(0, 7), "easy   medium hard   ");
+}
+
+} // namespace
+} // namespace quadlo::engine

@@ -1,0 +1,126 @@
+// Self-play as a library: the baseline players' choices, whole games that end
+// properly and add up, reproducibility from the seed, and the summary table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Bench.h"
+#include "engine/CommandLine.h"
+#include "engine/SelfPlay.h"
+
+namespace quadlo::engine {
+namespace {
+
+void draw(Board& board, int family, int index) { board.edge(family, index).tag = Mark::h; }
+
+TEST(BaselinePlayers, GreedyTakesTheLastSideOfAReadySquareAndCarefulAvoidsThirdSides)
+{
+    // Square 7 has all sides but its bottom lblshape2(12); square 1 has its
+    // top and left, so its right lblshape1(6) and bottom lblshape2(6) would be
+    // a third side.
+    Board board;
+    for (auto [family, index] : { std::pair { Vertical, 7 }, { Horizontal, 7 }, { Vertical, 12 },
+             { Horizontal, 1 }, { Vertical, 1 } })
+        draw(board, family, index);
+    EXPECT_EQ(completingEdges(board), (std::vector<EdgeChoice> { { Horizontal, 12 } }));
+    BaselinePlayer greedy(HumanStrategy::Greedy, 11);
+    EXPECT_EQ(greedy.choose(board), (EdgeChoice { Horizontal, 12 }));
+
+    draw(board, Horizontal, 12);
+    const auto safe = safeEdges(board);
+    EXPECT_EQ(std::count(safe.begin(), safe.end(), EdgeChoice { Vertical, 6 }), 0);
+    EXPECT_EQ(std::count(safe.begin(), safe.end(), EdgeChoice { Horizontal, 6 }), 0);
+    BaselinePlayer careful(HumanStrategy::Careful, 3);
+    for (int trial = 0; trial < 50; ++trial) {
+        const auto choice = careful.choose(board);
+        ASSERT_TRUE(choice);
+        EXPECT_NE(std::find(safe.begin(), safe.end(), *choice), safe.end());
+    }
+}
+
+TEST(BaselinePlayers, WithNoSafeEdgeTheyStillPickAnOpenOneAndWithNoneLeftNothing)
+{
+    Board board;
+    for (int i = 1; i <= kEdgesPerFamily; ++i)
+        draw(board, Horizontal, i);
+    EXPECT_TRUE(safeEdges(board).empty());
+    BaselinePlayer careful(HumanStrategy::Careful, 3);
+    EXPECT_EQ(careful.choose(board).value().family, Vertical);
+    for (int i = 1; i <= kEdgesPerFamily; ++i)
+        draw(board, Vertical, i);
+    BaselinePlayer random(HumanStrategy::Random, 3);
+    EXPECT_EQ(random.choose(board), std::nullopt);
+}
+
+TEST(SelfPlay, EveryGameEndsWithTwentyFiveSquaresAndOneWinner)
+{
+    for (Difficulty level : { Difficulty::Easy, Difficulty::Medium, Difficulty::Hard }) {
+        for (HumanStrategy human :
+            { HumanStrategy::Random, HumanStrategy::Greedy, HumanStrategy::Careful }) {
+            const auto records = playGames({ level, human, 12, 9 });
+            ASSERT_EQ(records.size(), 12u);
+            for (const GameRecord& r : records) {
+                EXPECT_EQ(r.humanScore + r.computerScore, 25);
+                EXPECT_LE(r.humanClicks, kMaxHumanClicks);
+            }
+            const SelfPlaySummary summary = summarise(records);
+            EXPECT_EQ(summary.human.wins + summary.computer.wins, 12u);
+        }
+    }
+}
+
+bool sameGames(const std::vector<GameRecord>& a, const std::vector<GameRecord>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.humanScore == y.humanScore && x.computerScore == y.computerScore
+            && x.humanClicks == y.humanClicks;
+    });
+}
+
+TEST(SelfPlay, AGameDependsOnlyOnTheSeedAndItsNumber)
+{
+    const SelfPlayOptions options { Difficulty::Hard, HumanStrategy::Greedy, 20, 17 };
+    const auto first = playGames(options);
+    EXPECT_TRUE(sameGames(first, playGames(options)));
+    // The first 5 games of the run are the games of a 5-game run.
+    EXPECT_TRUE(sameGames({ first.begin(), first.begin() + 5 },
+        playGames({ Difficulty::Hard, HumanStrategy::Greedy, 5, 17 })));
+    EXPECT_FALSE(sameGames(first, playGames({ Difficulty::Hard, HumanStrategy::Greedy, 20, 18 })));
+}
+
+TEST(SelfPlay, TheTableGivesWinsMeansAndSampleDeviations)
+{
+    const SelfPlaySummary s = summarise({ { 13, 12, 30 }, { 20, 5, 30 }, { 3, 22, 30 } });
+    EXPECT_DOUBLE_EQ(s.human.sdScore, std::sqrt(73.0)); // deviations 1, 8, -9
+    EXPECT_EQ(formatSelfPlayTable({ Difficulty::Easy, HumanStrategy::Careful, 3, 7 }, s),
+        "selfplay: level easy, human careful, 3 games, seed 7\n"
+        "side          wins     mean       sd\n"
+        "human            2    12.00     8.54\n"
+        "computer         1    13.00     8.54\n");
+    EXPECT_EQ(summarise({ { 10, 15, 20 } }).human.sdScore, 0.0);
+}
+
+TEST(SelfPlay, OptionsDefaultToAHundredMediumGamesAgainstTheRandomPlayerWithSeedOne)
+{
+    const auto d = std::get<SelfPlayOptions>(parseSelfPlayArguments({}));
+    EXPECT_EQ(std::tuple(d.level, d.human, d.games, d.seed),
+        std::tuple(Difficulty::Medium, HumanStrategy::Random, 100u, 1u));
+    const auto g = std::get<SelfPlayOptions>(parseSelfPlayArguments(
+        { "--seed", "4294967295", "--games", "3", "--human", "careful", "--level", "easy" }));
+    EXPECT_EQ(std::tuple(g.level, g.human, g.games, g.seed),
+        std::tuple(Difficulty::Easy, HumanStrategy::Careful, 3u, 4294967295u));
+    EXPECT_EQ(std::get<BenchOptions>(parseBenchArguments({})).games, 200u);
+}
+
+TEST(Bench, TimesEveryComputerAnswerAndOrdersItsPercentiles)
+{
+    const LevelTiming t = timeLevel(Difficulty::Medium, { 4, 1 });
+    EXPECT_GE(t.turns, 4u);
+    EXPECT_LE(t.medianMicros, t.p99Micros);
+    EXPECT_LE(t.p99Micros, t.maxMicros);
+    EXPECT_GT(t.peakMemoryKiB, 0);
+}
+
+} // namespace
+} // namespace quadlo::engine

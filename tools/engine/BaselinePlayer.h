@@ -1,0 +1,52 @@
+// Stand-ins for the human in self-play: three simple players that choose the
+// next edge to click from the board as it stands. They are yardsticks for the
+// computer's levels, not strategies of the game, so they live outside the core.
+//   random   any open edge, uniformly;
+//   greedy   an edge that completes a square when there is one, else random;
+//   careful  greedy, and otherwise an edge that draws no square's third side
+//            when there is one, else random.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string_view>
+#include <vector>
+
+#include "board/Board.h"
+
+namespace quadlo::engine {
+
+enum class HumanStrategy { Random, Greedy, Careful };
+
+std::optional<HumanStrategy> humanStrategyFromName(std::string_view name);
+std::string_view humanStrategyName(HumanStrategy strategy);
+
+struct EdgeChoice {
+    int family; // Vertical or Horizontal
+    int index; // 1..30
+    bool operator==(const EdgeChoice&) const = default;
+};
+
+class BaselinePlayer {
+public:
+    BaselinePlayer(HumanStrategy strategy, std::uint32_t seed);
+
+    // The edge to click, or none when no edge is open.
+    std::optional<EdgeChoice> choose(const Board& board);
+
+private:
+    EdgeChoice pick(const std::vector<EdgeChoice>& edges);
+
+    HumanStrategy strategy_;
+    std::mt19937 engine_;
+};
+
+// The open edges of the board, vertical 1..30 then horizontal 1..30.
+std::vector<EdgeChoice> openEdges(const Board& board);
+// Open edges that are the last open side of an unowned square.
+std::vector<EdgeChoice> completingEdges(const Board& board);
+// Open edges that would not draw the third side of any square.
+std::vector<EdgeChoice> safeEdges(const Board& board);
+
+} // namespace quadlo::engine

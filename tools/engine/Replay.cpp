@@ -1,0 +1,182 @@
+// Running parsed commands against the game and printing the state line.
+#include "engine/Replay.h"
+
+#include <istream>
+#include <ostream>
+
+namespace quadlo::engine {
+
+namespace {
+
+template <class... F> struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
+
+Colour colourOf(Mark mark)
+{
+    switch (mark) {
+    case Mark::h:
+        return kHumanColour;
+    case Mark::c:
+        return kComputerColour;
+    default:
+        return kBoardColour;
+    }
+}
+
+template <typename Control, std::size_t N>
+void appendMarks(std::string& out, const std::array<Control, N>& controls)
+{
+    // Element 0 is the template (edges) or unused (markers).
+    for (std::size_t i = 1; i < N; ++i)
+        out += markName(controls[i].tag);
+}
+
+} // namespace
+
+void MessageLog::showMessage(const std::string& text, int style, const std::string& title)
+{
+    lines_.push_back(messageLine(text, style, title));
+}
+
+std::vector<std::string> MessageLog::takeLines()
+{
+    std::vector<std::string> lines;
+    lines.swap(lines_);
+    return lines;
+}
+
+std::string messageLine(const std::string& text, int style, const std::string& title)
+{
+    std::string line = "message: " + title + " | " + std::to_string(style) + " | ";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            line += "\\n";
+            ++i;
+        } else if (text[i] == '\n') {
+            line += "\\n";
+        } else if (text[i] == '\r') {
+            line += "\\r";
+        } else {
+            line += text[i];
+        }
+    }
+    return line;
+}
+
+ReplaySession::ReplaySession()
+    : game_(random_, messages_, form_)
+{
+    game_.Form_Load();
+}
+
+std::string ReplaySession::run(const Command& command)
+{
+    // Whatever a command cut short had collected must not leak into the next.
+    messages_.takeLines();
+    bool prints = true;
+    std::visit(Overloaded {
+                   [&](const RandomCommand& c) {
+                       for (float value : c.values)
+                           random_.append(value);
+                       prints = false;
+                   },
+                   [&](const SeedCommand& c) {
+                       random_.setSeed(c.seed);
+                       prints = false;
+                   },
+                   [&](const SelectCommand& c) { game_.board().selectDifficulty(c.difficulty); },
+                   [&](const ClickCommand& c) {
+                       if (c.family == Vertical)
+                           game_.lblshape1_Click(c.index);
+                       else
+                           game_.lblshape2_Click(c.index);
+                   },
+                   [&](const NewCommand&) { game_.mnuNew_Click(); },
+                   [&](const PositionCommand& c) { setPosition(c); },
+               },
+        command);
+    if (!prints)
+        return {};
+    std::string out;
+    for (const std::string& line : messages_.takeLines())
+        out += line + '\n';
+    out += stateLine() + '\n';
+    return out;
+}
+
+void ReplaySession::setPosition(const PositionCommand& p)
+{
+    Board& board = game_.board();
+    for (std::size_t i = 0; i < kEdgesPerFamily; ++i) {
+        board.lblshape1[i + 1] = { p.vertical[i], colourOf(p.vertical[i]) };
+        board.lblshape2[i + 1] = { p.horizontal[i], colourOf(p.horizontal[i]) };
+    }
+    int humans = 0;
+    int computers = 0;
+    for (std::size_t i = 0; i < kSquareCount; ++i) {
+        board.shpMiddle[i + 1] = { p.squares[i], colourOf(p.squares[i]) };
+        humans += p.squares[i] == Mark::h;
+        computers += p.squares[i] == Mark::c;
+    }
+    board.humanScore = static_cast<std::int16_t>(humans);
+    board.computerScore = static_cast<std::int16_t>(computers);
+    board.lblScore1 = std::to_string(humans);
+    board.lblScore2 = std::to_string(computers);
+    board.turnCount = p.turn;
+}
+
+std::string ReplaySession::stateLine() const
+{
+    const Board& b = game_.board();
+    std::string line;
+    line.reserve(200);
+    line += "v=";
+    appendMarks(line, b.lblshape1);
+    line += " h=";
+    appendMarks(line, b.lblshape2);
+    line += " sq=";
+    appendMarks(line, b.shpMiddle);
+    line += " score=" + b.lblScore1 + "-" + b.lblScore2;
+    line += " turn=" + std::to_string(b.turnCount);
+    line += " over=" + std::string(b.gameOver ? "1" : "0");
+    line += " near=" + std::string(b.nearEndgame ? "1" : "0");
+    line += " late=" + std::string(b.lateEndgame ? "1" : "0");
+    const std::optional<Difficulty> level = b.selectedDifficulty();
+    line += " level=" + std::string(level ? levelName(*level) : "none");
+    line += " rng=" + std::to_string(random_.drawCount());
+    return line;
+}
+
+int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    ReplaySession session;
+    std::string line;
+    for (long number = 1; std::getline(in, line); ++number) {
+        const ParsedLine parsed = parseLine(line);
+        if (const auto* error = std::get_if<ParseError>(&parsed)) {
+            out.flush();
+            err << "error: line " << number << ": " << error->reason << '\n';
+            return kReplayBadInput;
+        }
+        const auto* command = std::get_if<Command>(&parsed);
+        if (!command)
+            continue;
+        try {
+            out << session.run(*command);
+        } catch (const RandomStreamExhausted& exhausted) {
+            out.flush();
+            err << "error: line " << number << ": " << exhausted.what() << '\n';
+            return kReplayRandomExhausted;
+        }
+    }
+    if (in.bad()) {
+        out.flush();
+        err << "error: cannot read the script\n";
+        return kReplayBadInput;
+    }
+    return kReplayOk;
+}
+
+} // namespace quadlo::engine

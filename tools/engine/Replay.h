@@ -1,0 +1,76 @@
+// Replaying a script against one game, as the program starts it: the controls
+// in their design state, Form_Load run once, no option selected. Each click,
+// new, select and position prints the message boxes it showed and then one
+// state line; other tools read this output, so its format is fixed:
+//
+//   message: <title> | <style> | <text>
+//   v=<30 marks> h=<30 marks> sq=<25 marks> score=<caption>-<caption> turn=<N>
+//       over=<0|1> near=<0|1> late=<0|1> level=<easy|medium|hard|none> rng=<draws>
+//
+// (the state line is a single line). A line that does not parse ends the replay
+// with status 2, a draw past the scripted values with status 3; in both cases
+// the error goes to the error stream and nothing more is printed.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "engine/ReplayRandom.h"
+#include "engine/Script.h"
+#include "game/Game.h"
+
+namespace quadlo::engine {
+
+inline constexpr int kReplayOk = 0;
+inline constexpr int kReplayBadInput = 2;
+inline constexpr int kReplayRandomExhausted = 3;
+
+// Collects the message boxes of one command; the replay prints them only once
+// the command has finished, so a command cut short prints none of them.
+class MessageLog final : public MessagePresenter {
+public:
+    void showMessage(const std::string& text, int style, const std::string& title) override;
+    std::vector<std::string> takeLines();
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// Reloading is a no-op: the board model is the whole form here.
+class HeadlessForm final : public FormHost {
+public:
+    void reloadForm() override { }
+    void endProgram() override { }
+};
+
+class ReplaySession {
+public:
+    ReplaySession();
+    ReplaySession(const ReplaySession&) = delete;
+    ReplaySession& operator=(const ReplaySession&) = delete;
+
+    // Runs one command and returns what it prints (nothing for random and
+    // seed). Throws RandomStreamExhausted when a draw runs past the script.
+    std::string run(const Command& command);
+
+    std::string stateLine() const;
+    const Board& board() const { return game_.board(); }
+
+private:
+    void setPosition(const PositionCommand& position);
+
+    ReplayRandom random_;
+    MessageLog messages_;
+    HeadlessForm form_;
+    Game game_;
+};
+
+// One message box as a replay line; line breaks in the text become the two
+// characters "\n" so that the message stays on one line.
+std::string messageLine(const std::string& text, int style, const std::string& title);
+
+// Reads the script line by line, printing as it goes.
+int runReplay(std::istream& in, std::ostream& out, std::ostream& err);
+
+} // namespace quadlo::engine

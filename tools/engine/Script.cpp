@@ -1,0 +1,287 @@
+// Tokenising and checking one script line. Numbers are read strictly: a token
+// is a number only if all of it is, so "3x" or "0.5x" never slip through as 3
+// or 0.5.
+#include "engine/Script.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+#include "board/BoxGeometry.h"
+
+namespace quadlo::engine {
+
+namespace {
+
+std::vector<std::string_view> tokens(std::string_view line)
+{
+    std::vector<std::string_view> out;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start)
+            out.push_back(line.substr(start, i - start));
+    }
+    return out;
+}
+
+bool allDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9')
+            return false;
+    }
+    return true;
+}
+
+// Digits only, with a leading '-' where allowed; none if the value does not
+// fit T, so the caller's range check never sees a wrapped value.
+template <typename T> std::optional<T> wholeNumber(std::string_view text, bool allowMinus)
+{
+    const std::string_view digits
+        = allowMinus && !text.empty() && text[0] == '-' ? text.substr(1) : text;
+    if (!allDigits(digits))
+        return std::nullopt;
+    T value {};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc {} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// Digits with at most one decimal point, at least one digit, an optional
+// leading '-' (so that a negative value is reported as out of range rather
+// than as not a number). No exponent, no "inf" or "nan".
+bool isPlainDecimal(std::string_view text)
+{
+    if (!text.empty() && text[0] == '-')
+        text.remove_prefix(1);
+    bool digit = false;
+    bool point = false;
+    for (char ch : text) {
+        if (ch >= '0' && ch <= '9') {
+            digit = true;
+        } else if (ch == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+ParsedLine parseRandom(const std::vector<std::string_view>& t)
+{
+    if (t.size() < 2)
+        return ParseError { "random needs at least one value" };
+    RandomCommand command;
+    for (std::size_t i = 1; i < t.size(); ++i) {
+        double value = 0;
+        bool parsed = isPlainDecimal(t[i]);
+        if (parsed) {
+            const auto [end, ec] = std::from_chars(
+                t[i].data(), t[i].data() + t[i].size(), value, std::chars_format::fixed);
+            parsed = ec == std::errc {} && end == t[i].data() + t[i].size();
+        }
+        if (!parsed)
+            return ParseError { "random value " + quoted(t[i]) + " is not a decimal number" };
+        if (std::signbit(value) || value >= 1.0)
+            return ParseError { "random value " + quoted(t[i]) + " is outside [0, 1)" };
+        // The generator hands out single-precision values; one just below 1
+        // would round up to 1 and is not a value the generator can give.
+        const float single = static_cast<float>(value);
+        if (single >= 1.0f)
+            return ParseError { "random value " + quoted(t[i])
+                + " rounds to 1 in single precision" };
+        command.values.push_back(single);
+    }
+    return Command { std::move(command) };
+}
+
+ParsedLine parseSeed(const std::vector<std::string_view>& t)
+{
+    if (t.size() != 2)
+        return ParseError { "seed takes one whole number 0..4294967295" };
+    const auto seed = wholeNumber<std::uint32_t>(t[1], false);
+    if (!seed)
+        return ParseError { "seed " + quoted(t[1]) + " is not a whole number 0..4294967295" };
+    return Command { SeedCommand { *seed } };
+}
+
+ParsedLine parseSelect(const std::vector<std::string_view>& t)
+{
+    if (t.size() != 2)
+        return ParseError { "select takes one of easy, medium, hard" };
+    if (const auto level = levelFromName(t[1]))
+        return Command { SelectCommand { *level } };
+    return ParseError { "select " + quoted(t[1]) + ": the level is one of easy, medium, hard" };
+}
+
+ParsedLine parseClick(const std::vector<std::string_view>& t)
+{
+    if (t.size() != 3)
+        return ParseError { "click takes a family (v or h) and an edge index 1..30" };
+    int family;
+    if (t[1] == "v")
+        family = Vertical;
+    else if (t[1] == "h")
+        family = Horizontal;
+    else
+        return ParseError { "click family " + quoted(t[1]) + " is neither v nor h" };
+    const auto index = wholeNumber<int>(t[2], false);
+    if (!index || *index < 1 || *index > kEdgesPerFamily)
+        return ParseError { "click index " + quoted(t[2]) + " is not a whole number 1..30" };
+    return Command { ClickCommand { family, *index } };
+}
+
+ParsedLine parseNew(const std::vector<std::string_view>& t)
+{
+    if (t.size() != 1)
+        return ParseError { "new takes no arguments" };
+    return Command { NewCommand {} };
+}
+
+// Reads "key=<marks>" into `marks`; the error names the key.
+template <std::size_t N>
+std::optional<ParseError> readMarks(
+    std::string_view token, std::string_view key, std::array<Mark, N>& marks)
+{
+    const std::string_view text = token.substr(key.size() + 1);
+    if (text.size() != N)
+        return ParseError { "position " + std::string(key) + "= needs " + std::to_string(N)
+            + " marks, got " + std::to_string(text.size()) };
+    for (std::size_t i = 0; i < N; ++i) {
+        switch (text[i]) {
+        case 'a':
+            marks[i] = Mark::a;
+            break;
+        case 'h':
+            marks[i] = Mark::h;
+            break;
+        case 'c':
+            marks[i] = Mark::c;
+            break;
+        default:
+            return ParseError { "position " + std::string(key) + "= mark " + std::to_string(i + 1)
+                + " is " + quoted(text.substr(i, 1)) + ", not a, h or c" };
+        }
+    }
+    return std::nullopt;
+}
+
+// Every square owned exactly when its four sides are drawn; any other board
+// is one that no game can reach and the game's scoring would not repair.
+std::optional<ParseError> checkConsistent(const PositionCommand& p)
+{
+    auto drawn = [](const std::array<Mark, kEdgesPerFamily>& family, int index) {
+        return family[static_cast<std::size_t>(index - 1)] != Mark::a;
+    };
+    for (int square = 1; square <= kSquareCount; ++square) {
+        const SquareSides s = squareSides(square);
+        const bool closed = drawn(p.vertical, s.var1) && drawn(p.horizontal, s.var2)
+            && drawn(p.vertical, s.var3) && drawn(p.horizontal, s.var4);
+        const bool owned = p.squares[static_cast<std::size_t>(square - 1)] != Mark::a;
+        if (closed && !owned)
+            return ParseError { "position square " + std::to_string(square)
+                + " has all four sides drawn but no owner" };
+        if (owned && !closed)
+            return ParseError { "position square " + std::to_string(square)
+                + " has an owner but an open side" };
+    }
+    return std::nullopt;
+}
+
+ParsedLine parsePosition(const std::vector<std::string_view>& t)
+{
+    static constexpr std::string_view kKeys[4] = { "v", "h", "sq", "turn" };
+    static const std::string kUsage
+        = "position takes v=<30 marks> h=<30 marks> sq=<25 marks> turn=<N>, in that order";
+    if (t.size() != 5)
+        return ParseError { kUsage };
+    for (std::size_t k = 0; k < 4; ++k) {
+        const std::string_view token = t[k + 1];
+        const std::string_view key = kKeys[k];
+        if (token.size() <= key.size() || token.substr(0, key.size()) != key
+            || token[key.size()] != '=')
+            return ParseError { kUsage + "; found " + quoted(token) };
+    }
+
+    PositionCommand p {};
+    if (auto error = readMarks(t[1], "v", p.vertical))
+        return *error;
+    if (auto error = readMarks(t[2], "h", p.horizontal))
+        return *error;
+    if (auto error = readMarks(t[3], "sq", p.squares))
+        return *error;
+    const std::string_view turnText = t[4].substr(5);
+    const auto turn = wholeNumber<int>(turnText, true);
+    if (!turn || *turn < std::numeric_limits<std::int16_t>::min()
+        || *turn > std::numeric_limits<std::int16_t>::max())
+        return ParseError { "position turn= " + quoted(turnText)
+            + " is not a whole number -32768..32767" };
+    p.turn = static_cast<std::int16_t>(*turn);
+    if (auto error = checkConsistent(p))
+        return *error;
+    return Command { p };
+}
+
+} // namespace
+
+std::optional<Difficulty> levelFromName(std::string_view name)
+{
+    if (name == "easy")
+        return Difficulty::Easy;
+    if (name == "medium")
+        return Difficulty::Medium;
+    if (name == "hard")
+        return Difficulty::Hard;
+    return std::nullopt;
+}
+
+std::string_view levelName(Difficulty level)
+{
+    switch (level) {
+    case Difficulty::Easy:
+        return "easy";
+    case Difficulty::Medium:
+        return "medium";
+    case Difficulty::Hard:
+        return "hard";
+    }
+    return "medium";
+}
+
+ParsedLine parseLine(std::string_view line)
+{
+    // Scripts written on Windows end their lines with "\r\n".
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    const std::vector<std::string_view> t = tokens(line);
+    if (t.empty() || t[0][0] == '#')
+        return NoCommand {};
+    const std::string_view name = t[0];
+    if (name == "random")
+        return parseRandom(t);
+    if (name == "seed")
+        return parseSeed(t);
+    if (name == "select")
+        return parseSelect(t);
+    if (name == "click")
+        return parseClick(t);
+    if (name == "new")
+        return parseNew(t);
+    if (name == "position")
+        return parsePosition(t);
+    return ParseError { "unknown command " + quoted(name) };
+}
+
+} // namespace quadlo::engine

@@ -1,0 +1,64 @@
+// The replay script language: one command a line, tokens separated by blanks,
+// blank lines and lines starting with '#' ignored. Parsing checks everything
+// that can be checked without a game, so a line that parses can always be run;
+// a line that does not parse names what is wrong with it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "board/Board.h"
+
+namespace quadlo::engine {
+
+struct RandomCommand {
+    std::vector<float> values;
+};
+
+struct SeedCommand {
+    std::uint32_t seed;
+};
+
+struct SelectCommand {
+    Difficulty difficulty;
+};
+
+struct ClickCommand {
+    int family; // Vertical or Horizontal
+    int index; // 1..30
+};
+
+struct NewCommand { };
+
+// A whole board; only the owner marks "a", "h" and "c" ever appear here.
+struct PositionCommand {
+    std::array<Mark, kEdgesPerFamily> vertical;
+    std::array<Mark, kEdgesPerFamily> horizontal;
+    std::array<Mark, kSquareCount> squares;
+    std::int16_t turn;
+};
+
+using Command = std::variant<RandomCommand, SeedCommand, SelectCommand, ClickCommand, NewCommand,
+    PositionCommand>;
+
+// A blank line or a comment.
+struct NoCommand { };
+
+struct ParseError {
+    std::string reason;
+};
+
+using ParsedLine = std::variant<NoCommand, Command, ParseError>;
+
+ParsedLine parseLine(std::string_view line);
+
+// The names the script and the command line give the levels.
+std::optional<Difficulty> levelFromName(std::string_view name);
+std::string_view levelName(Difficulty level);
+
+} // namespace quadlo::engine

@@ -1,0 +1,103 @@
+// quadlo-engine: the headless front end of the game. It replays scripts of
+// clicks and menu commands and prints every state they lead to, plays the
+// computer against baseline human players, and times the computer's turns.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "engine/Bench.h"
+#include "engine/CommandLine.h"
+#include "engine/Replay.h"
+#include "engine/SelfPlay.h"
+
+namespace {
+
+using namespace quadlo::engine;
+
+constexpr int kUsageError = 2;
+constexpr int kFault = 1;
+
+int usageError(const std::string& message)
+{
+    std::cerr << "error: " << message << '\n' << kUsage;
+    return kUsageError;
+}
+
+int replay(const std::vector<std::string_view>& args)
+{
+    if (args.empty())
+        return runReplay(std::cin, std::cout, std::cerr);
+    if (args.size() > 1)
+        return usageError("replay takes at most one FILE");
+    const std::string path(args[0]);
+    // A directory opens as a stream on Linux and then reads as empty.
+    std::error_code ec;
+    std::ifstream file;
+    if (!std::filesystem::is_directory(path, ec))
+        file.open(path);
+    if (!file.is_open()) {
+        std::cerr << "error: cannot open " << path << '\n';
+        return kReplayBadInput;
+    }
+    return runReplay(file, std::cout, std::cerr);
+}
+
+int selfplay(const std::vector<std::string_view>& args)
+{
+    const auto parsed = parseSelfPlayArguments(args);
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        return usageError(error->message);
+    const SelfPlayOptions& options = std::get<SelfPlayOptions>(parsed);
+    try {
+        std::cout << formatSelfPlayTable(options, summarise(playGames(options)));
+    } catch (const SelfPlayFault& fault) {
+        std::cerr << "error: " << fault.what() << '\n';
+        return kFault;
+    }
+    return 0;
+}
+
+int bench(const std::vector<std::string_view>& args)
+{
+    const auto parsed = parseBenchArguments(args);
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        return usageError(error->message);
+    const BenchOptions& options = std::get<BenchOptions>(parsed);
+    std::cout << formatBenchHeader(options) << std::flush;
+    try {
+        for (quadlo::Difficulty level :
+            { quadlo::Difficulty::Easy, quadlo::Difficulty::Medium, quadlo::Difficulty::Hard })
+            std::cout << formatBenchRow(timeLevel(level, options)) << std::flush;
+    } catch (const SelfPlayFault& fault) {
+        std::cerr << "error: " << fault.what() << '\n';
+        return kFault;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (args.empty())
+        return usageError("no command given");
+    const std::string_view command = args.front();
+    args.erase(args.begin());
+    if (command == "replay")
+        return replay(args);
+    if (command == "selfplay")
+        return selfplay(args);
+    if (command == "bench")
+        return bench(args);
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    return usageError("unknown command '" + std::string(command) + "'");
+}
