@@ -45,6 +45,15 @@ const EdgeControl& Board::edge(int family, int index) const
     return const_cast<Board*>(this)->edge(family, index);
 }
 
+bool Board::anyOpen(int family) const
+{
+    for (int i = 1; i <= kEdgesPerFamily; ++i) {
+        if (isOpen(family, i))
+            return true;
+    }
+    return false;
+}
+
 void Board::reopenMarked(Mark first, Mark second)
 {
     for (std::size_t i = 1; i <= kEdgesPerFamily; ++i) {

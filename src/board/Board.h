@@ -94,6 +94,8 @@ struct Board {
     const EdgeControl& edge(int family, int index) const;
 
     bool isOpen(int family, int index) const { return edge(family, index).tag == Mark::a; }
+    // Whether any playable edge 1..30 of the family is open.
+    bool anyOpen(int family) const;
 
     // Turns every playable edge marked `first` or `second` back into "a", for
     // i = 1..30, the vertical edge i before the horizontal edge i.

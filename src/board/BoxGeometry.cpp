@@ -66,6 +66,13 @@ SquareSides squareSides(int square)
     return { row.var[0], row.var[1], row.var[2], row.var[3], row.var[4] };
 }
 
+int drawnSides(const Board& board, int square)
+{
+    const SquareSides s = squareSides(square);
+    return !board.isOpen(Vertical, s.var1) + !board.isOpen(Horizontal, s.var2)
+        + !board.isOpen(Vertical, s.var3) + !board.isOpen(Horizontal, s.var4);
+}
+
 int neighbourSquare(int square, int direction)
 {
     const int r = (square - 1) / 5;

@@ -38,6 +38,9 @@ struct SquareSides {
 const BoxRow& boxRow(int square);
 SquareSides squareSides(int square);
 
+// How many of the square's four sides are drawn (any mark but "a").
+int drawnSides(const Board& board, int square);
+
 // The square reached by stepping out of `square` through one of its sides
 // (1 left, 2 top, 3 right, 4 bottom), or 0 beyond the border.
 int neighbourSquare(int square, int direction);

@@ -216,15 +216,6 @@ void Game::hardSetUp()
     safeMove_.OtherOptions();
 }
 
-bool Game::anyOpen(int family) const
-{
-    for (int i = 1; i <= kEdgesPerFamily; ++i) {
-        if (board_.isOpen(family, i))
-            return true;
-    }
-    return false;
-}
-
 void Game::drawRandomEdge()
 {
     auto drawn = [this](int family, int index) {
@@ -233,8 +224,8 @@ void Game::drawRandomEdge()
     };
 
     board_.moveEdge = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
-    const bool openVertical = anyOpen(Vertical);
-    const bool openHorizontal = anyOpen(Horizontal);
+    const bool openVertical = board_.anyOpen(Vertical);
+    const bool openHorizontal = board_.anyOpen(Horizontal);
     bool moved = false;
     // Only an even count lets an edge be drawn; with an odd one the loop could
     // never end, so it is not entered.

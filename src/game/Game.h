@@ -53,7 +53,6 @@ private:
     void edgeClicked(int family, int Index);
     void hardSetUp();
     void drawRandomEdge();
-    bool anyOpen(int family) const;
 
     Board board_;
     RandomSource& random_;

@@ -7,24 +7,11 @@
 
 namespace quadlo {
 
-namespace {
-
-[[maybe_unused]] bool anyOpenEdge(const Board& board)
-{
-    for (int i = 1; i <= kEdgesPerFamily; ++i) {
-        if (board.isOpen(Vertical, i) || board.isOpen(Horizontal, i))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 void SafeMoveSearch::CheckBox3()
 {
     // With no open edge the choice would fall on a pick left over from an
     // earlier search; no caller asks for that.
-    assert(anyOpenEdge(board_));
+    assert(board_.anyOpen(Vertical) || board_.anyOpen(Horizontal));
 
     bestVerticalCost_ = kNoCost;
     bestHorizontalCost_ = kNoCost;

@@ -103,9 +103,7 @@ void own(Board& board, int square, Mark owner)
     int humans = 0;
     int computers = 0;
     for (int square = 1; square <= kSquareCount; ++square) {
-        const SquareSides s = squareSides(square);
-        const bool closed = !board.isOpen(Vertical, s.var1) && !board.isOpen(Horizontal, s.var2)
-            && !board.isOpen(Vertical, s.var3) && !board.isOpen(Horizontal, s.var4);
+        const bool closed = drawnSides(board, square) == 4;
         const MarkerControl& m = board.shpMiddle[static_cast<std::size_t>(square)];
         if (closed != (m.tag != Mark::a))
             faults << "square " << square

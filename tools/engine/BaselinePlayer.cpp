@@ -18,14 +18,6 @@ std::array<EdgeChoice, 4> sidesOf(int square)
         EdgeChoice { Vertical, s.var3 }, EdgeChoice { Horizontal, s.var4 } };
 }
 
-int drawnSides(const Board& board, int square)
-{
-    int drawn = 0;
-    for (const EdgeChoice& side : sidesOf(square))
-        drawn += !board.isOpen(side.family, side.index);
-    return drawn;
-}
-
 void addOnce(std::vector<EdgeChoice>& edges, EdgeChoice edge)
 {
     if (std::find(edges.begin(), edges.end(), edge) == edges.end())
