@@ -2,7 +2,6 @@
 // the option group, and the numeric reading of a caption.
 #include "board/Board.h"
 
-#include <cassert>
 #include <cctype>
 
 namespace quadlo {
@@ -12,15 +11,6 @@ constexpr std::array<std::string_view, 6> kMarkNames { "a", "h", "c", "vc", "vh"
 }
 
 std::string_view markName(Mark mark) { return kMarkNames[static_cast<std::size_t>(mark)]; }
-
-std::optional<Mark> markFromName(std::string_view name)
-{
-    for (std::size_t i = 0; i < kMarkNames.size(); ++i) {
-        if (kMarkNames[i] == name)
-            return static_cast<Mark>(i);
-    }
-    return std::nullopt;
-}
 
 void Board::restoreDesignState()
 {
@@ -32,20 +22,7 @@ void Board::restoreDesignState()
     lblEasy = lblMedium = lblHard = false;
 }
 
-EdgeControl& Board::edge(int family, int index)
-{
-    assert(index >= 0 && index <= kEdgesPerFamily);
-    assert(family == Vertical || family == Horizontal);
-    return family == Vertical ? lblshape1[static_cast<std::size_t>(index)]
-                              : lblshape2[static_cast<std::size_t>(index)];
-}
-
-const EdgeControl& Board::edge(int family, int index) const
-{
-    return const_cast<Board*>(this)->edge(family, index);
-}
-
-bool Board::anyOpen(int family) const
+bool Board::anyOpen(Family family) const
 {
     for (int i = 1; i <= kEdgesPerFamily; ++i) {
         if (isOpen(family, i))
@@ -82,17 +59,17 @@ std::optional<Difficulty> Board::selectedDifficulty() const
     return std::nullopt;
 }
 
-void Board::drawHumanEdge(int family, int index)
+void Board::drawHumanEdge(Edge edgeDrawn)
 {
-    EdgeControl& e = edge(family, index);
+    EdgeControl& e = edge(edgeDrawn);
     e.backColor = kHumanColour;
     ++turnCount;
     e.tag = Mark::h;
 }
 
-void Board::drawComputerEdge(int family, int index)
+void Board::drawComputerEdge(Edge edgeDrawn)
 {
-    EdgeControl& e = edge(family, index);
+    EdgeControl& e = edge(edgeDrawn);
     e.backColor = kComputerColour;
     ++turnCount;
     e.tag = Mark::c;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,7 +19,6 @@ namespace quadlo {
 enum class Mark : std::uint8_t { a, h, c, vc, vh, vvc };
 
 std::string_view markName(Mark mark);
-std::optional<Mark> markFromName(std::string_view name);
 
 // Packed 0x00BBGGRR colour values, as the design gives them.
 using Colour = std::uint32_t;
@@ -34,6 +34,32 @@ inline constexpr int kSquareCount = 25;
 // Family numbers as stored in moveFamily: 1 the vertical edges (lblshape1),
 // 2 the horizontal edges (lblshape2), 0 no move.
 enum Family : std::int16_t { NoFamily = 0, Vertical = 1, Horizontal = 2 };
+
+constexpr Family otherFamily(Family family) { return family == Vertical ? Horizontal : Vertical; }
+
+// One edge of the board: its family and its index 1..30 (0 is the family's
+// off-board template).
+struct Edge {
+    Family family;
+    int index;
+    bool operator==(const Edge&) const = default;
+};
+
+// Calls f(edge) for i = 1..30, the vertical edge i before the horizontal edge i.
+template <typename F> constexpr void forEachEdge(F&& f)
+{
+    for (int i = 1; i <= kEdgesPerFamily; ++i) {
+        f(Edge { Vertical, i });
+        f(Edge { Horizontal, i });
+    }
+}
+
+// The colour that shows a mark: an owner's colour, or the board's blue for an
+// open or hypothetical mark.
+constexpr Colour markColour(Mark mark)
+{
+    return mark == Mark::h ? kHumanColour : mark == Mark::c ? kComputerColour : kBoardColour;
+}
 
 struct EdgeControl {
     Mark tag = Mark::a;
@@ -70,7 +96,7 @@ struct Board {
     std::optional<Difficulty> savedDifficulty;
     bool searchMode = false;
     std::int16_t moveEdge = 0;
-    std::int16_t moveFamily = NoFamily;
+    Family moveFamily = NoFamily;
     std::int16_t completedSquares = 0;
     bool nearEndgame = false;
     bool lateEndgame = false;
@@ -90,12 +116,26 @@ struct Board {
     // are left alone, as a reload of the form leaves them.
     void restoreDesignState();
 
-    EdgeControl& edge(int family, int index);
-    const EdgeControl& edge(int family, int index) const;
+    // Every look-ahead reads the marks through these, many thousand times a
+    // turn, so they are inline.
+    EdgeControl& edge(Family family, int index)
+    {
+        assert(index >= 0 && index <= kEdgesPerFamily);
+        assert(family == Vertical || family == Horizontal);
+        return family == Vertical ? lblshape1[static_cast<std::size_t>(index)]
+                                  : lblshape2[static_cast<std::size_t>(index)];
+    }
+    const EdgeControl& edge(Family family, int index) const
+    {
+        return const_cast<Board*>(this)->edge(family, index);
+    }
+    EdgeControl& edge(Edge e) { return edge(e.family, e.index); }
+    const EdgeControl& edge(Edge e) const { return edge(e.family, e.index); }
 
-    bool isOpen(int family, int index) const { return edge(family, index).tag == Mark::a; }
+    bool isOpen(Family family, int index) const { return edge(family, index).tag == Mark::a; }
+    bool isOpen(Edge e) const { return isOpen(e.family, e.index); }
     // Whether any playable edge 1..30 of the family is open.
-    bool anyOpen(int family) const;
+    bool anyOpen(Family family) const;
 
     // Turns every playable edge marked `first` or `second` back into "a", for
     // i = 1..30, the vertical edge i before the horizontal edge i.
@@ -107,8 +147,8 @@ struct Board {
 
     // Draws an edge for a player: colour first, then the counter, then the mark,
     // which is the order the game writes them in.
-    void drawHumanEdge(int family, int index);
-    void drawComputerEdge(int family, int index);
+    void drawHumanEdge(Edge e);
+    void drawComputerEdge(Edge e);
 };
 
 // The numeric value of a caption: its leading decimal number ("12" is 12,

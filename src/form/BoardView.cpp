@@ -19,23 +19,20 @@ BoardView::BoardView(const Board& board, QWidget* parent)
 
 QSize BoardView::sizeHint() const { return layout::pixels(layout::kGameboard).size(); }
 
-QRectF BoardView::edgeRect(int family, int index)
-{
-    return layout::onBoard(layout::edge(family, index));
-}
+QRectF BoardView::edgeRect(Edge edge) { return layout::onBoard(layout::edge(edge)); }
 
-std::optional<EdgeId> BoardView::edgeAt(QPointF point)
+std::optional<Edge> BoardView::edgeAt(QPointF point)
 {
     // The horizontal edges are painted last, so where a corner of one overlaps
     // a vertical edge by a pixel, the horizontal edge is the one under the mouse.
-    for (const int family : { Horizontal, Vertical }) {
+    for (const Family family : { Horizontal, Vertical }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
-            const QRectF r = edgeRect(family, index);
+            const QRectF r = edgeRect({ family, index });
             // Half-open, as pixels are: the pixel right of or below a rectangle
             // is not part of it.
             if (point.x() >= r.left() && point.x() < r.right() && point.y() >= r.top()
                 && point.y() < r.bottom())
-                return EdgeId { family, index };
+                return Edge { family, index };
         }
     }
     return std::nullopt;
@@ -57,10 +54,11 @@ void BoardView::paintEvent(QPaintEvent*)
 
     // An edge nobody has drawn keeps the board's blue, so it is painted like any
     // other: the model's colour is all there is to show.
-    for (const int family : { Vertical, Horizontal }) {
-        for (int index = 1; index <= kEdgesPerFamily; ++index)
-            painter.fillRect(
-                edgeRect(family, index), layout::colour(board_.edge(family, index).backColor));
+    for (const Family family : { Vertical, Horizontal }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            const Edge edge { family, index };
+            painter.fillRect(edgeRect(edge), layout::colour(board_.edge(edge).backColor));
+        }
     }
 
     painter.setRenderHint(QPainter::Antialiasing);
@@ -96,10 +94,10 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const std::optional<EdgeId> pressed = pressed_;
+    const std::optional<Edge> pressed = pressed_;
     pressed_.reset();
     if (pressed && edgeAt(event->position()) == pressed)
-        emit edgeClicked(pressed->family, pressed->index);
+        emit edgeClicked(*pressed);
     event->accept();
 }
 

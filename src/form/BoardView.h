@@ -12,12 +12,6 @@
 
 namespace quadlo {
 
-struct EdgeId {
-    int family;
-    int index;
-    bool operator==(const EdgeId&) const = default;
-};
-
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -27,14 +21,14 @@ public:
     // The playable edge (index 1..30) whose rectangle holds the point, in the
     // widget's coordinates; none between the edges. The off-board template,
     // element 0, never has a rectangle here.
-    static std::optional<EdgeId> edgeAt(QPointF point);
-    static QRectF edgeRect(int family, int index);
+    static std::optional<Edge> edgeAt(QPointF point);
+    static QRectF edgeRect(Edge edge);
 
     QSize sizeHint() const override;
 
 signals:
     // A press and a release of the left button on the same edge.
-    void edgeClicked(int family, int index);
+    void edgeClicked(quadlo::Edge edge);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +37,7 @@ protected:
 
 private:
     const Board& board_;
-    std::optional<EdgeId> pressed_;
+    std::optional<Edge> pressed_;
 };
 
 } // namespace quadlo

@@ -89,9 +89,9 @@ constexpr TwipsRect horizontalEdge(int index)
     return { kDotLeft + 120 + kPitch * c, kDotTop + kPitch * r, kEdgeLength, kEdgeThickness };
 }
 
-constexpr TwipsRect edge(int family, int index)
+constexpr TwipsRect edge(Edge e)
 {
-    return family == Vertical ? verticalEdge(index) : horizontalEdge(index);
+    return e.family == Vertical ? verticalEdge(e.index) : horizontalEdge(e.index);
 }
 
 // Square marker 5r + c + 1, r and c 0..4.

@@ -240,12 +240,9 @@ void frmQuadlo::createMenus()
     });
 }
 
-void frmQuadlo::edgeClicked(int family, int index)
+void frmQuadlo::edgeClicked(Edge edge)
 {
-    if (family == Vertical)
-        game_.lblshape1_Click(index);
-    else
-        game_.lblshape2_Click(index);
+    game_.edgeClicked(edge);
     syncFromModel();
 }
 
@@ -255,7 +252,7 @@ void frmQuadlo::optionToggled(int id, bool checked)
     // user's choice goes there at once.
     if (syncing_ || !checked)
         return;
-    game_.board().selectDifficulty(static_cast<Difficulty>(id));
+    game_.selectDifficulty(static_cast<Difficulty>(id));
 }
 
 void frmQuadlo::syncFromModel()
@@ -282,12 +279,9 @@ void frmQuadlo::syncOptions()
 
 void frmQuadlo::giveFirstFocus()
 {
-    // The first focus goes to the selected option; with none selected it goes
-    // to Medium, first in the tab order, and selects it, as focus does when it
-    // enters an option group that has no selection.
-    Board& board = game_.board();
-    if (!board.selectedDifficulty())
-        board.selectDifficulty(Difficulty::Medium);
+    // The first focus goes to the option group, which may select Medium.
+    game_.optionsFocused();
+    const Board& board = game_.board();
     syncOptions();
     if (board.lblEasy)
         lblEasy_->setFocus(Qt::OtherFocusReason);

@@ -35,7 +35,6 @@ public:
     ~frmQuadlo() override;
 
     Game& game() { return game_; }
-    BoardView* boardView() const { return lblGameboard_; }
 
     // The icon in every size a desktop asks for, from the resources.
     static QIcon applicationIcon();
@@ -50,7 +49,7 @@ protected:
 private:
     void createControls(QWidget* client);
     void createMenus();
-    void edgeClicked(int family, int index);
+    void edgeClicked(Edge edge);
     void optionToggled(int id, bool checked);
     void syncFromModel();
     void syncOptions();

@@ -72,21 +72,79 @@ void Game::Form_Load()
         board_.selectDifficulty(Difficulty::Hard);
 }
 
-void Game::lblshape1_Click(int Index) { edgeClicked(Vertical, Index); }
+void Game::lblshape1_Click(int Index) { edgeClicked({ Vertical, Index }); }
 
-void Game::lblshape2_Click(int Index) { edgeClicked(Horizontal, Index); }
+void Game::lblshape2_Click(int Index) { edgeClicked({ Horizontal, Index }); }
 
-void Game::edgeClicked(int family, int Index)
+void Game::edgeClicked(Edge edge)
 {
-    // Element 0 is the off-board template: it can be neither clicked nor drawn.
-    if (Index < 1 || Index > kEdgesPerFamily)
+    if (edge.family != Vertical && edge.family != Horizontal)
         return;
-    if (!board_.isOpen(family, Index))
+    // Element 0 is the off-board template: it can be neither clicked nor drawn.
+    if (edge.index < 1 || edge.index > kEdgesPerFamily)
+        return;
+    if (!board_.isOpen(edge))
         return;
     if (board_.turnCount % 2 != 0)
-        board_.drawHumanEdge(family, Index);
+        draw(Player::Human, edge);
     // Also when the count was even: the computer moves and the click is not drawn.
     ComputerMove1();
+}
+
+void Game::selectDifficulty(Difficulty difficulty) { board_.selectDifficulty(difficulty); }
+
+void Game::optionsFocused()
+{
+    if (!board_.selectedDifficulty())
+        board_.selectDifficulty(Difficulty::Medium);
+}
+
+void Game::setPosition(const Position& position)
+{
+    for (std::size_t i = 0; i < kEdgesPerFamily; ++i) {
+        board_.lblshape1[i + 1] = { position.vertical[i], markColour(position.vertical[i]) };
+        board_.lblshape2[i + 1] = { position.horizontal[i], markColour(position.horizontal[i]) };
+    }
+    std::int16_t humans = 0;
+    std::int16_t computers = 0;
+    for (std::size_t i = 0; i < kSquareCount; ++i) {
+        board_.shpMiddle[i + 1] = { position.squares[i], markColour(position.squares[i]) };
+        humans += position.squares[i] == Mark::h;
+        computers += position.squares[i] == Mark::c;
+    }
+    board_.humanScore = humans;
+    board_.computerScore = computers;
+    board_.lblScore1 = std::to_string(humans);
+    board_.lblScore2 = std::to_string(computers);
+    board_.turnCount = position.turn;
+}
+
+void Game::draw(Player player, Edge edge)
+{
+    if (player == Player::Human)
+        board_.drawHumanEdge(edge);
+    else
+        board_.drawComputerEdge(edge);
+    if (observer_)
+        observer_->edgeDrawn(player, edge);
+}
+
+void Game::scoreSquares()
+{
+    if (!observer_) {
+        scan_.CheckBox2();
+        return;
+    }
+    std::array<Mark, kSquareCount + 1> before {};
+    for (int square = 1; square <= kSquareCount; ++square)
+        before[static_cast<std::size_t>(square)]
+            = board_.shpMiddle[static_cast<std::size_t>(square)].tag;
+    scan_.CheckBox2();
+    for (int square = 1; square <= kSquareCount; ++square) {
+        const Mark now = board_.shpMiddle[static_cast<std::size_t>(square)].tag;
+        if (now != before[static_cast<std::size_t>(square)])
+            observer_->squareAwarded(now == Mark::h ? Player::Human : Player::Computer, square);
+    }
 }
 
 void Game::mnuNew_Click()
@@ -124,7 +182,7 @@ void Game::ComputerMove1()
         ~Nesting() { --game.nesting_; }
     } nesting(*this);
 
-    scan_.CheckBox2();
+    scoreSquares();
 
     const double human = captionValue(board_.lblScore1);
     const double computer = captionValue(board_.lblScore2);
@@ -162,15 +220,15 @@ void Game::ComputerMove1()
     if (board_.moveEdge != 0) {
         const bool even = board_.turnCount % 2 == 0;
         if (board_.moveFamily == Vertical && board_.isOpen(Vertical, board_.moveEdge) && even)
-            board_.drawComputerEdge(Vertical, board_.moveEdge);
+            draw(Player::Computer, { Vertical, board_.moveEdge });
         else if (board_.moveFamily == Horizontal && board_.isOpen(Horizontal, board_.moveEdge)
             && even)
-            board_.drawComputerEdge(Horizontal, board_.moveEdge);
+            draw(Player::Computer, { Horizontal, board_.moveEdge });
     } else {
         drawRandomEdge();
     }
 
-    scan_.CheckBox2();
+    scoreSquares();
 
     if (board_.lastScorer == 2) {
         board_.lastScorer = 0;
@@ -218,7 +276,7 @@ void Game::hardSetUp()
 
 void Game::drawRandomEdge()
 {
-    auto drawn = [this](int family, int index) {
+    auto drawn = [this](Family family, int index) {
         const Mark tag = board_.edge(family, index).tag;
         return tag == Mark::c || tag == Mark::h;
     };
@@ -231,7 +289,7 @@ void Game::drawRandomEdge()
     // never end, so it is not entered.
     const bool computerToMove = board_.turnCount % 2 == 0;
     while ((openVertical || openHorizontal) && !moved && computerToMove) {
-        board_.moveFamily = static_cast<std::int16_t>(randomWholeNumber(random_, 2));
+        board_.moveFamily = static_cast<Family>(randomWholeNumber(random_, 2));
         if (openVertical) {
             while (drawn(Vertical, board_.moveEdge))
                 board_.moveEdge
@@ -243,10 +301,10 @@ void Game::drawRandomEdge()
                     = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
         }
         if (board_.moveFamily == Vertical && board_.isOpen(Vertical, board_.moveEdge)) {
-            board_.drawComputerEdge(Vertical, board_.moveEdge);
+            draw(Player::Computer, { Vertical, board_.moveEdge });
             moved = true;
         } else if (board_.moveFamily == Horizontal && board_.isOpen(Horizontal, board_.moveEdge)) {
-            board_.drawComputerEdge(Horizontal, board_.moveEdge);
+            draw(Player::Computer, { Horizontal, board_.moveEdge });
             moved = true;
         }
     }

@@ -4,6 +4,7 @@
 // model is the only state, and the window only mirrors it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -23,19 +24,46 @@ extern const char* const kRulesText;
 extern const char* const kAboutTitle;
 extern const char* const kAboutText;
 
+// A whole position to play on from: the marks of the 30 vertical and 30
+// horizontal edges and of the 25 squares (only "a", "h" and "c"), and the turn
+// counter, odd when the human is to move.
+struct Position {
+    std::array<Mark, kEdgesPerFamily> vertical {};
+    std::array<Mark, kEdgesPerFamily> horizontal {};
+    std::array<Mark, kSquareCount> squares {};
+    std::int16_t turn = 1;
+};
+
+// What every front end calls. Front ends read the board through board() and
+// change it only through these handlers.
 class Game {
 public:
     Game(RandomSource& random, MessagePresenter& messages, FormHost& form);
 
-    Board& board() { return board_; }
     const Board& board() const { return board_; }
+    // For tests that build a position field by field.
+    Board& boardForSetUp() { return board_; }
+
+    // Reports every edge drawn and square awarded from now on; null for none.
+    void setTurnObserver(TurnObserver* observer) { observer_ = observer; }
 
     // Start of a game: runs with the controls already in their design state.
     void Form_Load();
-    // A click on vertical (lblshape1) or horizontal (lblshape2) edge Index;
-    // anything but an available playable edge is ignored.
+    // A click on an edge: anything but an available playable edge is ignored.
+    void edgeClicked(Edge edge);
+    // The same click, as the vertical (lblshape1) or horizontal (lblshape2)
+    // control with that Index receives it.
     void lblshape1_Click(int Index);
     void lblshape2_Click(int Index);
+    // The user selects a difficulty option; the computer reads it at its next
+    // turn.
+    void selectDifficulty(Difficulty difficulty);
+    // The keyboard focus enters the option group for the first time: with no
+    // option selected, it selects Medium, the first in the tab order.
+    void optionsFocused();
+    // Replaces the controls with a position: owners' colours and the score
+    // captions follow from the marks. The form-level variables stay.
+    void setPosition(const Position& position);
     void mnuNew_Click();
     void mnuRules_Click();
     void mnuAbout_Click();
@@ -50,7 +78,9 @@ public:
     int deepestNesting() const { return deepestNesting_; }
 
 private:
-    void edgeClicked(int family, int Index);
+    void draw(Player player, Edge edge);
+    // The scoring pass of the completion scan, and its report.
+    void scoreSquares();
     void hardSetUp();
     void drawRandomEdge();
 
@@ -58,6 +88,7 @@ private:
     RandomSource& random_;
     MessagePresenter& messages_;
     FormHost& form_;
+    TurnObserver* observer_ = nullptr;
     ChainSimulation chain_;
     CompletionScan scan_;
     SafeMoveSearch safeMove_;

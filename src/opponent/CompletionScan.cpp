@@ -13,7 +13,7 @@ namespace {
 // cross sides in the other.
 struct SideLayout {
     int edge;
-    int family;
+    Family family;
     int far;
     int cross1;
     int cross2;
@@ -25,8 +25,6 @@ constexpr SideLayout kSides[4] = {
     { 2, Vertical, 5, 6, 7 }, // right: var3 with Var6..var8
     { 3, Horizontal, 14, 15, 16 }, // bottom: var4 with var15..var17
 };
-
-constexpr int otherFamily(int family) { return family == Vertical ? Horizontal : Vertical; }
 
 } // namespace
 
@@ -70,7 +68,7 @@ void CompletionScan::score(const BoxRow& row)
 
 void CompletionScan::search(const BoxRow& row)
 {
-    static constexpr int kFamilies[4] = { Vertical, Horizontal, Vertical, Horizontal };
+    static constexpr Family kFamilies[4] = { Vertical, Horizontal, Vertical, Horizontal };
     for (int side = 0; side < 4; ++side) {
         bool matches = true;
         for (int other = 0; other < 4 && matches; ++other) {
@@ -113,7 +111,7 @@ void CompletionScan::propose(const BoxRow& row, int side)
     if (board_.lblHard && board_.twoCapturable && !board_.lateEndgame && !board_.bestCostUnder2) {
         // Decline the square: draw the neighbour's one further open side, so
         // both squares wait on the shared side.
-        const int cross = otherFamily(layout.family);
+        const Family cross = otherFamily(layout.family);
         const std::int16_t far = at(layout.far);
         const std::int16_t cross1 = at(layout.cross1);
         const std::int16_t cross2 = at(layout.cross2);
@@ -122,23 +120,23 @@ void CompletionScan::propose(const BoxRow& row, int side)
         const bool cross2Open = board_.isOpen(cross, cross2);
         if (farOpen && !cross1Open && !cross2Open) {
             board_.moveEdge = far;
-            board_.moveFamily = static_cast<std::int16_t>(layout.family);
+            board_.moveFamily = layout.family;
             return;
         }
         if (cross1Open && !farOpen && !cross2Open) {
             board_.moveEdge = cross1;
-            board_.moveFamily = static_cast<std::int16_t>(cross);
+            board_.moveFamily = cross;
             return;
         }
         if (cross2Open && !farOpen && !cross1Open) {
             board_.moveEdge = cross2;
-            board_.moveFamily = static_cast<std::int16_t>(cross);
+            board_.moveFamily = cross;
             return;
         }
     }
 
     board_.moveEdge = openEdge;
-    board_.moveFamily = static_cast<std::int16_t>(layout.family);
+    board_.moveFamily = layout.family;
 }
 
 void CompletionScan::dudereally()

@@ -32,13 +32,14 @@ struct Propagation {
             markAndPass(Horizontal, s.var4);
     }
 
-    bool forced(int family, int index, int f1, int i1, int f2, int i2, int f3, int i3) const
+    bool forced(
+        Family family, int index, Family f1, int i1, Family f2, int i2, Family f3, int i3) const
     {
         return board.isOpen(family, index) && !board.isOpen(f1, i1) && !board.isOpen(f2, i2)
             && !board.isOpen(f3, i3);
     }
 
-    void markAndPass(int family, int index)
+    void markAndPass(Family family, int index)
     {
         if (board.sweepMode) {
             board.edge(family, index).tag = Mark::vvc;
@@ -47,7 +48,7 @@ struct Propagation {
             ++board.captureCount;
         }
         if (trace)
-            trace->push_back({ family, index, depth });
+            trace->push_back({ { family, index }, depth });
         pass();
     }
 };

@@ -21,8 +21,7 @@ namespace quadlo {
 // Optional record of the marks a propagation writes, for tests and tools that
 // need to see the order in which forced sides are found.
 struct MarkTraceEntry {
-    int family;
-    int index;
+    Edge edge;
     int passDepth; // 1 for the outermost pass
 };
 using MarkTrace = std::vector<MarkTraceEntry>;

@@ -63,7 +63,7 @@ void SafeMoveSearch::Hpred(int starth)
     cost(Horizontal, starth, horizontalCandidates_, bestHorizontalCost_);
 }
 
-void SafeMoveSearch::cost(int family, int index, CandidateList& list, std::int16_t& bestCost)
+void SafeMoveSearch::cost(Family family, int index, CandidateList& list, std::int16_t& bestCost)
 {
     board_.edge(family, index).tag = Mark::vc;
     board_.captureCount = 0;

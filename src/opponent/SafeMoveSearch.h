@@ -50,7 +50,7 @@ public:
 
 private:
     // Costs one open edge of a family and keeps the family's cheapest list.
-    void cost(int family, int index, CandidateList& list, std::int16_t& bestCost);
+    void cost(Family family, int index, CandidateList& list, std::int16_t& bestCost);
     void locate(const CandidateList& list, std::int16_t& picked);
 
     Board& board_;

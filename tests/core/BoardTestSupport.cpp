@@ -6,16 +6,20 @@
 
 #include "board/BoxGeometry.h"
 
-namespace quadlo::test {
+namespace quadlo {
 
-std::ostream& operator<<(std::ostream& out, const EdgeRef& edge)
+std::ostream& operator<<(std::ostream& out, const Edge& edge)
 {
     return out << (edge.family == Vertical ? "V" : "H") << edge.index;
 }
 
-void mark(Board& board, const std::vector<EdgeRef>& edges, Mark tag)
+} // namespace quadlo
+
+namespace quadlo::test {
+
+void mark(Board& board, const std::vector<Edge>& edges, Mark tag)
 {
-    for (const EdgeRef& e : edges) {
+    for (const Edge& e : edges) {
         EdgeControl& control = board.edge(e.family, e.index);
         control.tag = tag;
         if (tag == Mark::h)
@@ -25,24 +29,24 @@ void mark(Board& board, const std::vector<EdgeRef>& edges, Mark tag)
     }
 }
 
-void mark(Board& board, std::initializer_list<EdgeRef> edges, Mark tag)
+void mark(Board& board, std::initializer_list<Edge> edges, Mark tag)
 {
-    mark(board, std::vector<EdgeRef>(edges), tag);
+    mark(board, std::vector<Edge>(edges), tag);
 }
 
-std::vector<EdgeRef> allHorizontal()
+std::vector<Edge> allHorizontal()
 {
-    std::vector<EdgeRef> edges;
+    std::vector<Edge> edges;
     for (int i = 1; i <= kEdgesPerFamily; ++i)
         edges.push_back(H(i));
     return edges;
 }
 
-std::vector<EdgeRef> allEdgesExcept(std::initializer_list<EdgeRef> open)
+std::vector<Edge> allEdgesExcept(std::initializer_list<Edge> open)
 {
-    std::vector<EdgeRef> edges;
+    std::vector<Edge> edges;
     for (int i = 1; i <= kEdgesPerFamily; ++i) {
-        for (EdgeRef e : { V(i), H(i) }) {
+        for (Edge e : { V(i), H(i) }) {
             if (std::find(open.begin(), open.end(), e) == open.end())
                 edges.push_back(e);
         }
@@ -50,15 +54,15 @@ std::vector<EdgeRef> allEdgesExcept(std::initializer_list<EdgeRef> open)
     return edges;
 }
 
-std::vector<EdgeRef> sidesOf(int square)
+std::vector<Edge> sidesOf(int square)
 {
     const SquareSides s = squareSides(square);
     return { V(s.var1), H(s.var2), V(s.var3), H(s.var4) };
 }
 
-std::vector<EdgeRef> edgesMarked(const Board& board, Mark tag)
+std::vector<Edge> edgesMarked(const Board& board, Mark tag)
 {
-    std::vector<EdgeRef> edges;
+    std::vector<Edge> edges;
     for (int i = 1; i <= kEdgesPerFamily; ++i) {
         if (board.lblshape1[static_cast<std::size_t>(i)].tag == tag)
             edges.push_back(V(i));
@@ -86,10 +90,10 @@ void own(Board& board, int square, Mark owner)
     std::ostringstream faults;
     if (board.lblshape1[0].tag != Mark::a || board.lblshape2[0].tag != Mark::a)
         faults << "template edge marked; ";
-    for (int family : { Vertical, Horizontal }) {
+    for (Family family : { Vertical, Horizontal }) {
         for (int i = 1; i <= kEdgesPerFamily; ++i) {
             const EdgeControl& e = board.edge(family, i);
-            const EdgeRef ref { family, i };
+            const Edge ref { family, i };
             if (e.tag == Mark::a && e.backColor != kBoardColour)
                 faults << ref << " open but coloured; ";
             else if (e.tag == Mark::h && e.backColor != kHumanColour)
@@ -137,7 +141,7 @@ void own(Board& board, int square, Mark owner)
 EdgeSnapshot snapshot(const Board& board)
 {
     EdgeSnapshot s;
-    for (int family : { Vertical, Horizontal }) {
+    for (Family family : { Vertical, Horizontal }) {
         for (int i = 0; i <= kEdgesPerFamily; ++i) {
             s.tags.push_back(board.edge(family, i).tag);
             s.colours.push_back(board.edge(family, i).backColor);

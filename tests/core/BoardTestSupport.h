@@ -13,34 +13,31 @@
 
 #include "board/Board.h"
 
+namespace quadlo {
+// Edges print as V7 or H12 in test messages.
+std::ostream& operator<<(std::ostream& out, const Edge& edge);
+} // namespace quadlo
+
 namespace quadlo::test {
 
-struct EdgeRef {
-    int family;
-    int index;
-    bool operator==(const EdgeRef&) const = default;
-};
-
-inline EdgeRef V(int index) { return { Vertical, index }; }
-inline EdgeRef H(int index) { return { Horizontal, index }; }
-
-std::ostream& operator<<(std::ostream& out, const EdgeRef& edge);
+inline Edge V(int index) { return { Vertical, index }; }
+inline Edge H(int index) { return { Horizontal, index }; }
 
 // Marks the edges; "h" and "c" also get the player's colour.
-void mark(Board& board, std::initializer_list<EdgeRef> edges, Mark tag = Mark::h);
-void mark(Board& board, const std::vector<EdgeRef>& edges, Mark tag = Mark::h);
+void mark(Board& board, std::initializer_list<Edge> edges, Mark tag = Mark::h);
+void mark(Board& board, const std::vector<Edge>& edges, Mark tag = Mark::h);
 
 // Every horizontal edge 1..30.
-std::vector<EdgeRef> allHorizontal();
+std::vector<Edge> allHorizontal();
 
 // Every edge 1..30 of both families except `open`, vertical i before horizontal i.
-std::vector<EdgeRef> allEdgesExcept(std::initializer_list<EdgeRef> open);
+std::vector<Edge> allEdgesExcept(std::initializer_list<Edge> open);
 
 // A square's four sides: left, top, right, bottom.
-std::vector<EdgeRef> sidesOf(int square);
+std::vector<Edge> sidesOf(int square);
 
 // Edges 1..30 of both families carrying `tag`, vertical i before horizontal i.
-std::vector<EdgeRef> edgesMarked(const Board& board, Mark tag);
+std::vector<Edge> edgesMarked(const Board& board, Mark tag);
 
 // Awards a square to a player as the scoring pass would (marker, score, caption).
 void own(Board& board, int square, Mark owner);

@@ -141,7 +141,7 @@ TEST(BoxGeometry, EdgesOnTheRimBorderOneSquareAndInnerEdgesTwo)
         ++bordering[Horizontal][s.var2];
         ++bordering[Horizontal][s.var4];
     }
-    for (int family : { Vertical, Horizontal }) {
+    for (Family family : { Vertical, Horizontal }) {
         for (int i = 1; i <= 30; ++i) {
             const bool rim = i <= 5 || i >= 26;
             EXPECT_EQ(bordering[family][i], rim ? 1 : 2) << family << "/" << i;

@@ -12,22 +12,21 @@
 namespace quadlo {
 namespace {
 
-using test::EdgeRef;
 using test::H;
 using test::V;
 
 // Squares 1 to 4 of the top row, closed at both ends, joined by V6, V11, V16.
-const std::vector<EdgeRef> kTopRowChain { V(1), H(1), H(6), H(2), H(7), H(3), H(8), H(4), H(9),
+const std::vector<Edge> kTopRowChain { V(1), H(1), H(6), H(2), H(7), H(3), H(8), H(4), H(9),
     V(21) };
 
 // Squares 1, 2, 7 and 12, joined by V6, H7 and H12: right, down, down.
-const std::vector<EdgeRef> kBentChain { V(1), H(1), H(6), H(2), V(11), V(7), V(12), V(8), V(13),
+const std::vector<Edge> kBentChain { V(1), H(1), H(6), H(2), V(11), V(7), V(12), V(8), V(13),
     H(17) };
 
 // Starts a look-ahead from a ready square through its open side, with the
 // state reset as the completion scan resets it, and checks that the board was
 // only read.
-ChainSimulation lookAhead(Board& board, int square, EdgeRef open)
+ChainSimulation lookAhead(Board& board, int square, Edge open)
 {
     ChainSimulation chain(board);
     chain.chainEdge = static_cast<std::int16_t>(open.index);
@@ -45,7 +44,7 @@ ChainSimulation lookAhead(Board& board, int square, EdgeRef open)
     return chain;
 }
 
-Board boardWith(const std::vector<EdgeRef>& drawn)
+Board boardWith(const std::vector<Edge>& drawn)
 {
     Board board;
     test::mark(board, drawn);
@@ -56,7 +55,7 @@ TEST(ChainSimulation, AFourSquareChainClosedAtItsFarEndIsAnsweredWithItsMiddleEd
 {
     struct Start {
         int square;
-        EdgeRef open;
+        Edge open;
     };
     for (const Start start : { Start { 1, V(6) }, Start { 4, V(16) } }) {
         Board board = boardWith(kTopRowChain);
@@ -78,7 +77,7 @@ TEST(ChainSimulation, ABentChainIsAnsweredWithTheEdgeBetweenItsSecondAndThirdSqu
     // apart.
     struct Start {
         int square;
-        EdgeRef open;
+        Edge open;
     };
     for (const Start start : { Start { 1, V(6) }, Start { 12, H(12) } }) {
         Board board = boardWith(kBentChain);
@@ -93,12 +92,12 @@ TEST(ChainSimulation, AReadySquareOpenToTheBorderIsNotFollowed)
 {
     struct Start {
         int square;
-        EdgeRef open;
+        Edge open;
     };
     const Start starts[] = { { 1, V(1) }, { 3, H(3) }, { 10, V(27) }, { 23, H(28) } };
     for (const Start& start : starts) {
-        std::vector<EdgeRef> drawn;
-        for (EdgeRef side : test::sidesOf(start.square)) {
+        std::vector<Edge> drawn;
+        for (Edge side : test::sidesOf(start.square)) {
             if (!(side == start.open))
                 drawn.push_back(side);
         }
@@ -114,7 +113,7 @@ TEST(ChainSimulation, AReadySquareOpenToTheBorderIsNotFollowed)
 TEST(ChainSimulation, ASquareWithSeveralFurtherOpenSidesEndsTheChainWithoutAnAnswer)
 {
     struct Case {
-        std::vector<EdgeRef> drawn;
+        std::vector<Edge> drawn;
         int depth;
     };
     const Case cases[] = {
@@ -152,13 +151,13 @@ TEST(ChainSimulation, ChainsOfTwoOrThreeSquaresClosedAtBothEndsStopWithoutAnAnsw
 
 TEST(ChainSimulation, AChainThatGoesOnPastItsFourthSquareGivesNoAnswer)
 {
-    const std::vector<EdgeRef> corridor { V(1), H(1), H(6), H(2), H(7), H(3), H(8), H(4), H(9) };
-    std::vector<EdgeRef> fiveClosed = corridor;
+    const std::vector<Edge> corridor { V(1), H(1), H(6), H(2), H(7), H(3), H(8), H(4), H(9) };
+    std::vector<Edge> fiveClosed = corridor;
     fiveClosed.insert(fiveClosed.end(), { H(5), H(10), V(26) });
-    std::vector<EdgeRef> fourOpenBelow = kTopRowChain;
+    std::vector<Edge> fourOpenBelow = kTopRowChain;
     fourOpenBelow.erase(fourOpenBelow.begin() + 8); // H9: square 4 open below too
-    const std::vector<EdgeRef> boards[] = { corridor, fiveClosed, fourOpenBelow };
-    for (const std::vector<EdgeRef>& drawn : boards) {
+    const std::vector<Edge> boards[] = { corridor, fiveClosed, fourOpenBelow };
+    for (const std::vector<Edge>& drawn : boards) {
         Board board = boardWith(drawn);
         const ChainSimulation chain = lookAhead(board, 1, V(6));
         EXPECT_EQ(board.moveEdge, 0);

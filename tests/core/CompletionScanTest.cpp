@@ -15,12 +15,11 @@
 namespace quadlo {
 namespace {
 
-using test::EdgeRef;
 using test::H;
 using test::V;
 
 struct Proposal {
-    int family;
+    Family family;
     int edge;
     bool operator==(const Proposal&) const = default;
 };
@@ -33,9 +32,9 @@ std::ostream& operator<<(std::ostream& out, const Proposal& p)
 }
 
 constexpr Proposal kNoMove { NoFamily, 0 };
-Proposal proposed(EdgeRef e) { return { e.family, e.index }; }
+Proposal proposed(Edge e) { return { e.family, e.index }; }
 
-Board boardWith(const std::vector<EdgeRef>& drawn)
+Board boardWith(const std::vector<Edge>& drawn)
 {
     Board board;
     test::mark(board, drawn);
@@ -99,17 +98,17 @@ void lookAheadSetUp(Board& board)
 
 // Square 1 ready on V6; square 2 with H2 and H7 drawn has V11 as its one
 // further open side.
-const std::vector<EdgeRef> kDeclinable { V(1), H(1), H(6), H(2), H(7) };
+const std::vector<Edge> kDeclinable { V(1), H(1), H(6), H(2), H(7) };
 
 // Squares 1 to 4 of the top row closed at both ends: squares 1 and 4 are ready.
-const std::vector<EdgeRef> kTopRowChain { V(1), H(1), H(6), H(2), H(7), H(3), H(8), H(4), H(9),
+const std::vector<Edge> kTopRowChain { V(1), H(1), H(6), H(2), H(7), H(3), H(8), H(4), H(9),
     V(21) };
 
 TEST(CompletionScan, TheScoringPassAwardsASquareClosedOnAnEvenCountToTheHuman)
 {
-    std::vector<EdgeRef> drawn = test::sidesOf(1);
+    std::vector<Edge> drawn = test::sidesOf(1);
     for (int square : { 7, 25 }) {
-        const std::vector<EdgeRef> sides = test::sidesOf(square);
+        const std::vector<Edge> sides = test::sidesOf(square);
         drawn.insert(drawn.end(), sides.begin(), sides.end());
     }
     drawn.insert(drawn.end(), { V(13), H(13), V(18) }); // square 13 ready, not closed
@@ -235,8 +234,8 @@ TEST(CompletionScan, TheNeighbourTestReadsTheNeighbourAcrossEachSide)
     // side and its two cross sides, and each in turn is left as its one
     // further open side.
     struct Side {
-        EdgeRef open;
-        EdgeRef neighbourSides[3]; // far, cross 1, cross 2
+        Edge open;
+        Edge neighbourSides[3]; // far, cross 1, cross 2
     };
     const Side sides[] = {
         { V(13), { V(8), H(12), H(17) } },
@@ -246,8 +245,8 @@ TEST(CompletionScan, TheNeighbourTestReadsTheNeighbourAcrossEachSide)
     };
     for (const Side& side : sides) {
         for (int left = 0; left < 3; ++left) {
-            std::vector<EdgeRef> drawn;
-            for (EdgeRef e : test::sidesOf(13)) {
+            std::vector<Edge> drawn;
+            for (Edge e : test::sidesOf(13)) {
                 if (!(e == side.open))
                     drawn.push_back(e);
             }
@@ -266,8 +265,8 @@ TEST(CompletionScan, TheNeighbourTestReadsTheNeighbourAcrossEachSide)
 TEST(CompletionScan, TheSquareIsTakenWhenItsNeighbourHasNotExactlyOneFurtherOpenSide)
 {
     struct Case {
-        std::vector<EdgeRef> drawn;
-        EdgeRef taken;
+        std::vector<Edge> drawn;
+        Edge taken;
     };
     const Case cases[] = {
         { { V(1), H(1), H(6), H(2), V(11), H(7) }, V(6) }, // both ready: V6 takes two
@@ -322,7 +321,7 @@ TEST(CompletionScan, TheChainLookAheadAnswersBeforeTheSquareIsTaken)
 
     // A later ready square overwrites the answer: square 25, ready on its
     // bottom border, gets no answer of its own and is taken.
-    std::vector<EdgeRef> withLater = kTopRowChain;
+    std::vector<Edge> withLater = kTopRowChain;
     withLater.insert(withLater.end(), { V(25), H(25), V(30) });
     Board later = boardWith(withLater);
     lookAheadSetUp(later);

@@ -8,15 +8,14 @@
 namespace quadlo {
 namespace {
 
-using test::EdgeRef;
 using test::H;
 using test::V;
 
-std::vector<EdgeRef> order(const MarkTrace& trace)
+std::vector<Edge> order(const MarkTrace& trace)
 {
-    std::vector<EdgeRef> edges;
+    std::vector<Edge> edges;
     for (const MarkTraceEntry& e : trace)
-        edges.push_back({ e.family, e.index });
+        edges.push_back(e.edge);
     return edges;
 }
 
@@ -29,14 +28,14 @@ int deepestPass(const MarkTrace& trace)
 }
 
 struct Propagated {
-    std::vector<EdgeRef> marked;
+    std::vector<Edge> marked;
     int passes;
     int tally;
 };
 
 // Runs a counting propagation with `candidate` marked "vc" on a board where
 // `drawn` carry real marks.
-Propagated countFrom(std::vector<EdgeRef> drawn, std::optional<EdgeRef> candidate)
+Propagated countFrom(std::vector<Edge> drawn, std::optional<Edge> candidate)
 {
     Board board;
     test::mark(board, drawn);
@@ -46,11 +45,11 @@ Propagated countFrom(std::vector<EdgeRef> drawn, std::optional<EdgeRef> candidat
     Checkbox4(board, &trace);
     EXPECT_EQ(test::edgesMarked(board, Mark::vh).size(), trace.size());
     for (const MarkTraceEntry& e : trace)
-        EXPECT_EQ(board.edge(e.family, e.index).tag, Mark::vh);
+        EXPECT_EQ(board.edge(e.edge).tag, Mark::vh);
     return { order(trace), deepestPass(trace), board.captureCount };
 }
 
-const std::vector<EdgeRef> kCorridor { H(1), H(2), H(3), H(6), H(7), H(8) };
+const std::vector<Edge> kCorridor { H(1), H(2), H(3), H(6), H(7), H(8) };
 
 TEST(ForcedSides, NothingIsForcedWhereNoSquareHasOneOpenSide)
 {
@@ -120,22 +119,22 @@ TEST(ForcedSides, OnTheAllHorizontalBoardEveryVerticalEdgeCostsFive)
 
 TEST(ForcedSides, AReadyChainOnTheBoardEntersEveryCandidatesTally)
 {
-    std::vector<EdgeRef> ready = kCorridor;
+    std::vector<Edge> ready = kCorridor;
     ready.push_back(V(1));
-    for (EdgeRef away : { H(26), H(4) }) {
+    for (Edge away : { H(26), H(4) }) {
         const Propagated p = countFrom(ready, away);
         EXPECT_EQ(p.marked, (std::vector { V(6), V(11), V(16) })) << away;
         EXPECT_EQ(p.tally, 3) << away;
     }
-    for (EdgeRef inside : { V(6), V(11), V(16) })
+    for (Edge inside : { V(6), V(11), V(16) })
         EXPECT_EQ(countFrom(ready, inside).tally, 2) << inside;
 }
 
 TEST(ForcedSides, SweepModeMarksTheSameSidesVvcAndCountsNothing)
 {
     struct Case {
-        std::vector<EdgeRef> drawn;
-        EdgeRef candidate;
+        std::vector<Edge> drawn;
+        Edge candidate;
     };
     const Case cases[] = {
         { kCorridor, V(1) },

@@ -10,7 +10,6 @@
 namespace quadlo {
 namespace {
 
-using test::EdgeRef;
 using test::H;
 using test::TestGame;
 using test::V;
@@ -27,7 +26,7 @@ void ownSquares(Board& board, const std::vector<int>& squares, std::size_t human
     for (std::size_t i = 0; i < squares.size(); ++i) {
         const SquareSides s = squareSides(squares[i]);
         const Mark by = i < humans ? Mark::h : Mark::c;
-        for (EdgeRef e : { V(s.var1), H(s.var2), V(s.var3), H(s.var4) }) {
+        for (Edge e : { V(s.var1), H(s.var2), V(s.var3), H(s.var4) }) {
             if (board.isOpen(e.family, e.index))
                 test::mark(board, { e }, by);
         }
@@ -87,6 +86,38 @@ TEST(GameFlow, ComputerKeepsTakingReadySquaresWithinOneClick)
     EXPECT_TRUE(test::invariantsHold(board));
 }
 
+TEST(GameFlow, TheRecordOfAClickListsEdgesAndSquaresInTheOrderTheyHappen)
+{
+    using test::drew;
+    using test::took;
+    constexpr Player human = Player::Human;
+    constexpr Player computer = Player::Computer;
+
+    auto chain = TestGame::scripted({ 0.99f, 0.0f });
+    chain->game.selectDifficulty(Difficulty::Easy);
+    test::mark(chain->board(), { H(1), H(2), H(3), H(6), H(7), H(8), V(1) });
+    chain->click(H(26));
+    EXPECT_EQ(chain->turns.events,
+        (std::vector { drew(human, H(26)), drew(computer, V(6)), took(computer, 1),
+            drew(computer, V(11)), took(computer, 2), drew(computer, V(16)), took(computer, 3),
+            drew(computer, V(30)) }));
+
+    // One human edge closing two squares: both awarded in board order, and the
+    // computer does not move.
+    auto two = TestGame::scripted();
+    test::mark(two->board(), { H(1), H(2), H(6), H(7), V(1), V(11) });
+    two->click(V(6));
+    EXPECT_EQ(
+        two->turns.events, (std::vector { drew(human, V(6)), took(human, 1), took(human, 2) }));
+
+    // A click that is not played reports nothing.
+    two->turns.events.clear();
+    two->click(V(6));
+    two->click(V(0));
+    two->game.edgeClicked({ NoFamily, 3 });
+    EXPECT_TRUE(two->turns.events.empty());
+}
+
 TEST(GameFlow, TheLastSquareEndsTheGameWithOneMessageNamingTheWinner)
 {
     {
@@ -141,7 +172,7 @@ TEST(GameFlow, ClicksThatAreNotAllowedChangeNothing)
     test::mark(board, { H(4) }, Mark::c);
     test::mark(board, { H(9) }, Mark::vh);
     const auto before = test::snapshot(board);
-    for (EdgeRef e : { V(3), H(4), H(9), V(0), H(0), V(31), H(31), V(-1), H(32767) })
+    for (Edge e : { V(3), H(4), H(9), V(0), H(0), V(31), H(31), V(-1), H(32767) })
         t->click(e);
     EXPECT_EQ(test::snapshot(board), before);
     EXPECT_EQ(board.turnCount, 1);
@@ -180,7 +211,7 @@ constexpr std::size_t kEasyDraws = 2;
 constexpr std::size_t kMediumDraws = 3;
 constexpr std::size_t kHardDraws = 9;
 
-std::size_t drawsOfFirstAnswer(std::optional<Difficulty> level, EdgeRef* answer = nullptr)
+std::size_t drawsOfFirstAnswer(std::optional<Difficulty> level, Edge* answer = nullptr)
 {
     auto t = TestGame::scripted(std::vector<float>(20, 0.1f));
     if (level)
@@ -188,7 +219,7 @@ std::size_t drawsOfFirstAnswer(std::optional<Difficulty> level, EdgeRef* answer 
     t->click(H(30));
     if (answer) {
         const auto drawn = test::edgesMarked(t->board(), Mark::c);
-        *answer = drawn.empty() ? EdgeRef { 0, 0 } : drawn.front();
+        *answer = drawn.empty() ? Edge { NoFamily, 0 } : drawn.front();
     }
     return static_cast<std::size_t>(t->random->drawCount());
 }
@@ -199,8 +230,8 @@ TEST(GameFlow, TheDifficultyDecidesWhichStrategiesRun)
     EXPECT_EQ(drawsOfFirstAnswer(Difficulty::Medium), kMediumDraws);
     EXPECT_EQ(drawsOfFirstAnswer(Difficulty::Hard), kHardDraws);
 
-    EdgeRef medium {};
-    EdgeRef none {};
+    Edge medium {};
+    Edge none {};
     EXPECT_EQ(drawsOfFirstAnswer(std::nullopt, &none), kMediumDraws);
     drawsOfFirstAnswer(Difficulty::Medium, &medium);
     EXPECT_EQ(none, medium) << "no option selected plays as Medium";

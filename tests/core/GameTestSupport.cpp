@@ -1,15 +1,28 @@
 // The whole-game check shared by the test suite and the long soak run.
 #include "GameTestSupport.h"
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <sstream>
+
+#include "board/BoxGeometry.h"
 
 namespace quadlo::test {
 
+std::ostream& operator<<(std::ostream& out, const TurnEvent& event)
+{
+    out << (event.player == Player::Human ? "human " : "computer ");
+    if (event.square != 0)
+        return out << "takes " << event.square;
+    return out << "draws " << event.edge;
+}
+
 namespace {
 
-std::vector<EdgeRef> openEdges(const Board& board)
+std::vector<Edge> openEdges(const Board& board)
 {
-    std::vector<EdgeRef> open;
+    std::vector<Edge> open;
     for (int i = 1; i <= kEdgesPerFamily; ++i) {
         if (board.isOpen(Vertical, i))
             open.push_back(V(i));
@@ -18,6 +31,57 @@ std::vector<EdgeRef> openEdges(const Board& board)
     }
     return open;
 }
+
+// Follows the record of what each click did on a board of its own, and tells
+// where the record and the game part: an edge reported twice or never, a square
+// awarded before its last side, to someone else than the drawer of that side,
+// or not at all.
+class RecordFollower {
+public:
+    std::string follow(const std::vector<TurnEvent>& events, const Board& board)
+    {
+        std::optional<TurnEvent> lastEdge;
+        for (const TurnEvent& e : events) {
+            if (e.square == 0) {
+                Mark& mark = edge(e.edge);
+                if (mark != Mark::a)
+                    return "the record draws a drawn edge";
+                mark = e.player == Player::Human ? Mark::h : Mark::c;
+                lastEdge = e;
+                continue;
+            }
+            const SquareSides s = squareSides(e.square);
+            const std::vector<Edge> sides { V(s.var1), H(s.var2), V(s.var3), H(s.var4) };
+            Mark& owner = owners_[static_cast<std::size_t>(e.square)];
+            if (owner != Mark::a || !lastEdge || lastEdge->player != e.player
+                || std::find(sides.begin(), sides.end(), lastEdge->edge) == sides.end()
+                || std::any_of(
+                    sides.begin(), sides.end(), [this](Edge x) { return edge(x) == Mark::a; }))
+                return "the record awards a square out of turn";
+            owner = e.player == Player::Human ? Mark::h : Mark::c;
+        }
+        for (int i = 1; i <= kEdgesPerFamily; ++i) {
+            if (edge(V(i)) != board.lblshape1[static_cast<std::size_t>(i)].tag
+                || edge(H(i)) != board.lblshape2[static_cast<std::size_t>(i)].tag)
+                return "the record's edges differ from the board";
+        }
+        for (int b = 1; b <= kSquareCount; ++b) {
+            if (owners_[static_cast<std::size_t>(b)]
+                != board.shpMiddle[static_cast<std::size_t>(b)].tag)
+                return "the record's squares differ from the board";
+        }
+        return {};
+    }
+
+private:
+    Mark& edge(Edge e)
+    {
+        return (e.family == Vertical ? vertical_ : horizontal_)[static_cast<std::size_t>(e.index)];
+    }
+    std::array<Mark, kEdgesPerFamily + 1> vertical_ {};
+    std::array<Mark, kEdgesPerFamily + 1> horizontal_ {};
+    std::array<Mark, kSquareCount + 1> owners_ {};
+};
 
 } // namespace
 
@@ -37,13 +101,15 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
 
     for (int g = 0; g < games; ++g) {
         gameSeed = seed * 7919u + static_cast<std::uint32_t>(g);
-        play.board().selectDifficulty(level);
+        play.game.selectDifficulty(level);
         play.game.mnuNew_Click();
         play.messages.shown.clear();
+        play.turns.events.clear();
+        RecordFollower record;
         int clicks = 0;
         while (!play.board().gameOver) {
             Board& board = play.board();
-            const std::vector<EdgeRef> open = openEdges(board);
+            const std::vector<Edge> open = openEdges(board);
             if (open.empty() || ++clicks > 61) {
                 fault(g, clicks, "the game stalled before its end");
                 break;
@@ -51,7 +117,7 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
             if (human() % 8 == 0 && board.turnCount > 1) {
                 // A click on a drawn edge must change nothing at all.
                 std::uniform_int_distribution<int> pick(1, kEdgesPerFamily);
-                const EdgeRef drawn { static_cast<int>(human() % 2) + 1, pick(human) };
+                const Edge drawn { static_cast<Family>(human() % 2 + 1), pick(human) };
                 if (!board.isOpen(drawn.family, drawn.index)) {
                     const EdgeSnapshot before = snapshot(board);
                     const auto turn = board.turnCount;
@@ -66,6 +132,9 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
             play.click(open[pick(human)]);
             if (auto ok = invariantsHold(board); !ok)
                 fault(g, clicks, ok.message());
+            if (const std::string wrong = record.follow(play.turns.events, board); !wrong.empty())
+                fault(g, clicks, wrong);
+            play.turns.events.clear();
             if (!board.gameOver && board.turnCount % 2 == 0)
                 fault(g, clicks, "the turn ended with the computer to move");
             if (board.selectedDifficulty() != level)

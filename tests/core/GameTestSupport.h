@@ -38,12 +38,35 @@ public:
     int exits = 0;
 };
 
+// One entry of what a turn did: an edge drawn (square 0) or a square awarded
+// (edge NoFamily 0).
+struct TurnEvent {
+    Player player;
+    Edge edge;
+    int square;
+    bool operator==(const TurnEvent&) const = default;
+};
+inline TurnEvent drew(Player player, Edge edge) { return { player, edge, 0 }; }
+inline TurnEvent took(Player player, int square) { return { player, { NoFamily, 0 }, square }; }
+std::ostream& operator<<(std::ostream& out, const TurnEvent& event);
+
+class RecordingObserver : public TurnObserver {
+public:
+    void edgeDrawn(Player player, Edge edge) override { events.push_back(drew(player, edge)); }
+    void squareAwarded(Player player, int square) override
+    {
+        events.push_back(took(player, square));
+    }
+    std::vector<TurnEvent> events;
+};
+
 // A game started as the program starts it: design state, Form_Load once.
 struct TestGame {
     explicit TestGame(std::unique_ptr<RandomSource> source)
         : random(std::move(source))
         , game(*random, messages, form)
     {
+        game.setTurnObserver(&turns);
         game.Form_Load();
     }
     // A game on the scripted values; more can be appended later.
@@ -56,18 +79,13 @@ struct TestGame {
         return std::make_unique<TestGame>(std::make_unique<GameRandom>([seed] { return seed; }));
     }
 
-    Board& board() { return game.board(); }
-    void click(EdgeRef edge)
-    {
-        if (edge.family == Vertical)
-            game.lblshape1_Click(edge.index);
-        else
-            game.lblshape2_Click(edge.index);
-    }
+    Board& board() { return game.boardForSetUp(); }
+    void click(Edge edge) { game.edgeClicked(edge); }
 
     std::unique_ptr<RandomSource> random;
     RecordingPresenter messages;
     RecordingForm form;
+    RecordingObserver turns;
     Game game;
 };
 

@@ -14,7 +14,6 @@
 namespace quadlo {
 namespace {
 
-using test::EdgeRef;
 using test::H;
 using test::V;
 
@@ -70,14 +69,14 @@ std::vector<int> range(int first, int last, int step = 1)
 
 // Corridor along the top row (tops and bottoms of squares 1 to 3) with square
 // 1 closed on the left: squares 1 to 3 are a chain that is ready to be taken.
-const std::vector<EdgeRef> kReadyCorridor { H(1), H(2), H(3), H(6), H(7), H(8), V(1) };
+const std::vector<Edge> kReadyCorridor { H(1), H(2), H(3), H(6), H(7), H(8), V(1) };
 
 // Rows 0 to 3 are corridors and every square of row 4 has two sides drawn, so
 // every open edge gives something away: V30 and H30 one side, the other edges
 // of row 4 two, the corridor edges five.
-std::vector<EdgeRef> everythingGivesSomethingAway()
+std::vector<Edge> everythingGivesSomethingAway()
 {
-    std::vector<EdgeRef> drawn;
+    std::vector<Edge> drawn;
     for (int i = 1; i <= 25; ++i)
         drawn.push_back(H(i));
     for (int i : { 5, 15, 25 })
@@ -113,7 +112,7 @@ TEST(SafeMoveSearch, TheCoinIsComputedInSinglePrecision)
 {
     struct Toss {
         float r;
-        int family;
+        Family family;
     };
     // Just below one half, r * 2 + 1 is 2 - 2^-24, which single precision
     // rounds to 2: the horizontal family, although the exact value is below 2.

@@ -17,7 +17,7 @@ using test::V;
 
 // A late position: every edge drawn except `open`, every square owned except
 // `unowned`, and the owned ones counted as the turn driver counts them.
-Board latePosition(std::initializer_list<test::EdgeRef> open, std::initializer_list<int> unowned)
+Board latePosition(std::initializer_list<Edge> open, std::initializer_list<int> unowned)
 {
     Board board;
     test::mark(board, test::allEdgesExcept(open));

@@ -204,7 +204,7 @@ std::string easyClickOnTheCore(std::uint32_t seed)
     HeadlessForm form;
     Game game(random, messages, form);
     game.Form_Load();
-    game.board().selectDifficulty(Difficulty::Easy);
+    game.selectDifficulty(Difficulty::Easy);
     game.lblshape1_Click(1);
     return test::boardFields(game.board()) + " rng=" + std::to_string(random.drawCount());
 }

@@ -12,7 +12,7 @@
 namespace quadlo::engine {
 namespace {
 
-void draw(Board& board, int family, int index) { board.edge(family, index).tag = Mark::h; }
+void draw(Board& board, Family family, int index) { board.edge(family, index).tag = Mark::h; }
 
 TEST(BaselinePlayers, GreedyTakesTheLastSideOfAReadySquareAndCarefulAvoidsThirdSides)
 {
@@ -23,14 +23,14 @@ TEST(BaselinePlayers, GreedyTakesTheLastSideOfAReadySquareAndCarefulAvoidsThirdS
     for (auto [family, index] : { std::pair { Vertical, 7 }, { Horizontal, 7 }, { Vertical, 12 },
              { Horizontal, 1 }, { Vertical, 1 } })
         draw(board, family, index);
-    EXPECT_EQ(completingEdges(board), (std::vector<EdgeChoice> { { Horizontal, 12 } }));
+    EXPECT_EQ(completingEdges(board), (std::vector<Edge> { { Horizontal, 12 } }));
     BaselinePlayer greedy(HumanStrategy::Greedy, 11);
-    EXPECT_EQ(greedy.choose(board), (EdgeChoice { Horizontal, 12 }));
+    EXPECT_EQ(greedy.choose(board), (Edge { Horizontal, 12 }));
 
     draw(board, Horizontal, 12);
     const auto safe = safeEdges(board);
-    EXPECT_EQ(std::count(safe.begin(), safe.end(), EdgeChoice { Vertical, 6 }), 0);
-    EXPECT_EQ(std::count(safe.begin(), safe.end(), EdgeChoice { Horizontal, 6 }), 0);
+    EXPECT_EQ(std::count(safe.begin(), safe.end(), Edge { Vertical, 6 }), 0);
+    EXPECT_EQ(std::count(safe.begin(), safe.end(), Edge { Horizontal, 6 }), 0);
     BaselinePlayer careful(HumanStrategy::Careful, 3);
     for (int trial = 0; trial < 50; ++trial) {
         const auto choice = careful.choose(board);

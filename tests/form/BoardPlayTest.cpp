@@ -11,10 +11,10 @@ using namespace quadlo::test;
 
 namespace {
 
-std::vector<EdgeId> edgesMarked(const Board& board, Mark tag)
+std::vector<Edge> edgesMarked(const Board& board, Mark tag)
 {
-    std::vector<EdgeId> found;
-    for (int family : { Vertical, Horizontal }) {
+    std::vector<Edge> found;
+    for (Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             if (board.edge(family, index).tag == tag)
                 found.push_back({ family, index });
@@ -23,12 +23,12 @@ std::vector<EdgeId> edgesMarked(const Board& board, Mark tag)
     return found;
 }
 
-std::optional<EdgeId> firstOpenEdge(const Board& board)
+std::optional<Edge> firstOpenEdge(const Board& board)
 {
-    for (int family : { Vertical, Horizontal }) {
+    for (Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             if (board.isOpen(family, index))
-                return EdgeId { family, index };
+                return Edge { family, index };
         }
     }
     return std::nullopt;
@@ -58,19 +58,18 @@ private slots:
 
     void everyEdgeIsHitAtItsLayoutRectangle()
     {
-        for (int family : { Vertical, Horizontal }) {
+        for (Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
-                const std::optional<EdgeId> hit = BoardView::edgeAt(edgeCentre(family, index));
+                const std::optional<Edge> hit = BoardView::edgeAt(edgeCentre(family, index));
                 QVERIFY(hit);
                 QCOMPARE(hit->family, family);
                 QCOMPARE(hit->index, index);
             }
         }
         // Horizontal edge 1 spans x 32..64 and y 24..32 on the board.
+        QCOMPARE(BoardView::edgeAt(QPointF(32, 24)), std::optional<Edge>(Edge { Horizontal, 1 }));
         QCOMPARE(
-            BoardView::edgeAt(QPointF(32, 24)), std::optional<EdgeId>(EdgeId { Horizontal, 1 }));
-        QCOMPARE(BoardView::edgeAt(QPointF(64.9, 32.9)),
-            std::optional<EdgeId>(EdgeId { Horizontal, 1 }));
+            BoardView::edgeAt(QPointF(64.9, 32.9)), std::optional<Edge>(Edge { Horizontal, 1 }));
         QVERIFY(!BoardView::edgeAt(QPointF(65, 28)));
         QVERIFY(!BoardView::edgeAt(QPointF(48, 33)));
     }
@@ -82,7 +81,7 @@ private slots:
 
         QCOMPARE(board.lblshape2[1].tag, Mark::h);
         QCOMPARE(board.lblshape2[1].backColor, kHumanColour);
-        const std::vector<EdgeId> computer = edgesMarked(board, Mark::c);
+        const std::vector<Edge> computer = edgesMarked(board, Mark::c);
         QCOMPARE(computer.size(), std::size_t(1));
         QCOMPARE(board.edge(computer[0].family, computer[0].index).backColor, kComputerColour);
         QCOMPARE(edgesMarked(board, Mark::h).size(), std::size_t(1));
@@ -92,7 +91,7 @@ private slots:
         QCOMPARE(pixelAt(image, edgeCentre(Horizontal, 1)), QColor(255, 0, 0));
         QCOMPARE(
             pixelAt(image, edgeCentre(computer[0].family, computer[0].index)), QColor(0, 255, 0));
-        for (int family : { Vertical, Horizontal }) {
+        for (Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
                 if (board.isOpen(family, index))
                     QCOMPARE(pixelAt(image, edgeCentre(family, index)), QColor(0, 0, 255));
@@ -104,7 +103,7 @@ private slots:
     {
         clickEdge(*window, Vertical, 7);
         const Board& board = window->game().board();
-        const EdgeId computer = edgesMarked(board, Mark::c).at(0);
+        const Edge computer = edgesMarked(board, Mark::c).at(0);
         const VisibleState before = visibleState(board);
 
         clickEdge(*window, Vertical, 7);
@@ -173,7 +172,7 @@ private slots:
         };
 
         int clicks = 0;
-        while (const std::optional<EdgeId> edge = firstOpenEdge(board)) {
+        while (const std::optional<Edge> edge = firstOpenEdge(board)) {
             QVERIFY(++clicks <= 60);
             clickEdge(*window, edge->family, edge->index);
         }
@@ -194,7 +193,7 @@ private slots:
             : "The computer wins with " + view.score2.toStdString() + " squares completed.";
         QCOMPARE(message.text, expected);
 
-        for (int family : { Vertical, Horizontal }) {
+        for (Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
                 const Colour colour = board.edge(family, index).backColor;
                 QVERIFY(colour == kHumanColour || colour == kComputerColour);

@@ -48,7 +48,7 @@ inline std::uint32_t fixedSeed() { return 20240611u; }
 // numbers (twips, 15 to a pixel) rather than from the window's code: vertical
 // edge 5c + r + 1 at (720 + 600c, 1560 + 600r), horizontal edge 5r + c + 1 at
 // (840 + 600c, 1440 + 600r), the board's corner at (360, 1080).
-inline QPoint edgeCentre(int family, int index)
+inline QPoint edgeCentre(Family family, int index)
 {
     const int major = (index - 1) / 5;
     const int minor = (index - 1) % 5;
@@ -113,7 +113,7 @@ inline BoardView* boardOf(frmQuadlo& window)
     return window.findChild<BoardView*>(QStringLiteral("lblGameboard"));
 }
 
-inline void clickEdge(frmQuadlo& window, int family, int index)
+inline void clickEdge(frmQuadlo& window, Family family, int index)
 {
     QTest::mouseClick(boardOf(window), Qt::LeftButton, Qt::NoModifier, edgeCentre(family, index));
 }

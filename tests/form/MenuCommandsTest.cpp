@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(window->findChild<QLabel*>("lblScore1")->text(), QStringLiteral("0"));
         QCOMPARE(window->findChild<QLabel*>("lblScore2")->text(), QStringLiteral("0"));
         const QImage image = boardImage(*window);
-        for (int family : { Vertical, Horizontal }) {
+        for (Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index)
                 QCOMPARE(pixelAt(image, edgeCentre(family, index)), QColor(0, 0, 255));
         }

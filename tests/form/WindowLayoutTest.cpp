@@ -143,7 +143,7 @@ private slots:
     void anEmptyBoardShowsOnlyDotsOnBlue()
     {
         const QImage board = boardImage(*window);
-        for (int family : { Vertical, Horizontal }) {
+        for (Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index)
                 QCOMPARE(pixelAt(board, edgeCentre(family, index)), QColor(0, 0, 255));
         }

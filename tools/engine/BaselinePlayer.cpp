@@ -11,14 +11,14 @@ namespace quadlo::engine {
 
 namespace {
 
-std::array<EdgeChoice, 4> sidesOf(int square)
+std::array<Edge, 4> sidesOf(int square)
 {
     const SquareSides s = squareSides(square);
-    return { EdgeChoice { Vertical, s.var1 }, EdgeChoice { Horizontal, s.var2 },
-        EdgeChoice { Vertical, s.var3 }, EdgeChoice { Horizontal, s.var4 } };
+    return { Edge { Vertical, s.var1 }, Edge { Horizontal, s.var2 }, Edge { Vertical, s.var3 },
+        Edge { Horizontal, s.var4 } };
 }
 
-void addOnce(std::vector<EdgeChoice>& edges, EdgeChoice edge)
+void addOnce(std::vector<Edge>& edges, Edge edge)
 {
     if (std::find(edges.begin(), edges.end(), edge) == edges.end())
         edges.push_back(edge);
@@ -50,10 +50,10 @@ std::string_view humanStrategyName(HumanStrategy strategy)
     return "random";
 }
 
-std::vector<EdgeChoice> openEdges(const Board& board)
+std::vector<Edge> openEdges(const Board& board)
 {
-    std::vector<EdgeChoice> edges;
-    for (int family : { Vertical, Horizontal }) {
+    std::vector<Edge> edges;
+    for (Family family : { Vertical, Horizontal }) {
         for (int i = 1; i <= kEdgesPerFamily; ++i) {
             if (board.isOpen(family, i))
                 edges.push_back({ family, i });
@@ -62,37 +62,37 @@ std::vector<EdgeChoice> openEdges(const Board& board)
     return edges;
 }
 
-std::vector<EdgeChoice> completingEdges(const Board& board)
+std::vector<Edge> completingEdges(const Board& board)
 {
-    std::vector<EdgeChoice> edges;
+    std::vector<Edge> edges;
     for (int square = 1; square <= kSquareCount; ++square) {
         if (board.shpMiddle[static_cast<std::size_t>(square)].tag != Mark::a
             || drawnSides(board, square) != 3)
             continue;
-        for (const EdgeChoice& side : sidesOf(square)) {
+        for (const Edge& side : sidesOf(square)) {
             if (board.isOpen(side.family, side.index))
                 addOnce(edges, side);
         }
     }
     // In board order, so that the choice does not depend on square order.
-    std::sort(edges.begin(), edges.end(), [](const EdgeChoice& x, const EdgeChoice& y) {
+    std::sort(edges.begin(), edges.end(), [](const Edge& x, const Edge& y) {
         return x.family != y.family ? x.family < y.family : x.index < y.index;
     });
     return edges;
 }
 
-std::vector<EdgeChoice> safeEdges(const Board& board)
+std::vector<Edge> safeEdges(const Board& board)
 {
     // An edge is unsafe when a square it borders has two sides drawn already.
-    std::vector<EdgeChoice> unsafe;
+    std::vector<Edge> unsafe;
     for (int square = 1; square <= kSquareCount; ++square) {
         if (drawnSides(board, square) != 2)
             continue;
-        for (const EdgeChoice& side : sidesOf(square))
+        for (const Edge& side : sidesOf(square))
             addOnce(unsafe, side);
     }
-    std::vector<EdgeChoice> edges;
-    for (const EdgeChoice& edge : openEdges(board)) {
+    std::vector<Edge> edges;
+    for (const Edge& edge : openEdges(board)) {
         if (std::find(unsafe.begin(), unsafe.end(), edge) == unsafe.end())
             edges.push_back(edge);
     }
@@ -105,25 +105,25 @@ BaselinePlayer::BaselinePlayer(HumanStrategy strategy, std::uint32_t seed)
 {
 }
 
-EdgeChoice BaselinePlayer::pick(const std::vector<EdgeChoice>& edges)
+Edge BaselinePlayer::pick(const std::vector<Edge>& edges)
 {
     std::uniform_int_distribution<std::size_t> slot(0, edges.size() - 1);
     return edges[slot(engine_)];
 }
 
-std::optional<EdgeChoice> BaselinePlayer::choose(const Board& board)
+std::optional<Edge> BaselinePlayer::choose(const Board& board)
 {
     if (strategy_ != HumanStrategy::Random) {
-        const std::vector<EdgeChoice> completing = completingEdges(board);
+        const std::vector<Edge> completing = completingEdges(board);
         if (!completing.empty())
             return pick(completing);
     }
     if (strategy_ == HumanStrategy::Careful) {
-        const std::vector<EdgeChoice> safe = safeEdges(board);
+        const std::vector<Edge> safe = safeEdges(board);
         if (!safe.empty())
             return pick(safe);
     }
-    const std::vector<EdgeChoice> open = openEdges(board);
+    const std::vector<Edge> open = openEdges(board);
     if (open.empty())
         return std::nullopt;
     return pick(open);

@@ -22,31 +22,25 @@ enum class HumanStrategy { Random, Greedy, Careful };
 std::optional<HumanStrategy> humanStrategyFromName(std::string_view name);
 std::string_view humanStrategyName(HumanStrategy strategy);
 
-struct EdgeChoice {
-    int family; // Vertical or Horizontal
-    int index; // 1..30
-    bool operator==(const EdgeChoice&) const = default;
-};
-
 class BaselinePlayer {
 public:
     BaselinePlayer(HumanStrategy strategy, std::uint32_t seed);
 
     // The edge to click, or none when no edge is open.
-    std::optional<EdgeChoice> choose(const Board& board);
+    std::optional<Edge> choose(const Board& board);
 
 private:
-    EdgeChoice pick(const std::vector<EdgeChoice>& edges);
+    Edge pick(const std::vector<Edge>& edges);
 
     HumanStrategy strategy_;
     std::mt19937 engine_;
 };
 
 // The open edges of the board, vertical 1..30 then horizontal 1..30.
-std::vector<EdgeChoice> openEdges(const Board& board);
+std::vector<Edge> openEdges(const Board& board);
 // Open edges that are the last open side of an unowned square.
-std::vector<EdgeChoice> completingEdges(const Board& board);
+std::vector<Edge> completingEdges(const Board& board);
 // Open edges that would not draw the third side of any square.
-std::vector<EdgeChoice> safeEdges(const Board& board);
+std::vector<Edge> safeEdges(const Board& board);
 
 } // namespace quadlo::engine

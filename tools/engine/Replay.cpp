@@ -13,18 +13,6 @@ template <class... F> struct Overloaded : F... {
 };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
-Colour colourOf(Mark mark)
-{
-    switch (mark) {
-    case Mark::h:
-        return kHumanColour;
-    case Mark::c:
-        return kComputerColour;
-    default:
-        return kBoardColour;
-    }
-}
-
 template <typename Control, std::size_t N>
 void appendMarks(std::string& out, const std::array<Control, N>& controls)
 {
@@ -86,15 +74,10 @@ std::string ReplaySession::run(const Command& command)
                        random_.setSeed(c.seed);
                        prints = false;
                    },
-                   [&](const SelectCommand& c) { game_.board().selectDifficulty(c.difficulty); },
-                   [&](const ClickCommand& c) {
-                       if (c.family == Vertical)
-                           game_.lblshape1_Click(c.index);
-                       else
-                           game_.lblshape2_Click(c.index);
-                   },
+                   [&](const SelectCommand& c) { game_.selectDifficulty(c.difficulty); },
+                   [&](const ClickCommand& c) { game_.edgeClicked(c.edge); },
                    [&](const NewCommand&) { game_.mnuNew_Click(); },
-                   [&](const PositionCommand& c) { setPosition(c); },
+                   [&](const PositionCommand& c) { game_.setPosition(c); },
                },
         command);
     if (!prints)
@@ -104,27 +87,6 @@ std::string ReplaySession::run(const Command& command)
         out += line + '\n';
     out += stateLine() + '\n';
     return out;
-}
-
-void ReplaySession::setPosition(const PositionCommand& p)
-{
-    Board& board = game_.board();
-    for (std::size_t i = 0; i < kEdgesPerFamily; ++i) {
-        board.lblshape1[i + 1] = { p.vertical[i], colourOf(p.vertical[i]) };
-        board.lblshape2[i + 1] = { p.horizontal[i], colourOf(p.horizontal[i]) };
-    }
-    int humans = 0;
-    int computers = 0;
-    for (std::size_t i = 0; i < kSquareCount; ++i) {
-        board.shpMiddle[i + 1] = { p.squares[i], colourOf(p.squares[i]) };
-        humans += p.squares[i] == Mark::h;
-        computers += p.squares[i] == Mark::c;
-    }
-    board.humanScore = static_cast<std::int16_t>(humans);
-    board.computerScore = static_cast<std::int16_t>(computers);
-    board.lblScore1 = std::to_string(humans);
-    board.lblScore2 = std::to_string(computers);
-    board.turnCount = p.turn;
 }
 
 std::string ReplaySession::stateLine() const

@@ -58,8 +58,6 @@ public:
     const Board& board() const { return game_.board(); }
 
 private:
-    void setPosition(const PositionCommand& position);
-
     ReplayRandom random_;
     MessageLog messages_;
     HeadlessForm form_;

@@ -130,7 +130,7 @@ ParsedLine parseClick(const std::vector<std::string_view>& t)
 {
     if (t.size() != 3)
         return ParseError { "click takes a family (v or h) and an edge index 1..30" };
-    int family;
+    Family family;
     if (t[1] == "v")
         family = Vertical;
     else if (t[1] == "h")
@@ -140,7 +140,7 @@ ParsedLine parseClick(const std::vector<std::string_view>& t)
     const auto index = wholeNumber<int>(t[2], false);
     if (!index || *index < 1 || *index > kEdgesPerFamily)
         return ParseError { "click index " + quoted(t[2]) + " is not a whole number 1..30" };
-    return Command { ClickCommand { family, *index } };
+    return Command { ClickCommand { { family, *index } } };
 }
 
 ParsedLine parseNew(const std::vector<std::string_view>& t)

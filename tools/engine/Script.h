@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "board/Board.h"
+#include "game/Game.h"
 
 namespace quadlo::engine {
 
@@ -29,19 +30,13 @@ struct SelectCommand {
 };
 
 struct ClickCommand {
-    int family; // Vertical or Horizontal
-    int index; // 1..30
+    Edge edge; // index 1..30
 };
 
 struct NewCommand { };
 
-// A whole board; only the owner marks "a", "h" and "c" ever appear here.
-struct PositionCommand {
-    std::array<Mark, kEdgesPerFamily> vertical;
-    std::array<Mark, kEdgesPerFamily> horizontal;
-    std::array<Mark, kSquareCount> squares;
-    std::int16_t turn;
-};
+// A whole board, checked to be one a game can reach.
+struct PositionCommand : Position { };
 
 using Command = std::variant<RandomCommand, SeedCommand, SelectCommand, ClickCommand, NewCommand,
     PositionCommand>;

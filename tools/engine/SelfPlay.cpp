@@ -59,7 +59,7 @@ std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* tur
     ResultMessages messages;
     HeadlessForm form;
     Game game(random, messages, form);
-    Board& board = game.board();
+    const Board& board = game.board();
 
     std::vector<GameRecord> records;
     records.reserve(options.games);
@@ -69,7 +69,7 @@ std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* tur
             game.Form_Load();
         else
             game.mnuNew_Click();
-        board.selectDifficulty(options.level);
+        game.selectDifficulty(options.level);
         BaselinePlayer player(options.human, playerSeed(options.seed, g));
         messages.shown = 0;
 
@@ -78,15 +78,12 @@ std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* tur
             if (clicks == kMaxHumanClicks)
                 throw SelfPlayFault(gameLabel(g) + "not over after "
                     + std::to_string(kMaxHumanClicks) + " human clicks");
-            const std::optional<EdgeChoice> edge = player.choose(board);
+            const std::optional<Edge> edge = player.choose(board);
             if (!edge)
                 throw SelfPlayFault(gameLabel(g) + "no open edge left, but the game is not over");
             const int before = turnTimes ? computerEdges(board) : 0;
             const auto start = std::chrono::steady_clock::now();
-            if (edge->family == Vertical)
-                game.lblshape1_Click(edge->index);
-            else
-                game.lblshape2_Click(edge->index);
+            game.edgeClicked(*edge);
             const auto elapsed = std::chrono::steady_clock::now() - start;
             if (turnTimes && computerEdges(board) > before)
                 turnTimes->push_back(elapsed);
