@@ -33,12 +33,11 @@ bool Board::anyOpen(Family family) const
 
 void Board::reopenMarked(Mark first, Mark second)
 {
-    for (std::size_t i = 1; i <= kEdgesPerFamily; ++i) {
-        for (EdgeControl* e : { &lblshape1[i], &lblshape2[i] }) {
-            if (e->tag == first || e->tag == second)
-                e->tag = Mark::a;
-        }
-    }
+    forEachEdge([&](Edge e) {
+        EdgeControl& control = edge(e);
+        if (control.tag == first || control.tag == second)
+            control.tag = Mark::a;
+    });
 }
 
 void Board::selectDifficulty(Difficulty difficulty)

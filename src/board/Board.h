@@ -20,7 +20,7 @@ enum class Mark : std::uint8_t { a, h, c, vc, vh, vvc };
 
 std::string_view markName(Mark mark);
 
-// Packed 0x00BBGGRR colour values, as the design gives them.
+// Colours as packed 0x00BBGGRR values, the form in which the game compares them.
 using Colour = std::uint32_t;
 inline constexpr Colour kHumanColour = 255; // red
 inline constexpr Colour kComputerColour = 65280; // green

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "opponent/ForcedSides.h"
-#include "opponent/TakeAllTest.h"
+#include "opponent/TakeAll.h"
 
 namespace quadlo {
 
@@ -186,7 +186,7 @@ void Game::ComputerMove1()
 
     const double human = captionValue(board_.lblScore1);
     const double computer = captionValue(board_.lblScore2);
-    if (human + computer == 25) {
+    if (human + computer == kSquareCount) {
         board_.gameOver = true;
         const std::string text = computer < human
             ? "You win with " + plainNumber(human) + " squares completed."

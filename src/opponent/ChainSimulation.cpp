@@ -10,33 +10,18 @@ void ChainSimulation::Simulation(const SquareSides& s)
         return;
     ++chainDepth;
 
-    // The bounds pick out exactly the border edges on each side: a chain that
-    // leaves the board ends without an answer.
-    if (s.var1 == chainEdge && chainEdgeIsVertical) {
-        if (chainEdge < 6)
+    // Each step may move chainEdge on, so every side is matched against it
+    // afresh. A chain that leaves the board ends without an answer.
+    const std::int16_t sides[4] = { s.var1, s.var2, s.var3, s.var4 };
+    for (const Side side : kSides) {
+        if (side != Side::Left && chainStop)
             return;
-        Build(1, neighbourSquare(s.var5, 1));
-    }
-    if (chainStop)
-        return;
-    if (s.var2 == chainEdge && !chainEdgeIsVertical) {
-        if (chainEdge < 6)
+        const Edge edge { chainEdgeIsVertical ? Vertical : Horizontal, chainEdge };
+        if (sides[static_cast<int>(side)] != chainEdge || sideFamily(side) != edge.family)
+            continue;
+        if (isBorderEdge(edge))
             return;
-        Build(2, neighbourSquare(s.var5, 2));
-    }
-    if (chainStop)
-        return;
-    if (s.var3 == chainEdge && chainEdgeIsVertical) {
-        if (chainEdge > 25)
-            return;
-        Build(3, neighbourSquare(s.var5, 3));
-    }
-    if (chainStop)
-        return;
-    if (s.var4 == chainEdge && !chainEdgeIsVertical) {
-        if (chainEdge > 25)
-            return;
-        Build(4, neighbourSquare(s.var5, 4));
+        Build(static_cast<int>(side) + 1, neighbourSquare(s.var5, side));
     }
 }
 
@@ -49,24 +34,17 @@ void ChainSimulation::Build(int wichwant, int var5)
 
 void ChainSimulation::capncrunch(int whichwant, const SquareSides& s)
 {
-    struct Side {
-        std::int16_t index;
-        bool vertical;
-    };
-    const Side sides[4]
-        = { { s.var1, true }, { s.var2, false }, { s.var3, true }, { s.var4, false } };
-    auto open = [this](const Side& side) {
-        return board_.isOpen(side.vertical ? Vertical : Horizontal, side.index);
-    };
+    const Edge sides[4] = { { Vertical, s.var1 }, { Horizontal, s.var2 }, { Vertical, s.var3 },
+        { Horizontal, s.var4 } };
+    auto open = [this](const Edge& side) { return board_.isOpen(side); };
 
     // The shared side faces the square the step came from: entering to the
     // left crosses the entered square's right side, and so on.
-    static constexpr int kSharedSide[5] = { -1, 2, 3, 0, 1 };
     if (whichwant >= 1 && whichwant <= 4) {
-        const int shared = kSharedSide[whichwant];
+        const int shared = static_cast<int>(facingSide(static_cast<Side>(whichwant - 1)));
         if (open(sides[shared])) {
             int openCount = 0;
-            const Side* only = nullptr;
+            const Edge* only = nullptr;
             for (int i = 0; i < 4; ++i) {
                 if (i != shared && open(sides[i])) {
                     ++openCount;
@@ -74,8 +52,8 @@ void ChainSimulation::capncrunch(int whichwant, const SquareSides& s)
                 }
             }
             if (openCount == 1) {
-                chainEdge = only->index;
-                chainEdgeIsVertical = only->vertical;
+                chainEdge = static_cast<std::int16_t>(only->index);
+                chainEdgeIsVertical = only->family == Vertical;
             } else if (openCount == 0) {
                 chainDeadEnd = true;
             }

@@ -30,9 +30,8 @@ public:
 private:
     void score(const BoxRow& row);
     void search(const BoxRow& row);
-    // The matched side's Hard steps and proposal; `side` is 0..3 for left,
-    // top, right, bottom.
-    void propose(const BoxRow& row, int side);
+    // The matched side's Hard steps and proposal.
+    void propose(const BoxRow& row, Side side);
 
     Board& board_;
     ChainSimulation& chain_;

@@ -82,7 +82,7 @@ TEST(BoxGeometry, NeighbourTriplesAreTheNeighboursOtherSidesOrZeroAtTheBorder)
         };
         for (const Triple t :
             { Triple { 3, 5 }, Triple { 1, 8 }, Triple { 2, 11 }, Triple { 4, 14 } }) {
-            const int n = neighbourSquare(b, t.direction);
+            const int n = neighbourSquare(b, static_cast<Side>(t.direction - 1));
             const auto at = [&row](int i) { return row.var[static_cast<std::size_t>(i)]; };
             if (n == 0) {
                 EXPECT_EQ(at(t.first), 0);
@@ -97,7 +97,8 @@ TEST(BoxGeometry, NeighbourTriplesAreTheNeighboursOtherSidesOrZeroAtTheBorder)
                 EXPECT_EQ(at(5), ns.var3);
                 EXPECT_EQ(at(6), ns.var2);
                 EXPECT_EQ(at(7), ns.var4);
-                EXPECT_EQ(row.right(), ns.var1) << "shared vertical side of " << b;
+                EXPECT_EQ(row.side(Side::Right), (Edge { Vertical, ns.var1 }))
+                    << "shared vertical side of " << b;
                 break;
             case 1: // left neighbour: left, top, bottom
                 EXPECT_EQ(at(8), ns.var1);
@@ -113,7 +114,8 @@ TEST(BoxGeometry, NeighbourTriplesAreTheNeighboursOtherSidesOrZeroAtTheBorder)
                 EXPECT_EQ(at(14), ns.var4);
                 EXPECT_EQ(at(15), ns.var1);
                 EXPECT_EQ(at(16), ns.var3);
-                EXPECT_EQ(row.bottom(), ns.var2) << "shared horizontal side of " << b;
+                EXPECT_EQ(row.side(Side::Bottom), (Edge { Horizontal, ns.var2 }))
+                    << "shared horizontal side of " << b;
                 break;
             }
         }

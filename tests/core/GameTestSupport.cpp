@@ -10,14 +10,6 @@
 
 namespace quadlo::test {
 
-std::ostream& operator<<(std::ostream& out, const TurnEvent& event)
-{
-    out << (event.player == Player::Human ? "human " : "computer ");
-    if (event.square != 0)
-        return out << "takes " << event.square;
-    return out << "draws " << event.edge;
-}
-
 namespace {
 
 std::vector<Edge> openEdges(const Board& board)

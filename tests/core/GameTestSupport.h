@@ -1,5 +1,5 @@
-// Fakes for the platform the game runs on (message boxes and the form), a game
-// wired to them, and a random human player for whole-game checks.
+// A game wired to the platform fakes, and a random human player for whole-game
+// checks.
 #pragma once
 
 #include <cstdint>
@@ -9,56 +9,11 @@
 #include <vector>
 
 #include "BoardTestSupport.h"
+#include "PlatformFakes.h"
 #include "board/RandomSource.h"
 #include "game/Game.h"
 
 namespace quadlo::test {
-
-struct ShownMessage {
-    std::string text;
-    int style;
-    std::string title;
-    bool operator==(const ShownMessage&) const = default;
-};
-
-class RecordingPresenter : public MessagePresenter {
-public:
-    void showMessage(const std::string& text, int style, const std::string& title) override
-    {
-        shown.push_back({ text, style, title });
-    }
-    std::vector<ShownMessage> shown;
-};
-
-class RecordingForm : public FormHost {
-public:
-    void reloadForm() override { ++reloads; }
-    void endProgram() override { ++exits; }
-    int reloads = 0;
-    int exits = 0;
-};
-
-// One entry of what a turn did: an edge drawn (square 0) or a square awarded
-// (edge NoFamily 0).
-struct TurnEvent {
-    Player player;
-    Edge edge;
-    int square;
-    bool operator==(const TurnEvent&) const = default;
-};
-inline TurnEvent drew(Player player, Edge edge) { return { player, edge, 0 }; }
-inline TurnEvent took(Player player, int square) { return { player, { NoFamily, 0 }, square }; }
-std::ostream& operator<<(std::ostream& out, const TurnEvent& event);
-
-class RecordingObserver : public TurnObserver {
-public:
-    void edgeDrawn(Player player, Edge edge) override { events.push_back(drew(player, edge)); }
-    void squareAwarded(Player player, int square) override
-    {
-        events.push_back(took(player, square));
-    }
-    std::vector<TurnEvent> events;
-};
 
 // A game started as the program starts it: design state, Form_Load once.
 struct TestGame {

@@ -7,7 +7,7 @@
 #include <initializer_list>
 
 #include "BoardTestSupport.h"
-#include "opponent/TakeAllTest.h"
+#include "opponent/TakeAll.h"
 
 namespace quadlo {
 namespace {

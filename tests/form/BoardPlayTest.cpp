@@ -50,7 +50,7 @@ class BoardPlayTest : public QObject {
 private slots:
     void init()
     {
-        presenter = FakePresenter {};
+        presenter = RecordingPresenter {};
         window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
         showAndActivate(*window);
     }
@@ -215,7 +215,7 @@ private slots:
     }
 
 private:
-    FakePresenter presenter;
+    RecordingPresenter presenter;
     std::unique_ptr<frmQuadlo> window;
 };
 

@@ -1,5 +1,4 @@
-// What the window's tests share: a message presenter that records what the
-// game showed (and can look at the window at that moment), where the layout
+// What the window's tests share: where the layout
 // puts each edge, a copy of the model's visible state for "nothing changed"
 // checks, and ways to click the board and read its pixels.
 #pragma once
@@ -14,32 +13,13 @@
 #include <QPoint>
 #include <QTest>
 
+#include "PlatformFakes.h"
 #include "board/Board.h"
 #include "form/BoardView.h"
 #include "form/frmQuadlo.h"
 #include "game/Platform.h"
 
 namespace quadlo::test {
-
-struct ShownMessage {
-    std::string text;
-    int style;
-    std::string title;
-};
-
-class FakePresenter final : public MessagePresenter {
-public:
-    void showMessage(const std::string& text, int style, const std::string& title) override
-    {
-        shown.push_back({ text, style, title });
-        if (onShow)
-            onShow(shown.back());
-    }
-
-    std::vector<ShownMessage> shown;
-    // Runs while the message is "open", before the game goes on.
-    std::function<void(const ShownMessage&)> onShow;
-};
 
 // The same seed at every game start, so that a game replays move for move.
 inline std::uint32_t fixedSeed() { return 20240611u; }

@@ -77,7 +77,7 @@ class MenuCommandsTest : public QObject {
 private slots:
     void init()
     {
-        presenter = FakePresenter {};
+        presenter = RecordingPresenter {};
         window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
         showAndActivate(*window);
     }
@@ -186,7 +186,7 @@ private slots:
     }
 
 private:
-    FakePresenter presenter;
+    RecordingPresenter presenter;
     std::unique_ptr<frmQuadlo> window;
 };
 

@@ -327,7 +327,7 @@ private slots:
     }
 
 private:
-    FakePresenter presenter;
+    RecordingPresenter presenter;
     std::unique_ptr<frmQuadlo> window;
 };
 

@@ -11,13 +11,6 @@ namespace quadlo::engine {
 
 namespace {
 
-std::array<Edge, 4> sidesOf(int square)
-{
-    const SquareSides s = squareSides(square);
-    return { Edge { Vertical, s.var1 }, Edge { Horizontal, s.var2 }, Edge { Vertical, s.var3 },
-        Edge { Horizontal, s.var4 } };
-}
-
 void addOnce(std::vector<Edge>& edges, Edge edge)
 {
     if (std::find(edges.begin(), edges.end(), edge) == edges.end())
@@ -69,7 +62,7 @@ std::vector<Edge> completingEdges(const Board& board)
         if (board.shpMiddle[static_cast<std::size_t>(square)].tag != Mark::a
             || drawnSides(board, square) != 3)
             continue;
-        for (const Edge& side : sidesOf(square)) {
+        for (const Edge& side : sideEdges(square)) {
             if (board.isOpen(side.family, side.index))
                 addOnce(edges, side);
         }
@@ -88,7 +81,7 @@ std::vector<Edge> safeEdges(const Board& board)
     for (int square = 1; square <= kSquareCount; ++square) {
         if (drawnSides(board, square) != 2)
             continue;
-        for (const Edge& side : sidesOf(square))
+        for (const Edge& side : sideEdges(square))
             addOnce(unsafe, side);
     }
     std::vector<Edge> edges;

@@ -21,11 +21,9 @@ public:
     // The seed that every later game start uses; the generator also restarts
     // from it at once, so the game in progress plays as if it had begun with it.
     void setSeed(std::uint32_t seed);
-    std::uint32_t seed() const { return seed_; }
 
     // Switches to the scripted values for good.
     void append(float value);
-    bool scripted() const { return scripted_; }
 
 protected:
     float next() override;

@@ -23,13 +23,6 @@ std::uint32_t derivedSeed(std::uint32_t seed, std::uint32_t game, std::uint32_t 
     return out;
 }
 
-// Counts the message boxes: a game shows exactly one, its result.
-class ResultMessages final : public MessagePresenter {
-public:
-    void showMessage(const std::string&, int, const std::string&) override { ++shown; }
-    int shown = 0;
-};
-
 int computerEdges(const Board& board)
 {
     int count = 0;
@@ -56,7 +49,8 @@ std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* tur
 {
     std::uint32_t currentSeed = gameSeed(options.seed, 0);
     GameRandom random([&currentSeed] { return currentSeed; });
-    ResultMessages messages;
+    // A game shows exactly one message box, its result.
+    MessageLog messages;
     HeadlessForm form;
     Game game(random, messages, form);
     const Board& board = game.board();
@@ -71,7 +65,7 @@ std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* tur
             game.mnuNew_Click();
         game.selectDifficulty(options.level);
         BaselinePlayer player(options.human, playerSeed(options.seed, g));
-        messages.shown = 0;
+        messages.takeLines();
 
         int clicks = 0;
         while (!board.gameOver) {
@@ -90,9 +84,9 @@ std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* tur
             ++clicks;
         }
 
-        if (messages.shown != 1)
+        if (const std::size_t shown = messages.takeLines().size(); shown != 1)
             throw SelfPlayFault(
-                gameLabel(g) + std::to_string(messages.shown) + " result messages instead of one");
+                gameLabel(g) + std::to_string(shown) + " result messages instead of one");
         if (board.humanScore + board.computerScore != kSquareCount)
             throw SelfPlayFault(gameLabel(g) + "final score " + std::to_string(board.humanScore)
                 + "-" + std::to_string(board.computerScore) + " does not add up to 25");

@@ -1,5 +1,5 @@
 // Sweep, count, clean, compare.
-#include "opponent/TakeAllTest.h"
+#include "opponent/TakeAll.h"
 
 #include "opponent/ForcedSides.h"
 
@@ -27,9 +27,7 @@ void Checkbox5(Board& board)
 
 void Bizzarecheck(Board& board, const SquareSides& s)
 {
-    if (!board.isOpen(Vertical, s.var1) && !board.isOpen(Horizontal, s.var2)
-        && !board.isOpen(Vertical, s.var3) && !board.isOpen(Horizontal, s.var4)
-        && board.shpMiddle[static_cast<std::size_t>(s.var5)].tag == Mark::a)
+    if (allSidesDrawn(board, s) && board.shpMiddle[static_cast<std::size_t>(s.var5)].tag == Mark::a)
         ++board.closableSquares;
 }
 
