@@ -6,6 +6,7 @@
 #include <array>
 
 #include "board/BoxGeometry.h"
+#include "engine/NameTable.h"
 
 namespace quadlo::engine {
 
@@ -17,30 +18,22 @@ void addOnce(std::vector<Edge>& edges, Edge edge)
         edges.push_back(edge);
 }
 
+constexpr NameTable<HumanStrategy, 3> kHumanStrategies { { {
+    { HumanStrategy::Random, "random" },
+    { HumanStrategy::Greedy, "greedy" },
+    { HumanStrategy::Careful, "careful" },
+} } };
+
 } // namespace
 
 std::optional<HumanStrategy> humanStrategyFromName(std::string_view name)
 {
-    if (name == "random")
-        return HumanStrategy::Random;
-    if (name == "greedy")
-        return HumanStrategy::Greedy;
-    if (name == "careful")
-        return HumanStrategy::Careful;
-    return std::nullopt;
+    return kHumanStrategies.find(name);
 }
 
 std::string_view humanStrategyName(HumanStrategy strategy)
 {
-    switch (strategy) {
-    case HumanStrategy::Random:
-        return "random";
-    case HumanStrategy::Greedy:
-        return "greedy";
-    case HumanStrategy::Careful:
-        return "careful";
-    }
-    return "random";
+    return kHumanStrategies.name(strategy);
 }
 
 std::vector<Edge> openEdges(const Board& board)

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "board/BoxGeometry.h"
+#include "engine/NameTable.h"
 
 namespace quadlo::engine {
 
@@ -236,29 +237,29 @@ ParsedLine parsePosition(const std::vector<std::string_view>& t)
 
 } // namespace
 
-std::optional<Difficulty> levelFromName(std::string_view name)
-{
-    if (name == "easy")
-        return Difficulty::Easy;
-    if (name == "medium")
-        return Difficulty::Medium;
-    if (name == "hard")
-        return Difficulty::Hard;
-    return std::nullopt;
-}
+namespace {
 
-std::string_view levelName(Difficulty level)
-{
-    switch (level) {
-    case Difficulty::Easy:
-        return "easy";
-    case Difficulty::Medium:
-        return "medium";
-    case Difficulty::Hard:
-        return "hard";
-    }
-    return "medium";
-}
+constexpr NameTable<Difficulty, 3> kLevels { { {
+    { Difficulty::Easy, "easy" },
+    { Difficulty::Medium, "medium" },
+    { Difficulty::Hard, "hard" },
+} } };
+
+using Parser = ParsedLine (*)(const std::vector<std::string_view>&);
+constexpr std::pair<std::string_view, Parser> kCommands[] = {
+    { "random", parseRandom },
+    { "seed", parseSeed },
+    { "select", parseSelect },
+    { "click", parseClick },
+    { "new", parseNew },
+    { "position", parsePosition },
+};
+
+} // namespace
+
+std::optional<Difficulty> levelFromName(std::string_view name) { return kLevels.find(name); }
+
+std::string_view levelName(Difficulty level) { return kLevels.name(level); }
 
 ParsedLine parseLine(std::string_view line)
 {
@@ -269,18 +270,10 @@ ParsedLine parseLine(std::string_view line)
     if (t.empty() || t[0][0] == '#')
         return NoCommand {};
     const std::string_view name = t[0];
-    if (name == "random")
-        return parseRandom(t);
-    if (name == "seed")
-        return parseSeed(t);
-    if (name == "select")
-        return parseSelect(t);
-    if (name == "click")
-        return parseClick(t);
-    if (name == "new")
-        return parseNew(t);
-    if (name == "position")
-        return parsePosition(t);
+    for (const auto& [command, parse] : kCommands) {
+        if (name == command)
+            return parse(t);
+    }
     return ParseError { "unknown command " + quoted(name) };
 }
 
