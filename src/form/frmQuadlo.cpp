@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "Version.h"
 #include "form/BoardView.h"
 #include "form/Fonts.h"
 #include "form/FormLayout.h"
@@ -118,7 +119,7 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
     installFontSubstitutes();
 
     setObjectName(QStringLiteral("frmQuadlo"));
-    setWindowTitle(QStringLiteral(" Quadlo! 2.0"));
+    setWindowTitle(QStringLiteral(" Quadlo! ") + QLatin1String(kShortVersion));
     setWindowIcon(applicationIcon());
     // A fixed single border: a title and a close button, nothing to resize,
     // maximise or minimise.
@@ -162,8 +163,9 @@ void frmQuadlo::createControls(QWidget* client)
 {
     using layout::pixels;
 
-    QLabel* title = caption(client, "lblTitle", QStringLiteral("Quadlo! 2.0"),
-        pixels(layout::kTitle), layoutFont(kTitleFamily, 48));
+    QLabel* title
+        = caption(client, "lblTitle", QStringLiteral("Quadlo! ") + QLatin1String(kShortVersion),
+            pixels(layout::kTitle), layoutFont(kTitleFamily, 48));
     narrowToFit(title);
 
     lblGameboard_ = new BoardView(game_.board(), client);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Version.h"
 #include "opponent/ForcedSides.h"
 #include "opponent/TakeAll.h"
 
@@ -22,10 +23,14 @@ const char* const kRulesText = "The goal of Quadlo is to complete the greatest n
                                "when all 25 squares have been formed, and the player\r\n"
                                "who completed the most squares is the winner.";
 const char* const kAboutTitle = "About Quadlo";
-const char* const kAboutText = "Quadlo! 2.0\r\n"
-                               "Dots and squares for one player against the computer.\r\n"
-                               "Three levels of play: Easy, Medium and Hard.\r\n"
-                               "Made by the Quadlo developers.";
+namespace {
+const std::string aboutText = std::string("Quadlo! ") + kShortVersion
+    + "\r\n"
+      "Dots and squares for one player against the computer.\r\n"
+      "Three levels of play: Easy, Medium and Hard.\r\n"
+      "Made by the Quadlo developers.";
+} // namespace
+const char* const kAboutText = aboutText.c_str();
 
 namespace {
 

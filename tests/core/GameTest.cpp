@@ -353,6 +353,7 @@ TEST(GameFlow, HelpMenuShowsTheRulesAndAboutBoxesAndExitEndsTheProgram)
     EXPECT_EQ(about.title, "About Quadlo");
     EXPECT_EQ(about.style, 64);
     EXPECT_EQ(std::count(about.text.begin(), about.text.end(), '\n'), 3);
+    EXPECT_EQ(about.text.rfind("Quadlo! 2.0\r\n", 0), 0u);
 
     EXPECT_EQ(test::snapshot(t->board()), test::snapshot(Board {}));
     EXPECT_EQ(t->form.exits, 0);
