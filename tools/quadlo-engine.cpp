@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "Version.h"
 #include "engine/Bench.h"
 #include "engine/CommandLine.h"
 #include "engine/Replay.h"
@@ -21,9 +22,11 @@ using namespace quadlo::engine;
 constexpr int kUsageError = 2;
 constexpr int kFault = 1;
 
+// One line, so that a script's log shows the mistake and nothing else;
+// --help has the usage.
 int usageError(const std::string& message)
 {
-    std::cerr << "error: " << message << '\n' << kUsage;
+    std::cerr << "error: " << message << '\n';
     return kUsageError;
 }
 
@@ -99,5 +102,11 @@ int main(int argc, char** argv)
         std::cout << kUsage;
         return 0;
     }
+    if (command == "--version" || command == "-v") {
+        std::cout << "quadlo-engine " << quadlo::kVersion << '\n';
+        return 0;
+    }
+    if (command.starts_with('-'))
+        return usageError("unknown option '" + std::string(command) + "'");
     return usageError("unknown command '" + std::string(command) + "'");
 }

@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "EngineTestSupport.h"
+#include "Version.h"
+#include "engine/CommandLine.h"
 
 namespace quadlo::engine {
 namespace {
@@ -73,12 +75,28 @@ TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
         { "bench --level easy", "error: unknown option '--level'" },
         { "", "error: no command given" },
         { "play", "error: unknown command 'play'" },
+        { "--verbose", "error: unknown option '--verbose'" },
     };
     for (const auto& [args, error] : cases) {
         const auto run = runProgram(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_EQ(run.out, "") << args;
-        EXPECT_EQ(lines(run.err).at(0), error) << args;
+        EXPECT_EQ(lines(run.err), std::vector<std::string> { error }) << args;
+    }
+}
+
+TEST(EngineProgram, HelpAndVersionPrintOnStandardOutputAndExitZero)
+{
+    for (const char* args : { "--help", "-h", "help" }) {
+        const auto run = runProgram(args);
+        EXPECT_EQ(run.status, 0) << args;
+        EXPECT_EQ(run.out, kUsage) << args;
+        EXPECT_EQ(run.err, "") << args;
+    }
+    for (const char* args : { "--version", "-v" }) {
+        const auto run = runProgram(args);
+        EXPECT_EQ(run.status, 0) << args;
+        EXPECT_EQ(run.out, std::string("quadlo-engine ") + kVersion + "\n") << args;
     }
 }
 

@@ -11,7 +11,8 @@ const char* const kUsage
     = "usage: quadlo-engine replay [FILE]\n"
       "       quadlo-engine selfplay [--level easy|medium|hard] [--human random|greedy|careful]\n"
       "                              [--games N] [--seed S]\n"
-      "       quadlo-engine bench [--games N]\n";
+      "       quadlo-engine bench [--games N]\n"
+      "       quadlo-engine --help | --version\n";
 
 namespace {
 
