@@ -1,27 +1,31 @@
 # The commands a new user types. Each installs what is missing first.
-#   make run        build and start the game
+#   make run        build the game alone and start it
 #   make test       build and run every test
 #   make test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make bench      time the computer's turns (quadlo-engine bench)
 #   make soak       the long random-game check (100,000 games a level)
+#   make package    the .deb and its -dbgsym package, checked with lintian
 #   make format     apply clang-format
 
-.PHONY: run test test-asan build build-asan deps bench soak format format-check clean
+.PHONY: run test test-asan build build-asan configure deps bench soak package format format-check clean
 
 JOBS ?= $(shell nproc)
 
 deps:
 	@scripts/install-deps
 
-build: deps
+configure: deps
 	@cmake --preset default >/dev/null
+
+build: configure
 	@cmake --build --preset default -j $(JOBS)
 
 build-asan: deps
 	@cmake --preset asan >/dev/null
 	@cmake --build --preset asan -j $(JOBS)
 
-run: build
+run: configure
+	@cmake --build --preset default -j $(JOBS) --target quadlo
 	build/default/src/form/quadlo
 
 test: build
@@ -35,6 +39,10 @@ bench: build
 
 soak: build
 	build/default/tests/core/quadlo_soak
+
+package: build
+	cd build/default && cpack
+	scripts/check-package build/default/quadlo_*.deb
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
