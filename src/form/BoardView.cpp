@@ -78,7 +78,7 @@ void BoardView::paintEvent(QPaintEvent*)
     // Dots go on top, covering the ends of the edges that meet at them.
     painter.setPen(Qt::NoPen);
     painter.setBrush(layout::colour(kDotColour));
-    for (int dot = 1; dot <= 36; ++dot)
+    for (int dot = 1; dot <= kDotCount; ++dot)
         painter.drawEllipse(layout::onBoard(layout::dot(dot)));
 }
 

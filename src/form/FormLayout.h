@@ -10,6 +10,7 @@
 #include <QRectF>
 
 #include "board/Board.h"
+#include "board/BoxGeometry.h"
 
 namespace quadlo::layout {
 
@@ -65,40 +66,23 @@ inline constexpr int kMarkerLeft = 960;
 inline constexpr int kMarkerTop = 1680;
 inline constexpr int kMarkerSize = 255;
 
-// Dot 6r + c + 1, r and c 0..5.
 constexpr TwipsRect dot(int index)
 {
-    const int r = (index - 1) / 6;
-    const int c = (index - 1) % 6;
+    const auto [r, c] = dotPosition(index);
     return { kDotLeft + kPitch * c, kDotTop + kPitch * r, kDotSize, kDotSize };
-}
-
-// Vertical edge (lblshape1) 5c + r + 1: numbered column by column.
-constexpr TwipsRect verticalEdge(int index)
-{
-    const int c = (index - 1) / 5;
-    const int r = (index - 1) % 5;
-    return { kDotLeft + kPitch * c, kDotTop + 120 + kPitch * r, kEdgeThickness, kEdgeLength };
-}
-
-// Horizontal edge (lblshape2) 5r + c + 1: numbered row by row.
-constexpr TwipsRect horizontalEdge(int index)
-{
-    const int r = (index - 1) / 5;
-    const int c = (index - 1) % 5;
-    return { kDotLeft + 120 + kPitch * c, kDotTop + kPitch * r, kEdgeLength, kEdgeThickness };
 }
 
 constexpr TwipsRect edge(Edge e)
 {
-    return e.family == Vertical ? verticalEdge(e.index) : horizontalEdge(e.index);
+    const auto [r, c] = edgePosition(e);
+    if (e.family == Vertical)
+        return { kDotLeft + kPitch * c, kDotTop + 120 + kPitch * r, kEdgeThickness, kEdgeLength };
+    return { kDotLeft + 120 + kPitch * c, kDotTop + kPitch * r, kEdgeLength, kEdgeThickness };
 }
 
-// Square marker 5r + c + 1, r and c 0..4.
-constexpr TwipsRect marker(int index)
+constexpr TwipsRect marker(int square)
 {
-    const int r = (index - 1) / 5;
-    const int c = (index - 1) % 5;
+    const auto [r, c] = squarePosition(square);
     return { kMarkerLeft + kPitch * c, kMarkerTop + kPitch * r, kMarkerSize, kMarkerSize };
 }
 
