@@ -2,12 +2,31 @@
 // device-independent pixels, so the board stays sharp at any screen scale.
 #include "form/BoardView.h"
 
+#include <cmath>
+
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "form/FormLayout.h"
 
 namespace quadlo {
+
+namespace {
+
+// Shapes of one size in the layout must come out one size on the screen. At a
+// fractional device scale a free rectangle rounds to 13 or 14 pixels depending
+// on where it falls; rounding its size once, apart from its position, gives
+// every bar and every dot the same number of device pixels.
+QRectF snapped(const QPainter& painter, const QRectF& r)
+{
+    const QTransform& toDevice = painter.deviceTransform();
+    const QRectF d = toDevice.mapRect(r);
+    const QRectF whole(
+        std::round(d.left()), std::round(d.top()), std::round(d.width()), std::round(d.height()));
+    return toDevice.inverted().mapRect(whole);
+}
+
+} // namespace
 
 BoardView::BoardView(const Board& board, QWidget* parent)
     : QWidget(parent)
@@ -17,7 +36,13 @@ BoardView::BoardView(const Board& board, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-QSize BoardView::sizeHint() const { return layout::pixels(layout::kGameboard).size(); }
+QSize BoardView::sizeHint() const { return layout::pixels(layout::kGameboard, scale_).size(); }
+
+void BoardView::setScale(double scale)
+{
+    scale_ = scale;
+    update();
+}
 
 QRectF BoardView::edgeRect(Edge edge) { return layout::onBoard(layout::edge(edge)); }
 
@@ -52,12 +77,15 @@ void BoardView::paintEvent(QPaintEvent*)
     painter.fillRect(QRectF(0, 0, 1, h), Qt::black);
     painter.fillRect(QRectF(w - 1, 0, 1, h), Qt::black);
 
+    painter.scale(scale_, scale_);
+
     // An edge nobody has drawn keeps the board's blue, so it is painted like any
     // other: the model's colour is all there is to show.
     for (const Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             const Edge edge { family, index };
-            painter.fillRect(edgeRect(edge), layout::colour(board_.edge(edge).backColor));
+            painter.fillRect(
+                snapped(painter, edgeRect(edge)), layout::colour(board_.edge(edge).backColor));
         }
     }
 
@@ -69,7 +97,8 @@ void BoardView::paintEvent(QPaintEvent*)
     rim.setWidthF(1.0);
     painter.setPen(rim);
     for (int square = 1; square <= kSquareCount; ++square) {
-        const QRectF r = layout::onBoard(layout::marker(square)).adjusted(0.5, 0.5, -0.5, -0.5);
+        const QRectF r = snapped(painter, layout::onBoard(layout::marker(square)))
+                             .adjusted(0.5, 0.5, -0.5, -0.5);
         painter.setBrush(
             layout::colour(board_.shpMiddle[static_cast<std::size_t>(square)].backColor));
         painter.drawEllipse(r);
@@ -79,14 +108,14 @@ void BoardView::paintEvent(QPaintEvent*)
     painter.setPen(Qt::NoPen);
     painter.setBrush(layout::colour(kDotColour));
     for (int dot = 1; dot <= kDotCount; ++dot)
-        painter.drawEllipse(layout::onBoard(layout::dot(dot)));
+        painter.drawEllipse(snapped(painter, layout::onBoard(layout::dot(dot))));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
     pressed_.reset();
     if (event->button() == Qt::LeftButton)
-        pressed_ = edgeAt(event->position());
+        pressed_ = edgeAt(toLayout(event->position()));
     event->accept();
 }
 
@@ -96,7 +125,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
         return;
     const std::optional<Edge> pressed = pressed_;
     pressed_.reset();
-    if (pressed && edgeAt(event->position()) == pressed)
+    if (pressed && edgeAt(toLayout(event->position())) == pressed)
         emit edgeClicked(*pressed);
     event->accept();
 }

@@ -26,6 +26,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // The board drawn smaller, with the rest of the form, where the screen has
+    // no room for it at its full size.
+    void setScale(double scale);
+
 signals:
     // A press and a release of the left button on the same edge.
     void edgeClicked(quadlo::Edge edge);
@@ -36,7 +40,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPointF toLayout(QPointF point) const { return point / scale_; }
+
     const Board& board_;
+    double scale_ = 1.0;
     std::optional<Edge> pressed_;
 };
 

@@ -5,6 +5,8 @@
 // elements are also given relative to the board, which paints them.
 #pragma once
 
+#include <algorithm>
+
 #include <QColor>
 #include <QRect>
 #include <QRectF>
@@ -35,6 +37,19 @@ consteval int pixels(int twips)
 consteval QRect pixels(TwipsRect r)
 {
     return QRect(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
+}
+
+// The form laid out smaller, where the screen has no room for it at its full
+// size. Each side is rounded on its own so that controls that meet still meet,
+// and a one-pixel line stays one pixel rather than vanishing.
+inline QRect pixels(TwipsRect r, double scale)
+{
+    const double k = scale / kTwipsPerPixel;
+    const int left = qRound(r.left * k);
+    const int top = qRound(r.top * k);
+    const int right = qRound((r.left + r.width) * k);
+    const int bottom = qRound((r.top + r.height) * k);
+    return QRect(left, top, std::max(1, right - left), std::max(1, bottom - top));
 }
 
 inline constexpr TwipsRect kClientArea { 0, 0, 4575, 7950 };
