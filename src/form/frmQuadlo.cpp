@@ -4,6 +4,8 @@
 // model again.
 #include "form/frmQuadlo.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
@@ -13,12 +15,15 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include "Version.h"
 #include "form/BoardView.h"
+#include "form/FileIcon.h"
 #include "form/Fonts.h"
-#include "form/FormLayout.h"
 #include "form/MessageBoxPresenter.h"
+#include "form/OptionStyle.h"
+#include "form/TitleLabel.h"
 
 namespace quadlo {
 
@@ -29,19 +34,6 @@ namespace {
 QColor captionColour()
 {
     return QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
-}
-
-// The title's stand-in font is wider than the one the layout was drawn with;
-// rather than clip the caption, the font is narrowed to fit, keeping its height.
-void narrowToFit(QLabel* label)
-{
-    QFont font = label->font();
-    const qreal advance = QFontMetricsF(font).horizontalAdvance(label->text());
-    const qreal room = label->width();
-    if (advance <= room)
-        return;
-    font.setStretch(static_cast<int>(100 * room / advance));
-    label->setFont(font);
 }
 
 void setColours(QWidget* widget, const QColor& background, const QColor& text)
@@ -57,23 +49,19 @@ void setColours(QWidget* widget, const QColor& background, const QColor& text)
     widget->setPalette(palette);
 }
 
-QLabel* caption(
-    QWidget* client, const char* name, const QString& text, QRect geometry, const QFont& font)
+QLabel* caption(QLabel* label, const char* name, const QFont& font)
 {
-    auto* label = new QLabel(text, client);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(font);
     setColours(label, Qt::transparent, captionColour());
     return label;
 }
 
-QLabel* scoreLabel(QWidget* client, const char* name, QRect geometry, Colour background)
+QLabel* scoreLabel(QWidget* client, const char* name, Colour background)
 {
     auto* label = new QLabel(QStringLiteral("0"), client);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(layoutFont(kScoreFamily, 27.75));
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -83,23 +71,22 @@ QLabel* scoreLabel(QWidget* client, const char* name, QRect geometry, Colour bac
     return label;
 }
 
-QFrame* line(QWidget* client, const char* name, QRect geometry)
+QFrame* line(QWidget* client, const char* name)
 {
     // The layout's lines use the desktop's caption-text colour, which Qt does
     // not expose; it is white on every common desktop theme.
     auto* frame = new QFrame(client);
     frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
     frame->setAutoFillBackground(true);
     setColours(frame, Qt::white, Qt::white);
     return frame;
 }
 
-QRadioButton* option(QWidget* client, const char* name, const QString& text, QRect geometry)
+QRadioButton* option(QWidget* client, const char* name, const QString& text, QStyle* style)
 {
     auto* button = new QRadioButton(text, client);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    button->setStyle(style);
     button->setFont(layoutFont(kOptionFamily, 12, true));
     button->setAutoFillBackground(true);
     setColours(button, layout::colour(kFormColour), captionColour());
@@ -120,28 +107,28 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
 
     setObjectName(QStringLiteral("frmQuadlo"));
     setWindowTitle(QStringLiteral(" Quadlo! ") + QLatin1String(kShortVersion));
+    // The one place the icon is set: dialogs and the desktop take it from here.
     setWindowIcon(applicationIcon());
     // A fixed single border: a title and a close button, nothing to resize,
     // maximise or minimise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(layout::pixels(layout::kClientArea).size());
-    client->setAutoFillBackground(true);
-    setColours(client, layout::colour(kFormColour), captionColour());
-    setCentralWidget(client);
-    createControls(client);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    client_->setAutoFillBackground(true);
+    setColours(client_, layout::colour(kFormColour), captionColour());
+    setCentralWidget(client_);
+    // Made after the client area, so that it is also destroyed after it and
+    // outlives the options that use it.
+    optionStyle_ = new OptionStyle();
+    optionStyle_->setParent(this);
+    createControls(client_);
     createMenus();
 
     // The client area is fixed, so the window is exactly the menu bar plus it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        setGeometry(QStyle::alignedRect(
-            Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-    }
+    fitToScreen();
 
     game_.Form_Load();
     syncFromModel();
@@ -151,43 +138,48 @@ frmQuadlo::~frmQuadlo() = default;
 
 QIcon frmQuadlo::applicationIcon()
 {
-    QIcon icon;
+    std::vector<IconFile> files;
     for (const int size : { 16, 32, 48, 64, 128, 256 }) {
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/org.quadlo.Quadlo.png").arg(size),
-            QSize(size, size));
+        files.push_back({ QSize(size, size),
+            QStringLiteral(":/icons/%1x%1/apps/org.quadlo.Quadlo.png").arg(size) });
     }
-    return icon;
+    return iconFromFiles(std::move(files));
 }
 
 void frmQuadlo::createControls(QWidget* client)
 {
-    using layout::pixels;
-
-    QLabel* title
-        = caption(client, "lblTitle", QStringLiteral("Quadlo! ") + QLatin1String(kShortVersion),
-            pixels(layout::kTitle), layoutFont(kTitleFamily, 48));
-    narrowToFit(title);
+    place(caption(new TitleLabel(QStringLiteral("Quadlo! ") + QLatin1String(kShortVersion), client),
+              "lblTitle", layoutFont(kTitleFamily, 48)),
+        layout::kTitle);
 
     lblGameboard_ = new BoardView(game_.board(), client);
     lblGameboard_->setObjectName(QStringLiteral("lblGameboard"));
-    lblGameboard_->setGeometry(pixels(layout::kGameboard));
+    place(lblGameboard_, layout::kGameboard);
     connect(lblGameboard_, &BoardView::edgeClicked, this, &frmQuadlo::edgeClicked);
 
-    caption(client, "lblHuman", QStringLiteral("Human"), pixels(layout::kHuman),
-        layoutFont(kHeadlineFamily, 14.25));
-    caption(client, "lblComputer", QStringLiteral("Computer"), pixels(layout::kComputer),
-        layoutFont(kHeadlineFamily, 14.25));
-    caption(client, "lblDifficulty", QStringLiteral("Difficulty"), pixels(layout::kDifficulty),
-        layoutFont(kHeadlineFamily, 18));
-    line(client, "Line1", pixels(layout::kLine1));
-    line(client, "Line2", pixels(layout::kLine2));
+    place(caption(new QLabel(QStringLiteral("Human"), client), "lblHuman",
+              layoutFont(kHeadlineFamily, 14.25)),
+        layout::kHuman);
+    place(caption(new QLabel(QStringLiteral("Computer"), client), "lblComputer",
+              layoutFont(kHeadlineFamily, 14.25)),
+        layout::kComputer);
+    place(caption(new QLabel(QStringLiteral("Difficulty"), client), "lblDifficulty",
+              layoutFont(kHeadlineFamily, 18)),
+        layout::kDifficulty);
+    place(line(client, "Line1"), layout::kLine1);
+    place(line(client, "Line2"), layout::kLine2);
 
-    lblScore1_ = scoreLabel(client, "lblScore1", pixels(layout::kScore1), kHumanColour);
-    lblScore2_ = scoreLabel(client, "lblScore2", pixels(layout::kScore2), kComputerColour);
+    lblScore1_ = scoreLabel(client, "lblScore1", kHumanColour);
+    lblScore2_ = scoreLabel(client, "lblScore2", kComputerColour);
+    place(lblScore1_, layout::kScore1);
+    place(lblScore2_, layout::kScore2);
 
-    lblEasy_ = option(client, "lblEasy", QStringLiteral("Easy"), pixels(layout::kEasy));
-    lblMedium_ = option(client, "lblMedium", QStringLiteral("Medium"), pixels(layout::kMedium));
-    lblHard_ = option(client, "lblHard", QStringLiteral("Hard"), pixels(layout::kHard));
+    lblEasy_ = option(client, "lblEasy", QStringLiteral("Easy"), optionStyle_);
+    lblMedium_ = option(client, "lblMedium", QStringLiteral("Medium"), optionStyle_);
+    lblHard_ = option(client, "lblHard", QStringLiteral("Hard"), optionStyle_);
+    place(lblEasy_, layout::kEasy);
+    place(lblMedium_, layout::kMedium);
+    place(lblHard_, layout::kHard);
     options_ = new QButtonGroup(this);
     options_->setExclusive(true);
     options_->addButton(lblEasy_, static_cast<int>(Difficulty::Easy));
@@ -196,6 +188,54 @@ void frmQuadlo::createControls(QWidget* client)
     connect(options_, &QButtonGroup::idToggled, this, &frmQuadlo::optionToggled);
     QWidget::setTabOrder(lblMedium_, lblHard_);
     QWidget::setTabOrder(lblHard_, lblEasy_);
+}
+
+void frmQuadlo::place(QWidget* control, layout::TwipsRect rect)
+{
+    placed_.push_back({ control, rect, control->font() });
+}
+
+void frmQuadlo::applyScale(double scale)
+{
+    scale_ = scale;
+    client_->setFixedSize(layout::pixels(layout::kClientArea, scale).size());
+    for (const Placed& placed : placed_) {
+        placed.control->setGeometry(layout::pixels(placed.rect, scale));
+        QFont font = placed.font;
+        font.setPointSizeF(placed.font.pointSizeF() * scale);
+        placed.control->setFont(font);
+    }
+    lblGameboard_->setScale(scale);
+    optionStyle_->setScale(scale);
+}
+
+void frmQuadlo::fitToScreen()
+{
+    // Until the window manager has framed the window its frame is unknown;
+    // this much room for a title bar and borders covers the common desktops.
+    const QMargins known = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QMargins frame = known.isNull() ? QMargins(4, 40, 4, 4) : known;
+    const QRect available = screen()->availableGeometry();
+
+    // The whole form at one scale, never larger than it was drawn; one tenth
+    // of it is as small as it gets.
+    const QSize full = layout::pixels(layout::kClientArea).size();
+    const int menu = menuBar()->sizeHint().height();
+    const double across = double(available.width() - frame.left() - frame.right()) / full.width();
+    const double down
+        = double(available.height() - frame.top() - frame.bottom() - menu) / full.height();
+    const double scale = std::clamp(std::min(across, down), 0.1, 1.0);
+    if (scale != scale_)
+        applyScale(scale);
+    adjustSize();
+
+    // The client area is centred, and moved in only as far as its frame needs
+    // to stay inside the available area.
+    const QRect room = available.marginsRemoved(frame);
+    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), available);
+    placed.moveTo(std::max(room.left(), std::min(placed.left(), room.right() + 1 - placed.width())),
+        std::max(room.top(), std::min(placed.top(), room.bottom() + 1 - placed.height())));
+    setGeometry(placed);
 }
 
 void frmQuadlo::createMenus()
@@ -298,6 +338,8 @@ void frmQuadlo::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        // The platform window exists now, and some platforms know its frame.
+        fitToScreen();
         giveFirstFocus();
     }
 }

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QIcon>
 #include <QMainWindow>
 
 #include "board/RandomSource.h"
+#include "form/FormLayout.h"
 #include "game/Game.h"
 #include "game/Platform.h"
 
@@ -21,6 +23,7 @@ namespace quadlo {
 
 class BoardView;
 class MessageBoxPresenter;
+class OptionStyle;
 
 class frmQuadlo final : public QMainWindow, public MessagePresenter, public FormHost {
     Q_OBJECT
@@ -36,7 +39,8 @@ public:
 
     Game& game() { return game_; }
 
-    // The icon in every size a desktop asks for, from the resources.
+    // The icon in every size a desktop asks for, from the resources; each size
+    // is read when it is first asked for.
     static QIcon applicationIcon();
 
     void showMessage(const std::string& text, int style, const std::string& title) override;
@@ -48,6 +52,9 @@ protected:
 
 private:
     void createControls(QWidget* client);
+    void place(QWidget* control, layout::TwipsRect rect);
+    void fitToScreen();
+    void applyScale(double scale);
     void createMenus();
     void edgeClicked(Edge edge);
     void optionToggled(int id, bool checked);
@@ -59,6 +66,17 @@ private:
     MessagePresenter* messages_;
     GameRandom random_;
     Game game_;
+
+    // A control, where the layout puts it and its font at the full size.
+    struct Placed {
+        QWidget* control;
+        layout::TwipsRect rect;
+        QFont font;
+    };
+    std::vector<Placed> placed_;
+    QWidget* client_ = nullptr;
+    OptionStyle* optionStyle_ = nullptr;
+    double scale_ = 0.0; // until the form is first laid out
 
     BoardView* lblGameboard_ = nullptr;
     QLabel* lblScore1_ = nullptr;

@@ -94,7 +94,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Lets the desktop tie the window to the installed .desktop file and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quadlo.Quadlo"));
-    QApplication::setWindowIcon(quadlo::frmQuadlo::applicationIcon());
 
     quadlo::frmQuadlo window;
     window.show();
