@@ -1,6 +1,9 @@
 // The window as the layout draws it: sizes and positions of every control
 // (given here in the layout's twips), captions, colours, fonts, the menus, the
 // icon, and which controls take the keyboard focus in which order.
+#include <algorithm>
+#include <cmath>
+
 #include <QButtonGroup>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -21,6 +24,20 @@ namespace {
 QRect twips(int left, int top, int width, int height)
 {
     return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+// The contrast ratio of two colours, from their relative luminance (sRGB).
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
@@ -284,6 +301,27 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lblEasy"));
         QVERIFY(board.lblEasy && !board.lblMedium && !board.lblHard);
+    }
+
+    // The focus must read on navy: most of its mark at least 3 : 1 against it.
+    void focusedOptionIsMarkedAtThreeToOneOnNavy()
+    {
+        auto* medium = window->findChild<QRadioButton*>("lblMedium");
+        QCOMPARE(QApplication::focusWidget(), medium);
+        const QImage focused = medium->grab().toImage();
+        medium->clearFocus();
+        const QImage unfocused = medium->grab().toImage();
+        int mark = 0;
+        int strong = 0;
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x) {
+                const bool changed = focused.pixel(x, y) != unfocused.pixel(x, y);
+                mark += changed;
+                strong += changed && contrast(focused.pixelColor(x, y), QColor(0, 0, 128)) >= 3.0;
+            }
+        }
+        QVERIFY2(mark >= 20 && 2 * strong >= mark,
+            qPrintable(QStringLiteral("%1 of %2 pixels at 3 : 1").arg(strong).arg(mark)));
     }
 
     void onlyTheOptionButtonsTakeTheFocus()

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window on screens that are small for it or scaled by a fraction: run
+// once for each screen and scale in CMakeLists.txt. Whatever the screen, the
+// whole window stays inside its available area, every bar and every dot of
+// the board has one size in device pixels, and the title is never clipped.
+#include <QScreen>
+#include <QTest>
+
+#include "FormTestSupport.h"
+
+using namespace quadlo;
+using namespace quadlo::test;
+
+namespace {
+
+// How many pixels of `colour` run through `from` along `step`, both ways.
+int runThrough(const QImage& image, QPoint from, QPoint step, QColor colour)
+{
+    int length = 0;
+    for (const QPoint direction : { step, -step }) {
+        for (QPoint p = from; image.rect().contains(p) && image.pixelColor(p) == colour;
+             p += direction)
+            ++length;
+    }
+    return length - 1;
+}
+
+} // namespace
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // One window for all: only the board test plays on it, and nothing else
+    // here depends on the position.
+    void initTestCase()
+    {
+        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
+        showAndActivate(*window);
+    }
+    void cleanupTestCase() { window.reset(); }
+
+    void wholeWindowLiesCentredInTheAvailableArea()
+    {
+        const QRect available = window->screen()->availableGeometry();
+        const QRect frame = window->frameGeometry();
+        QVERIFY2(available.contains(frame),
+            qPrintable(QStringLiteral("frame %1 on %2").arg(describe(frame), describe(available))));
+        QVERIFY((frame.center() - available.center()).manhattanLength() <= 2);
+    }
+
+    void everyBarAndEveryDotHasOneSizeOnTheScreen()
+    {
+        // The form may be smaller than drawn; the board's width tells by how much.
+        BoardView* view = boardOf(*window);
+        const double scale = view->width() / 257.0;
+        const Board& board = window->game().board();
+        for (const Family family : { Vertical, Horizontal }) {
+            for (int index = 1; index <= kEdgesPerFamily; ++index) {
+                if (board.edge(family, index).tag != Mark::a)
+                    continue;
+                QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier,
+                    (QPointF(edgeCentre(family, index)) * scale).toPoint());
+                QCOMPARE(board.edge(family, index).tag, Mark::h);
+            }
+        }
+
+        // The whole window, so that the board sits at its own offset in it.
+        const QImage image = window->grab().toImage();
+        const double ratio = image.devicePixelRatio();
+        const auto device = [&](QPoint onBoard) {
+            return (
+                QPointF(view->mapTo(window.get(), (QPointF(onBoard) * scale).toPoint())) * ratio)
+                .toPoint();
+        };
+        QSet<int> bars;
+        for (const Family family : { Vertical, Horizontal }) {
+            for (int index = 1; index <= kEdgesPerFamily; ++index) {
+                const QPoint centre = device(edgeCentre(family, index));
+                bars << runThrough(image, centre, family == Vertical ? QPoint(1, 0) : QPoint(0, 1),
+                    image.pixelColor(centre));
+            }
+        }
+        QCOMPARE(bars.size(), 1);
+        QSet<int> dots;
+        for (int dot = 1; dot <= kDotCount; ++dot)
+            dots << runThrough(image, device(dotCentre(dot)), QPoint(1, 0), QColor(0, 255, 255));
+        QCOMPARE(dots.size(), 1);
+        QVERIFY(*bars.begin() > 0 && *dots.begin() > 0);
+    }
+
+    void titleLiesInsideItsLabel() { verifyTitleInk(*window); }
+
+private:
+    RecordingPresenter presenter;
+    std::unique_ptr<frmQuadlo> window;
+};
+
+QTEST_MAIN(ScreenFitTest)
+#include "ScreenFitTest.moc"
