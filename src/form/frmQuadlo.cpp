@@ -36,6 +36,21 @@ QColor captionColour()
     return QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
 }
 
+// Text sizes come in whole pixels and do not shrink quite in step with the
+// form, so an option's caption that would be cut is narrowed to fit instead.
+void narrowToFit(QAbstractButton* button)
+{
+    if (!button)
+        return;
+    const int over = button->sizeHint().width() - button->width();
+    if (over <= 0)
+        return;
+    QFont font = button->font();
+    const int advance = button->fontMetrics().horizontalAdvance(button->text());
+    font.setStretch(std::max(1, 100 * (advance - over) / advance));
+    button->setFont(font);
+}
+
 void setColours(QWidget* widget, const QColor& background, const QColor& text)
 {
     QPalette palette = widget->palette();
@@ -204,6 +219,7 @@ void frmQuadlo::applyScale(double scale)
         QFont font = placed.font;
         font.setPointSizeF(placed.font.pointSizeF() * scale);
         placed.control->setFont(font);
+        narrowToFit(qobject_cast<QAbstractButton*>(placed.control));
     }
     lblGameboard_->setScale(scale);
     optionStyle_->setScale(scale);
