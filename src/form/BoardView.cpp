@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "form/FormLayout.h"
+#include "form/TurnPlayback.h"
 
 namespace quadlo {
 
@@ -26,14 +27,52 @@ QRectF snapped(const QPainter& painter, const QRectF& r)
     return toDevice.inverted().mapRect(whole);
 }
 
+// A hit area reaches this far beyond each long side of its bar (75 twips), so
+// that it is 19 pixels thick against the bar's 9 and still stops short of the
+// square markers.
+constexpr qreal kHitMargin = 5.0;
+
+// The human's colour, paled: a move not yet made.
+QColor previewColour() { return QColor(255, 160, 160); }
+
+bool holds(const QRectF& r, QPointF point)
+{
+    // Half-open, as pixels are: the pixel right of or below a rectangle is not
+    // part of it.
+    return point.x() >= r.left() && point.x() < r.right() && point.y() >= r.top()
+        && point.y() < r.bottom();
+}
+
+bool onADot(QPointF point)
+{
+    for (int dot = 1; dot <= kDotCount; ++dot) {
+        const QRectF r = layout::onBoard(layout::dot(dot));
+        const QPointF d = point - r.center();
+        const qreal radius = r.width() / 2;
+        if (d.x() * d.x() + d.y() * d.y() < radius * radius)
+            return true;
+    }
+    return false;
+}
+
+// How far the point lies from the line along the middle of the edge's bar.
+qreal acrossDistance(Edge edge, QPointF point)
+{
+    const QPointF centre = BoardView::edgeRect(edge).center();
+    return edge.family == Vertical ? std::abs(point.x() - centre.x())
+                                   : std::abs(point.y() - centre.y());
+}
+
 } // namespace
 
-BoardView::BoardView(const Board& board, QWidget* parent)
+BoardView::BoardView(const Board& board, const TurnPlayback& playback, QWidget* parent)
     : QWidget(parent)
     , board_(board)
+    , playback_(playback)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
 }
 
 QSize BoardView::sizeHint() const { return layout::pixels(layout::kGameboard, scale_).size(); }
@@ -46,21 +85,93 @@ void BoardView::setScale(double scale)
 
 QRectF BoardView::edgeRect(Edge edge) { return layout::onBoard(layout::edge(edge)); }
 
+QRectF BoardView::hitRect(Edge edge)
+{
+    const QRectF bar = edgeRect(edge);
+    return edge.family == Vertical ? bar.adjusted(-kHitMargin, 0, kHitMargin, 0)
+                                   : bar.adjusted(0, -kHitMargin, 0, kHitMargin);
+}
+
 std::optional<Edge> BoardView::edgeAt(QPointF point)
 {
+    // A dot covers the ends of its edges: a click there picks none of them.
+    if (onADot(point))
+        return std::nullopt;
     // The horizontal edges are painted last, so where a corner of one overlaps
     // a vertical edge by a pixel, the horizontal edge is the one under the mouse.
     for (const Family family : { Horizontal, Vertical }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
-            const QRectF r = edgeRect({ family, index });
-            // Half-open, as pixels are: the pixel right of or below a rectangle
-            // is not part of it.
-            if (point.x() >= r.left() && point.x() < r.right() && point.y() >= r.top()
-                && point.y() < r.bottom())
+            if (holds(edgeRect({ family, index }), point))
                 return Edge { family, index };
         }
     }
-    return std::nullopt;
+    // Beside the bars, the widened areas of two edges overlap diagonally off a
+    // dot; the edge whose bar is nearer across its thickness wins.
+    std::optional<Edge> nearest;
+    for (const Family family : { Horizontal, Vertical }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            const Edge edge { family, index };
+            if (holds(hitRect(edge), point)
+                && (!nearest || acrossDistance(edge, point) < acrossDistance(*nearest, point)))
+                nearest = edge;
+        }
+    }
+    return nearest;
+}
+
+Colour BoardView::edgeColour(Edge edge) const
+{
+    const ShownPosition* shown = playback_.shown();
+    return shown ? shown->edge(edge) : board_.edge(edge).backColor;
+}
+
+Colour BoardView::markerColour(int square) const
+{
+    const ShownPosition* shown = playback_.shown();
+    const auto i = static_cast<std::size_t>(square);
+    return shown ? shown->squares[i] : board_.shpMiddle[i].backColor;
+}
+
+void BoardView::paintLastComputerEdges(QPainter& painter) const
+{
+    // A white line a third as thick as the bar along its middle; the bar's
+    // green stays on both sides of it.
+    for (const Edge edge : playback_.lastComputerEdges()) {
+        const QRectF bar = edgeRect(edge);
+        const qreal inset = (edge.family == Vertical ? bar.width() : bar.height()) / 3;
+        painter.fillRect(snapped(painter,
+                             edge.family == Vertical ? bar.adjusted(inset, 0, -inset, 0)
+                                                     : bar.adjusted(0, inset, 0, -inset)),
+            Qt::white);
+    }
+}
+
+void BoardView::paintPreview(QPainter& painter) const
+{
+    if (preview_)
+        painter.fillRect(snapped(painter, edgeRect(*preview_)), previewColour());
+}
+
+void BoardView::refresh()
+{
+    updatePreview();
+    update();
+}
+
+void BoardView::updatePreview()
+{
+    std::optional<Edge> edge = pointer_ ? edgeAt(*pointer_) : std::nullopt;
+    const bool humansMove = board_.turnCount % 2 != 0 && !board_.gameOver && !playback_.showing();
+    if (edge && !(humansMove && board_.isOpen(*edge)))
+        edge.reset();
+    if (edge == preview_)
+        return;
+    preview_ = edge;
+    if (preview_)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    update();
 }
 
 void BoardView::paintEvent(QPaintEvent*)
@@ -84,10 +195,11 @@ void BoardView::paintEvent(QPaintEvent*)
     for (const Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             const Edge edge { family, index };
-            painter.fillRect(
-                snapped(painter, edgeRect(edge)), layout::colour(board_.edge(edge).backColor));
+            painter.fillRect(snapped(painter, edgeRect(edge)), layout::colour(edgeColour(edge)));
         }
     }
+    paintLastComputerEdges(painter);
+    paintPreview(painter);
 
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -99,8 +211,7 @@ void BoardView::paintEvent(QPaintEvent*)
     for (int square = 1; square <= kSquareCount; ++square) {
         const QRectF r = snapped(painter, layout::onBoard(layout::marker(square)))
                              .adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setBrush(
-            layout::colour(board_.shpMiddle[static_cast<std::size_t>(square)].backColor));
+        painter.setBrush(layout::colour(markerColour(square)));
         painter.drawEllipse(r);
     }
 
@@ -128,6 +239,18 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
     if (pressed && edgeAt(toLayout(event->position())) == pressed)
         emit edgeClicked(*pressed);
     event->accept();
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event)
+{
+    pointer_ = toLayout(event->position());
+    updatePreview();
+}
+
+void BoardView::leaveEvent(QEvent*)
+{
+    pointer_.reset();
+    updatePreview();
 }
 
 } // namespace quadlo

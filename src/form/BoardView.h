@@ -1,7 +1,8 @@
 // The game board, lblGameboard: one widget that paints the blue square, its 36
-// dots, the 60 edges and the 25 square markers straight from the board model,
-// and turns a click on an edge into the edge's family and index. It keeps no
-// state of the game itself, so whatever the model holds is what it paints.
+// dots, the 60 edges and the 25 square markers, and turns a click on an edge
+// into the edge's family and index. It keeps no state of the game itself: it
+// paints the board model, or while a turn is being shown the playback's copy,
+// and marks the computer's last edges and the edge under the pointer.
 #pragma once
 
 #include <optional>
@@ -12,17 +13,25 @@
 
 namespace quadlo {
 
+class TurnPlayback;
+
 class BoardView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BoardView(const Board& board, QWidget* parent = nullptr);
+    BoardView(const Board& board, const TurnPlayback& playback, QWidget* parent = nullptr);
 
-    // The playable edge (index 1..30) whose rectangle holds the point, in the
-    // widget's coordinates; none between the edges. The off-board template,
-    // element 0, never has a rectangle here.
+    // The playable edge (index 1..30) that a click at the point draws, in the
+    // layout's coordinates: the edge painted there, or the nearest edge whose
+    // widened hit area holds the point; none on a dot, a marker or between the
+    // hit areas. The off-board template, element 0, never has a rectangle here.
     static std::optional<Edge> edgeAt(QPointF point);
     static QRectF edgeRect(Edge edge);
+    static QRectF hitRect(Edge edge);
+
+    // The model or the playback changed: repaints, and re-reads what lies
+    // under the pointer.
+    void refresh();
 
     QSize sizeHint() const override;
 
@@ -38,13 +47,24 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QPointF toLayout(QPointF point) const { return point / scale_; }
+    Colour edgeColour(Edge edge) const;
+    Colour markerColour(int square) const;
+    void paintLastComputerEdges(QPainter& painter) const;
+    void paintPreview(QPainter& painter) const;
+    void updatePreview();
 
     const Board& board_;
+    const TurnPlayback& playback_;
     double scale_ = 1.0;
     std::optional<Edge> pressed_;
+    // Where the pointer is, in the layout's coordinates, while it is over the board.
+    std::optional<QPointF> pointer_;
+    std::optional<Edge> preview_;
 };
 
 } // namespace quadlo

@@ -1,7 +1,7 @@
 // The window's controls, menus and the round trip of every user command: the
 // command goes to the game, and once the game's handler has returned (the
 // computer's whole answer included) every control is brought in line with the
-// model again.
+// model again, at once or move by move as the playback reveals the turn.
 #include "form/frmQuadlo.h"
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -117,7 +118,12 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
     , messages_(messages ? messages : ownMessages_.get())
     , random_(std::move(seed))
     , game_(random_, *this, *this)
+    , playback_(game_.board())
 {
+    game_.setTurnObserver(&playback_);
+    playback_.onChanged = [this] { syncFromModel(); };
+    playback_.onFinished = [this] { turnShown(); };
+
     installFontSubstitutes();
 
     setObjectName(QStringLiteral("frmQuadlo"));
@@ -147,9 +153,23 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
 
     game_.Form_Load();
     syncFromModel();
+    // Keys go to whichever control has the focus, so they are watched for the
+    // whole application, and only while a turn is being shown.
+    qApp->installEventFilter(this);
 }
 
-frmQuadlo::~frmQuadlo() = default;
+frmQuadlo::~frmQuadlo()
+{
+    qApp->removeEventFilter(this);
+    playback_.cancel();
+    game_.setTurnObserver(nullptr);
+}
+
+void frmQuadlo::setStepClock(StepClock* clock)
+{
+    playback_.finish();
+    playback_.setClock(clock);
+}
 
 QIcon frmQuadlo::applicationIcon()
 {
@@ -167,7 +187,7 @@ void frmQuadlo::createControls(QWidget* client)
               "lblTitle", layoutFont(kTitleFamily, 48)),
         layout::kTitle);
 
-    lblGameboard_ = new BoardView(game_.board(), client);
+    lblGameboard_ = new BoardView(game_.board(), playback_, client);
     lblGameboard_->setObjectName(QStringLiteral("lblGameboard"));
     place(lblGameboard_, layout::kGameboard);
     connect(lblGameboard_, &BoardView::edgeClicked, this, &frmQuadlo::edgeClicked);
@@ -279,29 +299,86 @@ void frmQuadlo::createMenus()
     about->setObjectName(QStringLiteral("mnuAbout"));
     about->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
+    // New Game and Exit drop whatever is still being shown of the last turn,
+    // its end-of-game box included; Rules and About leave it running.
     connect(newGame, &QAction::triggered, this, [this] {
-        game_.mnuNew_Click();
-        syncFromModel();
+        playback_.cancel();
+        pendingMessage_.reset();
+        runGame([this] { game_.mnuNew_Click(); });
         giveFirstFocus();
     });
     connect(exit, &QAction::triggered, this, [this] {
-        game_.mnuExit_Click();
-        syncFromModel();
+        playback_.cancel();
+        pendingMessage_.reset();
+        runGame([this] { game_.mnuExit_Click(); });
     });
-    connect(rules, &QAction::triggered, this, [this] {
-        game_.mnuRules_Click();
-        syncFromModel();
-    });
-    connect(about, &QAction::triggered, this, [this] {
-        game_.mnuAbout_Click();
-        syncFromModel();
-    });
+    connect(
+        rules, &QAction::triggered, this, [this] { runGame([this] { game_.mnuRules_Click(); }); });
+    connect(
+        about, &QAction::triggered, this, [this] { runGame([this] { game_.mnuAbout_Click(); }); });
+}
+
+template <typename Handler> void frmQuadlo::runGame(Handler handler)
+{
+    if (handlersRunning_ > 0)
+        return;
+    ++handlersRunning_;
+    handler();
+    --handlersRunning_;
+    syncFromModel();
+    showPendingMessage();
 }
 
 void frmQuadlo::edgeClicked(Edge edge)
 {
-    game_.edgeClicked(edge);
+    if (handlersRunning_ > 0)
+        return;
+    // A click while a turn is shown only hurries the showing on.
+    if (playback_.showing()) {
+        playback_.finish();
+        return;
+    }
+    runGame([this, edge] {
+        playback_.beginTurn();
+        game_.edgeClicked(edge);
+        playback_.endTurn();
+    });
+}
+
+void frmQuadlo::turnShown()
+{
     syncFromModel();
+    showPendingMessage();
+}
+
+void frmQuadlo::showPendingMessage()
+{
+    if (handlersRunning_ > 0 || playback_.showing() || !pendingMessage_)
+        return;
+    const Message message = *pendingMessage_;
+    pendingMessage_.reset();
+    ++handlersRunning_;
+    showNow(message);
+    --handlersRunning_;
+}
+
+bool frmQuadlo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!playback_.showing())
+        return false;
+    const bool boardPress = watched == lblGameboard_ && event->type() == QEvent::MouseButtonPress;
+    bool key = false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        const int code = static_cast<QKeyEvent*>(event)->key();
+        // A modifier on its own may be the start of a menu shortcut.
+        key = widget && widget->window() == this && code != Qt::Key_Shift && code != Qt::Key_Control
+            && code != Qt::Key_Alt && code != Qt::Key_Meta;
+    }
+    if (!boardPress && !key)
+        return false;
+    playback_.finish();
+    return true;
 }
 
 void frmQuadlo::optionToggled(int id, bool checked)
@@ -316,10 +393,15 @@ void frmQuadlo::optionToggled(int id, bool checked)
 void frmQuadlo::syncFromModel()
 {
     const Board& board = game_.board();
-    lblScore1_->setText(QString::fromStdString(board.lblScore1));
-    lblScore2_->setText(QString::fromStdString(board.lblScore2));
+    if (const ShownPosition* shown = playback_.shown()) {
+        lblScore1_->setText(QString::number(shown->humanScore));
+        lblScore2_->setText(QString::number(shown->computerScore));
+    } else {
+        lblScore1_->setText(QString::fromStdString(board.lblScore1));
+        lblScore2_->setText(QString::fromStdString(board.lblScore2));
+    }
     syncOptions();
-    lblGameboard_->update();
+    lblGameboard_->refresh();
 }
 
 void frmQuadlo::syncOptions()
@@ -362,12 +444,22 @@ void frmQuadlo::showEvent(QShowEvent* event)
 
 void frmQuadlo::showMessage(const std::string& text, int style, const std::string& title)
 {
-    // The box is modal and the game shows the end-of-game result before its
-    // handler returns, so the window must show the final position first.
+    // The game announces the end inside the click that ends it, before the
+    // window has shown the final moves; the box waits for them.
+    if (playback_.recording()) {
+        pendingMessage_ = Message { text, style, title };
+        return;
+    }
+    showNow({ text, style, title });
+}
+
+void frmQuadlo::showNow(const Message& message)
+{
+    // The box is modal, so what lies under it must be painted first.
     syncFromModel();
     if (isVisible())
         repaint();
-    messages_->showMessage(text, style, title);
+    messages_->showMessage(message.text, message.style, message.title);
 }
 
 void frmQuadlo::reloadForm()

@@ -1,10 +1,12 @@
 // The main window, frmQuadlo: the controls and menus of the layout, the game
 // that runs on them, and the platform services the game asks of its form
 // (message boxes, reloading the controls, ending the program). It forwards
-// clicks and menu commands to the game and, after each one, shows the model.
+// clicks and menu commands to the game and, after each one, shows the model,
+// or reveals the computer's answer to a click move by move.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QIcon>
@@ -12,6 +14,7 @@
 
 #include "board/RandomSource.h"
 #include "form/FormLayout.h"
+#include "form/TurnPlayback.h"
 #include "game/Game.h"
 #include "game/Platform.h"
 
@@ -38,6 +41,11 @@ public:
     ~frmQuadlo() override;
 
     Game& game() { return game_; }
+    const TurnPlayback& playback() const { return playback_; }
+
+    // Paces the computer's moves by `clock`; null (the default) shows every
+    // turn at once. The clock must outlive the window.
+    void setStepClock(StepClock* clock);
 
     // The icon in every size a desktop asks for, from the resources; each size
     // is read when it is first asked for.
@@ -49,8 +57,21 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Message {
+        std::string text;
+        int style;
+        std::string title;
+    };
+
+    // Runs one of the game's handlers; nothing reaches the game again until it
+    // has returned, not even from the nested event loop of a modal box.
+    template <typename Handler> void runGame(Handler handler);
+    void turnShown();
+    void showPendingMessage();
+    void showNow(const Message& message);
     void createControls(QWidget* client);
     void place(QWidget* control, layout::TwipsRect rect);
     void fitToScreen();
@@ -66,6 +87,10 @@ private:
     MessagePresenter* messages_;
     GameRandom random_;
     Game game_;
+    TurnPlayback playback_;
+    // The end-of-game box, held back until the final position is on screen.
+    std::optional<Message> pendingMessage_;
+    int handlersRunning_ = 0;
 
     // A control, where the layout puts it and its font at the full size.
     struct Placed {

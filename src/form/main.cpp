@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "Version.h"
+#include "form/TurnPlayback.h"
 #include "form/frmQuadlo.h"
 
 namespace {
@@ -80,6 +81,10 @@ int main(int argc, char* argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Dots and squares on a grid of six by six dots against the computer."));
+    const QCommandLineOption instant(QStringLiteral("instant"),
+        QStringLiteral("Shows the computer's moves at once instead of one by one (also "
+                       "QUADLO_INSTANT=1)."));
+    parser.addOption(instant);
     if (const std::optional<int> status = readCommandLine(parser, argc, argv))
         return *status;
 
@@ -95,7 +100,11 @@ int main(int argc, char* argv[])
     // Lets the desktop tie the window to the installed .desktop file and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quadlo.Quadlo"));
 
+    // Declared before the window, which stops it when it closes.
+    quadlo::TimerStepClock clock;
     quadlo::frmQuadlo window;
+    if (!quadlo::showsTurnsAtOnce(parser.isSet(instant)))
+        window.setStepClock(&clock);
     window.show();
     return QApplication::exec();
 }

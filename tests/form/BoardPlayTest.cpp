@@ -71,7 +71,40 @@ private slots:
         QCOMPARE(
             BoardView::edgeAt(QPointF(64.9, 32.9)), std::optional<Edge>(Edge { Horizontal, 1 }));
         QVERIFY(!BoardView::edgeAt(QPointF(65, 28)));
-        QVERIFY(!BoardView::edgeAt(QPointF(48, 33)));
+        // Across its thickness the hit area reaches 5 px beyond the bar (19 px
+        // in all), short of the marker below at y 40; on a dot, where it covers
+        // the end of a bar, none.
+        QCOMPARE(BoardView::edgeAt(QPointF(48, 33)), std::optional<Edge>(Edge { Horizontal, 1 }));
+        QCOMPARE(BoardView::edgeAt(QPointF(48, 19)), std::optional<Edge>(Edge { Horizontal, 1 }));
+        QCOMPARE(BoardView::edgeAt(QPointF(48, 37.9)), std::optional<Edge>(Edge { Horizontal, 1 }));
+        QVERIFY(!BoardView::edgeAt(QPointF(48, 38)));
+        QVERIFY(!BoardView::edgeAt(QPointF(48, 18.9)));
+        QCOMPARE(BoardView::edgeAt(QPointF(19, 48)), std::optional<Edge>(Edge { Vertical, 1 }));
+        QCOMPARE(BoardView::edgeAt(QPointF(37.9, 48)), std::optional<Edge>(Edge { Vertical, 1 }));
+        QVERIFY(!BoardView::edgeAt(QPointF(38, 48)));
+        QVERIFY(!BoardView::edgeAt(QPointF(28.5, 28.5)));
+        QVERIFY(!BoardView::edgeAt(QPointF(32.5, 28.5)));
+        // Off a dot's corner the two widened areas meet; the nearer bar wins.
+        QCOMPARE(BoardView::edgeAt(QPointF(34, 37)), std::optional<Edge>(Edge { Horizontal, 1 }));
+        QCOMPARE(BoardView::edgeAt(QPointF(37, 34)), std::optional<Edge>(Edge { Vertical, 1 }));
+    }
+
+    void aClickBesideABarDrawsThatEdgeAndOneOnAMarkerNothing()
+    {
+        const Board& board = window->game().board();
+        BoardView* view = boardOf(*window);
+        const VisibleState before = visibleState(board);
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, markerCentre(7) + QPoint(-8, 0));
+        QVERIFY(visibleState(board) == before);
+
+        // Vertical edge 7 spans x 64..73: 4 px left of it is x 60.
+        QTest::mouseClick(
+            view, Qt::LeftButton, Qt::NoModifier, QPoint(60, edgeCentre(Vertical, 7).y()));
+        QCOMPARE(board.lblshape1[7].tag, Mark::h);
+        // Horizontal edge 12 spans y 104..113: 4 px below it is y 116.
+        QTest::mouseClick(
+            view, Qt::LeftButton, Qt::NoModifier, QPoint(edgeCentre(Horizontal, 12).x(), 116));
+        QCOMPARE(board.lblshape2[12].tag, Mark::h);
     }
 
     void clickingAnEdgeDrawsItRedAndTheComputerAnswersInGreen()
@@ -87,10 +120,24 @@ private slots:
         QCOMPARE(edgesMarked(board, Mark::h).size(), std::size_t(1));
         QCOMPARE(board.turnCount, 3);
 
+        // The computer's edge is green with a white line along its middle
+        // until the human's next edge.
         const QImage image = boardImage(*window);
         QCOMPARE(pixelAt(image, edgeCentre(Horizontal, 1)), QColor(255, 0, 0));
         QCOMPARE(
-            pixelAt(image, edgeCentre(computer[0].family, computer[0].index)), QColor(0, 255, 0));
+            pixelAt(image, edgeSide(computer[0].family, computer[0].index)), QColor(0, 255, 0));
+        QCOMPARE(
+            pixelAt(image, edgeCentre(computer[0].family, computer[0].index)), QColor(Qt::white));
+        const std::optional<Edge> next = firstOpenEdge(board);
+        clickEdge(*window, next->family, next->index);
+        std::vector<Edge> answers = edgesMarked(board, Mark::c);
+        std::erase(answers, computer[0]);
+        QCOMPARE(answers.size(), std::size_t(1));
+        const Edge answer = answers[0];
+        const QImage after = boardImage(*window);
+        QCOMPARE(
+            pixelAt(after, edgeCentre(computer[0].family, computer[0].index)), QColor(0, 255, 0));
+        QCOMPARE(pixelAt(after, edgeCentre(answer.family, answer.index)), QColor(Qt::white));
         for (Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
                 if (board.isOpen(family, index))
@@ -197,7 +244,7 @@ private slots:
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
                 const Colour colour = board.edge(family, index).backColor;
                 QVERIFY(colour == kHumanColour || colour == kComputerColour);
-                QCOMPARE(pixelAt(view.board, edgeCentre(family, index)), rgb(colour));
+                QCOMPARE(pixelAt(view.board, edgeSide(family, index)), rgb(colour));
             }
         }
         for (int square = 1; square <= kSquareCount; ++square) {

@@ -39,6 +39,13 @@ inline QPoint edgeCentre(Family family, int index)
     return QPoint((left - 360 + width / 2) / 15, (top - 1080 + height / 2) / 15);
 }
 
+// A point of the edge's bar 3 px off its middle line across its thickness (the
+// bar is 9 px thick): the bar's own colour, beside the mark of a last move.
+inline QPoint edgeSide(Family family, int index)
+{
+    return edgeCentre(family, index) + (family == Vertical ? QPoint(3, 0) : QPoint(0, 3));
+}
+
 // Square marker 5r + c + 1 at (960 + 600c, 1680 + 600r), 255 twips wide.
 inline QPoint markerCentre(int square)
 {
