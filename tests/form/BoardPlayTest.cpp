@@ -85,8 +85,8 @@ private slots:
         QVERIFY(!BoardView::edgeAt(QPointF(28.5, 28.5)));
         QVERIFY(!BoardView::edgeAt(QPointF(32.5, 28.5)));
         // Off a dot's corner the two widened areas meet; the nearer bar wins.
-        QCOMPARE(BoardView::edgeAt(QPointF(34, 37)), std::optional<Edge>(Edge { Horizontal, 1 }));
-        QCOMPARE(BoardView::edgeAt(QPointF(37, 34)), std::optional<Edge>(Edge { Vertical, 1 }));
+        QCOMPARE(BoardView::edgeAt(QPointF(34, 37)), std::optional<Edge>(Edge { Vertical, 1 }));
+        QCOMPARE(BoardView::edgeAt(QPointF(37, 34)), std::optional<Edge>(Edge { Horizontal, 1 }));
     }
 
     void aClickBesideABarDrawsThatEdgeAndOneOnAMarkerNothing()
@@ -105,6 +105,39 @@ private slots:
         QTest::mouseClick(
             view, Qt::LeftButton, Qt::NoModifier, QPoint(edgeCentre(Horizontal, 12).x(), 116));
         QCOMPARE(board.lblshape2[12].tag, Mark::h);
+    }
+
+    void thePointerOverAnOpenEdgePreviewsItInPaleRedAndOverADrawnOneNothing()
+    {
+        BoardView* view = boardOf(*window);
+        const QColor blue(0, 0, 255);
+        // 4 px left of vertical edge 7, which a click there would draw.
+        const QPoint beside(60, edgeCentre(Vertical, 7).y());
+        hoverAt(view, beside);
+        const QColor preview = pixelAt(boardImage(*window), edgeCentre(Vertical, 7));
+        QCOMPARE(preview.red(), 255);
+        QVERIFY(preview.green() > 100 && preview.green() == preview.blue());
+        QCOMPARE(view->cursor().shape(), Qt::PointingHandCursor);
+
+        hoverAt(view, markerCentre(7));
+        QCOMPARE(pixelAt(boardImage(*window), edgeCentre(Vertical, 7)), blue);
+        QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
+
+        hoverAt(view, beside);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(view, &leave);
+        QCOMPARE(pixelAt(boardImage(*window), edgeCentre(Vertical, 7)), blue);
+
+        hoverAt(view, beside);
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, beside);
+        const Board& board = window->game().board();
+        const Edge computer = edgesMarked(board, Mark::c).at(0);
+        for (const Edge drawn : { Edge { Vertical, 7 }, computer }) {
+            hoverAt(view, edgeCentre(drawn.family, drawn.index));
+            QCOMPARE(pixelAt(boardImage(*window), edgeSide(drawn.family, drawn.index)),
+                rgb(board.edge(drawn).backColor));
+            QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
+        }
     }
 
     void clickingAnEdgeDrawsItRedAndTheComputerAnswersInGreen()

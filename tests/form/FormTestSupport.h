@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPoint>
 #include <QTest>
 
@@ -103,6 +104,14 @@ inline BoardView* boardOf(frmQuadlo& window)
 inline void clickEdge(frmQuadlo& window, Family family, int index)
 {
     QTest::mouseClick(boardOf(window), Qt::LeftButton, Qt::NoModifier, edgeCentre(family, index));
+}
+
+// The pointer moved to the point with no button held, as a mouse does.
+inline void hoverAt(BoardView* view, QPoint point)
+{
+    QMouseEvent move(QEvent::MouseMove, point, view->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+        Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
 }
 
 inline QImage boardImage(frmQuadlo& window) { return boardOf(window)->grab().toImage(); }

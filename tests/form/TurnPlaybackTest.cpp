@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The computer's turn shown move by move, on a clock the test steps by hand: a
+// whole game replayed beside a headless game with the same seed, so that every
+// step on screen can be held against what the game recorded; and the clicks
+// and keys that arrive while a turn is still being shown.
+#include <QLabel>
+#include <QTest>
+
+#include "FormTestSupport.h"
+#include "form/TurnPlayback.h"
+
+using namespace quadlo;
+using namespace quadlo::test;
+
+namespace {
+
+class FakeClock final : public StepClock {
+public:
+    void callAfter(int milliseconds, std::function<void()> due) override
+    {
+        delays.push_back(milliseconds);
+        due_ = std::move(due);
+    }
+    void cancel() override { due_ = nullptr; }
+    bool pending() const { return static_cast<bool>(due_); }
+    void fire() { std::exchange(due_, nullptr)(); }
+
+    std::vector<int> delays;
+
+private:
+    std::function<void()> due_;
+};
+
+struct Recorded {
+    Player player;
+    bool isEdge;
+    Edge edge;
+    int square;
+};
+
+// The game as the core plays it with no window, recording every event.
+class ReferenceGame final : public TurnObserver, public FormHost {
+public:
+    ReferenceGame()
+        : random([] { return fixedSeed(); })
+        , game(random, messages, *this)
+    {
+        game.setTurnObserver(this);
+        game.Form_Load();
+        game.selectDifficulty(Difficulty::Medium);
+    }
+    void edgeDrawn(Player player, Edge edge) override
+    {
+        events.push_back({ player, true, edge, 0 });
+    }
+    void squareAwarded(Player player, int square) override
+    {
+        events.push_back({ player, false, {}, square });
+    }
+    void reloadForm() override { }
+    void endProgram() override { }
+
+    GameRandom random;
+    RecordingPresenter messages;
+    Game game;
+    std::vector<Recorded> events;
+};
+
+std::optional<Edge> firstOpenEdge(const Board& board)
+{
+    for (Family family : { Vertical, Horizontal }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            if (board.isOpen(family, index))
+                return Edge { family, index };
+        }
+    }
+    return std::nullopt;
+}
+
+QColor colourOf(Player player)
+{
+    return rgb(player == Player::Human ? kHumanColour : kComputerColour);
+}
+
+} // namespace
+
+class TurnPlaybackTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        presenter = RecordingPresenter {};
+        clock = FakeClock {};
+        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
+        window->setStepClock(&clock);
+        showAndActivate(*window);
+    }
+    void cleanup() { window.reset(); }
+
+    void aWholeGameIsShownMoveByMoveInTheOrderTheGameRecorded()
+    {
+        ReferenceGame reference;
+        const Board& board = window->game().board();
+        QImage finalView;
+        presenter.onShow = [&](const ShownMessage&) { finalView = boardImage(*window); };
+        int humanScore = 0;
+        int computerScore = 0;
+        std::size_t longestTurn = 0;
+
+        while (const std::optional<Edge> click = firstOpenEdge(board)) {
+            reference.events.clear();
+            reference.game.edgeClicked(*click);
+            clock.delays.clear();
+            clickEdge(*window, click->family, click->index);
+
+            // What the human's click did is on screen at once; each further
+            // step adds one computer edge and the squares it completed.
+            std::size_t at = 0;
+            std::vector<Edge> computerEdges;
+            while (true) {
+                std::size_t end = at + 1;
+                while (end < reference.events.size() && !reference.events[end].isEdge)
+                    ++end;
+                const QImage image = boardImage(*window);
+                for (std::size_t i = 0; i < reference.events.size(); ++i) {
+                    const Recorded& e = reference.events[i];
+                    const QColor expected = i < end ? colourOf(e.player) : QColor(0, 0, 255);
+                    const QPoint where
+                        = e.isEdge ? edgeSide(e.edge.family, e.edge.index) : markerCentre(e.square);
+                    QCOMPARE(pixelAt(image, where), expected);
+                }
+                for (std::size_t i = at; i < end; ++i) {
+                    const Recorded& e = reference.events[i];
+                    if (!e.isEdge)
+                        ++(e.player == Player::Human ? humanScore : computerScore);
+                    else if (e.player == Player::Computer)
+                        computerEdges.push_back(e.edge);
+                }
+                QCOMPARE(window->findChild<QLabel*>("lblScore1")->text().toInt(), humanScore);
+                QCOMPARE(window->findChild<QLabel*>("lblScore2")->text().toInt(), computerScore);
+                if (end == reference.events.size())
+                    break;
+                QVERIFY(presenter.shown.empty());
+                QVERIFY(clock.pending());
+                clock.fire();
+                at = end;
+            }
+            QVERIFY(!clock.pending());
+            QVERIFY(!window->playback().showing());
+
+            // The computer's pauses: 400 ms before its first edge, 200 ms
+            // before each further one, and never more than 2 s in all.
+            QCOMPARE(clock.delays.size(), computerEdges.size());
+            int total = 0;
+            for (std::size_t i = 0; i < clock.delays.size(); ++i) {
+                total += clock.delays[i];
+                if (i == 0)
+                    QCOMPARE(clock.delays[i], 400);
+                else if (clock.delays.size() <= 9)
+                    QCOMPARE(clock.delays[i], 200);
+            }
+            QVERIFY(total <= 2000);
+            longestTurn = std::max(longestTurn, computerEdges.size());
+
+            // The turn's computer edges, and only they, carry the mark.
+            const QImage shown = boardImage(*window);
+            for (Family family : { Vertical, Horizontal }) {
+                for (int index = 1; index <= kEdgesPerFamily; ++index) {
+                    const Edge edge { family, index };
+                    const bool marked = std::find(computerEdges.begin(), computerEdges.end(), edge)
+                        != computerEdges.end();
+                    QCOMPARE(
+                        pixelAt(shown, edgeCentre(family, index)) == QColor(Qt::white), marked);
+                }
+            }
+        }
+
+        // One result, shown over the final position.
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(presenter.shown[0].text, reference.messages.shown.at(0).text);
+        for (int square = 1; square <= kSquareCount; ++square) {
+            QCOMPARE(pixelAt(finalView, markerCentre(square)),
+                rgb(board.shpMiddle[static_cast<std::size_t>(square)].backColor));
+        }
+        QCOMPARE(humanScore + computerScore, 25);
+        // The replay holds chains, shown one edge at a time.
+        QVERIFY(longestTurn >= 3);
+    }
+
+    void aLongRunIsSpedUpSoThatNoTurnTakesMoreThanTwoSeconds()
+    {
+        for (int moves = 1; moves <= kEdgesPerFamily * 2; ++moves) {
+            int total = 0;
+            for (int move = 0; move < moves; ++move)
+                total += moveDelay(move, moves);
+            QVERIFY(total <= 2000);
+            if (moves <= 9)
+                QCOMPARE(total, 400 + 200 * (moves - 1));
+            else
+                QVERIFY(total > 1900);
+        }
+    }
+
+    void aClickOrAKeyWhileATurnIsShownFinishesTheShowingAndIsNotPlayed()
+    {
+        const Board& board = window->game().board();
+        int interrupted = 0;
+        while (interrupted < 2) {
+            const std::optional<Edge> click = firstOpenEdge(board);
+            QVERIFY(click);
+            clickEdge(*window, click->family, click->index);
+            if (!window->playback().showing())
+                continue;
+            const VisibleState before = visibleState(board);
+            const bool difficulty = board.lblMedium;
+            if (interrupted++ == 0) {
+                // No preview either while the computer's moves are shown.
+                const std::optional<Edge> open = firstOpenEdge(board);
+                QVERIFY(open);
+                hoverAt(boardOf(*window), edgeCentre(open->family, open->index));
+                QCOMPARE(pixelAt(boardImage(*window), edgeCentre(open->family, open->index)),
+                    QColor(0, 0, 255));
+                QCOMPARE(boardOf(*window)->cursor().shape(), Qt::ArrowCursor);
+                hoverAt(boardOf(*window), markerCentre(1));
+                clickEdge(*window, open->family, open->index);
+            } else {
+                // The arrow would otherwise move the difficulty option.
+                QVERIFY(QApplication::focusWidget());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            }
+            QVERIFY(!window->playback().showing());
+            QVERIFY(!clock.pending());
+            QVERIFY(visibleState(board) == before);
+            QCOMPARE(board.lblMedium, difficulty);
+            // Everything the model holds is now on screen.
+            const QImage image = boardImage(*window);
+            for (Family family : { Vertical, Horizontal }) {
+                for (int index = 1; index <= kEdgesPerFamily; ++index) {
+                    QCOMPARE(pixelAt(image, edgeSide(family, index)),
+                        rgb(board.edge(family, index).backColor));
+                }
+            }
+        }
+    }
+
+private:
+    RecordingPresenter presenter;
+    FakeClock clock;
+    std::unique_ptr<frmQuadlo> window;
+};
+
+QTEST_MAIN(TurnPlaybackTest)
+#include "TurnPlaybackTest.moc"
