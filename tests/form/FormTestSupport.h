@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,18 @@ inline VisibleState visibleState(const Board& board)
     state.values.push_back(std::stoi(board.lblScore2));
     state.values.push_back(board.turnCount);
     return state;
+}
+
+// The clicks of a player who always takes the first open edge in board order.
+inline std::optional<Edge> firstOpenEdge(const Board& board)
+{
+    for (Family family : { Vertical, Horizontal }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            if (board.isOpen(family, index))
+                return Edge { family, index };
+        }
+    }
+    return std::nullopt;
 }
 
 inline BoardView* boardOf(frmQuadlo& window)
