@@ -302,15 +302,17 @@ void frmQuadlo::createMenus()
     // New Game and Exit drop whatever is still being shown of the last turn,
     // its end-of-game box included; Rules and About leave it running.
     connect(newGame, &QAction::triggered, this, [this] {
-        playback_.cancel();
-        pendingMessage_.reset();
-        runGame([this] { game_.mnuNew_Click(); });
-        giveFirstFocus();
+        runGame([this] {
+            dropShownTurn();
+            game_.mnuNew_Click();
+            giveFirstFocus();
+        });
     });
     connect(exit, &QAction::triggered, this, [this] {
-        playback_.cancel();
-        pendingMessage_.reset();
-        runGame([this] { game_.mnuExit_Click(); });
+        runGame([this] {
+            dropShownTurn();
+            game_.mnuExit_Click();
+        });
     });
     connect(
         rules, &QAction::triggered, this, [this] { runGame([this] { game_.mnuRules_Click(); }); });
@@ -343,6 +345,12 @@ void frmQuadlo::edgeClicked(Edge edge)
         game_.edgeClicked(edge);
         playback_.endTurn();
     });
+}
+
+void frmQuadlo::dropShownTurn()
+{
+    playback_.cancel();
+    pendingMessage_.reset();
 }
 
 void frmQuadlo::turnShown()

@@ -69,6 +69,7 @@ private:
     // Runs one of the game's handlers; nothing reaches the game again until it
     // has returned, not even from the nested event loop of a modal box.
     template <typename Handler> void runGame(Handler handler);
+    void dropShownTurn();
     void turnShown();
     void showPendingMessage();
     void showNow(const Message& message);
