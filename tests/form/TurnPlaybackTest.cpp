@@ -31,39 +31,20 @@ private:
     std::function<void()> due_;
 };
 
-struct Recorded {
-    Player player;
-    bool isEdge;
-    Edge edge;
-    int square;
-};
-
 // The game as the core plays it with no window, recording every event.
-class ReferenceGame final : public TurnObserver, public FormHost {
-public:
+struct ReferenceGame {
     ReferenceGame()
-        : random([] { return fixedSeed(); })
-        , game(random, messages, *this)
     {
-        game.setTurnObserver(this);
+        game.setTurnObserver(&turns);
         game.Form_Load();
         game.selectDifficulty(Difficulty::Medium);
     }
-    void edgeDrawn(Player player, Edge edge) override
-    {
-        events.push_back({ player, true, edge, 0 });
-    }
-    void squareAwarded(Player player, int square) override
-    {
-        events.push_back({ player, false, {}, square });
-    }
-    void reloadForm() override { }
-    void endProgram() override { }
 
-    GameRandom random;
+    GameRandom random { [] { return fixedSeed(); } };
     RecordingPresenter messages;
-    Game game;
-    std::vector<Recorded> events;
+    RecordingForm form;
+    RecordingObserver turns;
+    Game game { random, messages, form };
 };
 
 QColor colourOf(Player player)
@@ -97,8 +78,9 @@ private slots:
         int computerScore = 0;
         std::size_t longestTurn = 0;
 
+        const std::vector<TurnEvent>& events = reference.turns.events;
         while (const std::optional<Edge> click = firstOpenEdge(board)) {
-            reference.events.clear();
+            reference.turns.events.clear();
             reference.game.edgeClicked(*click);
             clock.delays.clear();
             clickEdge(*window, click->family, click->index);
@@ -109,26 +91,26 @@ private slots:
             std::vector<Edge> computerEdges;
             while (true) {
                 std::size_t end = at + 1;
-                while (end < reference.events.size() && !reference.events[end].isEdge)
+                while (end < events.size() && events[end].square != 0)
                     ++end;
                 const QImage image = boardImage(*window);
-                for (std::size_t i = 0; i < reference.events.size(); ++i) {
-                    const Recorded& e = reference.events[i];
+                for (std::size_t i = 0; i < events.size(); ++i) {
+                    const TurnEvent& e = events[i];
                     const QColor expected = i < end ? colourOf(e.player) : QColor(0, 0, 255);
-                    const QPoint where
-                        = e.isEdge ? edgeSide(e.edge.family, e.edge.index) : markerCentre(e.square);
+                    const QPoint where = e.square == 0 ? edgeSide(e.edge.family, e.edge.index)
+                                                       : markerCentre(e.square);
                     QCOMPARE(pixelAt(image, where), expected);
                 }
                 for (std::size_t i = at; i < end; ++i) {
-                    const Recorded& e = reference.events[i];
-                    if (!e.isEdge)
+                    const TurnEvent& e = events[i];
+                    if (e.square != 0)
                         ++(e.player == Player::Human ? humanScore : computerScore);
                     else if (e.player == Player::Computer)
                         computerEdges.push_back(e.edge);
                 }
                 QCOMPARE(window->findChild<QLabel*>("lblScore1")->text().toInt(), humanScore);
                 QCOMPARE(window->findChild<QLabel*>("lblScore2")->text().toInt(), computerScore);
-                if (end == reference.events.size())
+                if (end == events.size())
                     break;
                 QVERIFY(presenter.shown.empty());
                 QVERIFY(clock.pending());
