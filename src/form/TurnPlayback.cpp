@@ -62,7 +62,10 @@ Colour& ShownPosition::edge(Edge edge)
     return (edge.family == Vertical ? vertical : horizontal)[static_cast<std::size_t>(edge.index)];
 }
 
-Colour ShownPosition::edge(Edge edge) const { return const_cast<ShownPosition&>(*this).edge(edge); }
+Colour ShownPosition::edge(Edge edge) const
+{
+    return (edge.family == Vertical ? vertical : horizontal)[static_cast<std::size_t>(edge.index)];
+}
 
 TurnPlayback::TurnPlayback(const Board& board)
     : board_(board)

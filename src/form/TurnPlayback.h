@@ -9,7 +9,6 @@
 
 #include <array>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include <QTimer>
