@@ -106,7 +106,7 @@ TEST(EngineProgram, EveryCommandFailsWithStatusFourWhenItsOutputCannotBeWritten)
     const std::string script = "select easy\nrandom 0.5 0.7\nclick v 1\n";
     for (const std::string output : { ">/dev/full", ">&-" }) {
         for (const std::string args :
-            { "replay", "selfplay --games 3", "bench --games 1", "help" }) {
+            { "replay", "selfplay --games 3", "bench --games 1", "help", "--version" }) {
             const auto run = runProgram(args, script, output);
             EXPECT_EQ(run.status, kOutputFailed) << args << output;
             EXPECT_NE(run.err.find("cannot write the output"), std::string::npos)
