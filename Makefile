@@ -5,11 +5,13 @@
 #   make bench      time the computer's turns (quadlo-engine bench)
 #   make soak       the long random-game check (100,000 games a level)
 #   make package    the .deb and its -dbgsym package, checked with lintian
+#   make fuzz       run the replay fuzzer for FUZZ_SECONDS (default 60) with clang
 #   make format     apply clang-format
 
-.PHONY: run test test-asan build build-asan configure deps bench soak package format format-check clean
+.PHONY: run test test-asan build build-asan configure deps bench soak package fuzz format format-check clean
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
 deps:
 	@scripts/install-deps
@@ -43,6 +45,12 @@ soak: build
 package: build
 	cd build/default && cpack
 	scripts/check-package build/default/quadlo_*.deb
+
+fuzz:
+	@scripts/install-deps --fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	scripts/run-fuzz $(FUZZ_SECONDS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

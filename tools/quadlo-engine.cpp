@@ -9,9 +9,12 @@
 #include <system_error>
 #include <vector>
 
+#include <unistd.h>
+
 #include "Version.h"
 #include "engine/Bench.h"
 #include "engine/CommandLine.h"
+#include "engine/Quote.h"
 #include "engine/Replay.h"
 #include "engine/SelfPlay.h"
 
@@ -56,7 +59,9 @@ int selfplay(const std::vector<std::string_view>& args)
         return usageError(error->message);
     const SelfPlayOptions& options = std::get<SelfPlayOptions>(parsed);
     try {
-        std::cout << formatSelfPlayTable(options, summarise(playGames(options)));
+        ProgressLine progress(std::cerr, options.games, ::isatty(STDERR_FILENO) == 1);
+        const auto records = playGames(options, nullptr, std::ref(progress));
+        std::cout << formatSelfPlayTable(options, summarise(records));
     } catch (const SelfPlayFault& fault) {
         std::cerr << "error: " << fault.what() << '\n';
         return kFault;
@@ -82,12 +87,8 @@ int bench(const std::vector<std::string_view>& args)
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(std::vector<std::string_view> args)
 {
-    std::ios::sync_with_stdio(false);
-    std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty())
         return usageError("no command given");
     const std::string_view command = args.front();
@@ -107,6 +108,20 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command.starts_with('-'))
-        return usageError("unknown option '" + std::string(command) + "'");
-    return usageError("unknown command '" + std::string(command) + "'");
+        return usageError("unknown option " + quoted(command));
+    return usageError("unknown command " + quoted(command));
+}
+
+} // namespace
+
+// Output that could not be written is a failure whatever the command did, or
+// a reader would take a truncated result for a whole one.
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    const int status = run({ argv + 1, argv + argc });
+    if (status != 0 || (std::cout.flush() && !std::cout.bad()))
+        return status;
+    std::cerr << "error: cannot write the output\n";
+    return kOutputFailed;
 }

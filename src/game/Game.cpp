@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 #include "Version.h"
 #include "opponent/ForcedSides.h"
@@ -106,6 +107,9 @@ void Game::optionsFocused()
 
 void Game::setPosition(const Position& position)
 {
+    if (position.turn < 0 || position.turn > kMaxPositionTurn)
+        throw std::out_of_range("turn " + std::to_string(position.turn) + " is outside 0.."
+            + std::to_string(kMaxPositionTurn));
     for (std::size_t i = 0; i < kEdgesPerFamily; ++i) {
         board_.lblshape1[i + 1] = { position.vertical[i], markColour(position.vertical[i]) };
         board_.lblshape2[i + 1] = { position.horizontal[i], markColour(position.horizontal[i]) };

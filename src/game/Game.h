@@ -34,6 +34,10 @@ struct Position {
     std::int16_t turn = 1;
 };
 
+// The highest turn counter a position may carry: a whole game from it, 60
+// edges and at most 25 extra turns, keeps the 16-bit counter below 32767.
+inline constexpr std::int16_t kMaxPositionTurn = 32681;
+
 // What every front end calls. Front ends read the board through board() and
 // change it only through these handlers.
 class Game {
@@ -62,7 +66,9 @@ public:
     // option selected, it selects Medium, the first in the tab order.
     void optionsFocused();
     // Replaces the controls with a position: owners' colours and the score
-    // captions follow from the marks. The form-level variables stay.
+    // captions follow from the marks. The form-level variables stay. A turn
+    // outside 0..kMaxPositionTurn throws std::out_of_range rather than let the
+    // counter wrap later.
     void setPosition(const Position& position);
     void mnuNew_Click();
     void mnuRules_Click();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 #include "GameTestSupport.h"
 #include "board/BoxGeometry.h"
@@ -177,6 +178,20 @@ TEST(GameFlow, ClicksThatAreNotAllowedChangeNothing)
     EXPECT_EQ(test::snapshot(board), before);
     EXPECT_EQ(board.turnCount, 1);
     EXPECT_EQ(t->random->drawCount(), 0u);
+}
+
+TEST(GameFlow, APositionWhoseTurnCounterCouldWrapBeforeTheEndIsRefused)
+{
+    auto t = TestGame::scripted();
+    Position position;
+    for (std::int16_t turn : { std::int16_t { -1 }, std::int16_t { kMaxPositionTurn + 1 } }) {
+        position.turn = turn;
+        EXPECT_THROW(t->game.setPosition(position), std::out_of_range) << turn;
+    }
+    EXPECT_EQ(t->board().turnCount, 1);
+    position.turn = kMaxPositionTurn;
+    t->game.setPosition(position);
+    EXPECT_EQ(t->board().turnCount, kMaxPositionTurn);
 }
 
 TEST(GameFlow, AClickWhileTheCountIsEvenLetsTheComputerMoveInstead)

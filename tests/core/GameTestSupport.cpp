@@ -6,6 +6,7 @@
 #include <optional>
 #include <sstream>
 
+#include "Referee.h"
 #include "board/BoxGeometry.h"
 
 namespace quadlo::test {
@@ -91,6 +92,20 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
         }
     };
 
+    // Every click is also judged by the referee, from the rules alone.
+    auto refereedClick = [&play, &fault](int game, int click, Edge edge) {
+        const RefereeView before = observe(play.board());
+        const std::size_t shownBefore = play.messages.shown.size();
+        play.click(edge);
+        const std::vector<ShownMessage> shown(
+            play.messages.shown.begin() + static_cast<std::ptrdiff_t>(shownBefore),
+            play.messages.shown.end());
+        if (const std::string wrong
+            = judgeClick(before, refereeEdge(edge), observe(play.board()), shown);
+            !wrong.empty())
+            fault(game, click, "referee: " + wrong);
+    };
+
     for (int g = 0; g < games; ++g) {
         gameSeed = seed * 7919u + static_cast<std::uint32_t>(g);
         play.game.selectDifficulty(level);
@@ -114,14 +129,14 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
                     const EdgeSnapshot before = snapshot(board);
                     const auto turn = board.turnCount;
                     const auto draws = play.random->drawCount();
-                    play.click(drawn);
+                    refereedClick(g, clicks, drawn);
                     if (!(snapshot(board) == before) || board.turnCount != turn
                         || play.random->drawCount() != draws)
                         fault(g, clicks, "a click on a drawn edge changed the game");
                 }
             }
             std::uniform_int_distribution<std::size_t> pick(0, open.size() - 1);
-            play.click(open[pick(human)]);
+            refereedClick(g, clicks, open[pick(human)]);
             if (auto ok = invariantsHold(board); !ok)
                 fault(g, clicks, ok.message());
             if (const std::string wrong = record.follow(play.turns.events, board); !wrong.empty())

@@ -8,6 +8,7 @@
 #include "EngineTestSupport.h"
 #include "Version.h"
 #include "engine/CommandLine.h"
+#include "engine/Replay.h"
 
 namespace quadlo::engine {
 namespace {
@@ -98,6 +99,27 @@ TEST(EngineProgram, HelpAndVersionPrintOnStandardOutputAndExitZero)
         EXPECT_EQ(run.status, 0) << args;
         EXPECT_EQ(run.out, std::string("quadlo-engine ") + kVersion + "\n") << args;
     }
+}
+
+TEST(EngineProgram, EveryCommandFailsWithStatusFourWhenItsOutputCannotBeWritten)
+{
+    const std::string script = "select easy\nrandom 0.5 0.7\nclick v 1\n";
+    for (const std::string output : { ">/dev/full", ">&-" }) {
+        for (const std::string args :
+            { "replay", "selfplay --games 3", "bench --games 1", "help", "--version" }) {
+            const auto run = runProgram(args, script, output);
+            EXPECT_EQ(run.status, kOutputFailed) << args << output;
+            EXPECT_NE(run.err.find("cannot write the output"), std::string::npos)
+                << args << output << ": " << run.err;
+        }
+    }
+}
+
+TEST(EngineProgram, UnknownCommandsAreQuotedShortAndEscaped)
+{
+    const auto run = runProgram("\"$(printf 'p\\033%0100d' 0)\"");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(lines(run.err).at(0), "error: unknown command 'p\\x1b" + std::string(38, '0') + "'…");
 }
 
 TEST(EngineProgram, BenchPrintsAHeaderAndOneRowPerLevel)

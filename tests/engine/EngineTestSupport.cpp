@@ -39,7 +39,8 @@ RunResult replay(const std::string& script)
     return result;
 }
 
-RunResult runProgram(const std::string& arguments, const std::string& input)
+RunResult runProgram(
+    const std::string& arguments, const std::string& input, const std::string& output)
 {
     // One directory per test and process, so that tests may run in parallel.
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -48,8 +49,9 @@ RunResult runProgram(const std::string& arguments, const std::string& input)
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "in", std::ios::binary) << input;
     const std::string command = std::string("'") + QUADLO_ENGINE_PATH + "' " + arguments + " <'"
-        + (dir / "in").string() + "' >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string()
-        + "'";
+        + (dir / "in").string() + "' "
+        + (output.empty() ? ">'" + (dir / "out").string() + "'" : output) + " 2>'"
+        + (dir / "err").string() + "'";
     const int raw = std::system(command.c_str());
     RunResult result { readFile(dir / "out"), readFile(dir / "err"),
         WIFEXITED(raw) ? WEXITSTATUS(raw) : -1 };

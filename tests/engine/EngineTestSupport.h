@@ -17,7 +17,10 @@ struct RunResult {
 
 RunResult replay(const std::string& script);
 // `arguments` are already quoted for the shell; `input` is the standard input.
-RunResult runProgram(const std::string& arguments, const std::string& input = "");
+// `output`, if given, is the shell's redirection of the standard output
+// (">/dev/full", ">&-") in place of the file that `out` is read from.
+RunResult runProgram(
+    const std::string& arguments, const std::string& input = "", const std::string& output = "");
 
 std::vector<std::string> lines(const std::string& text);
 // The value of `key=` in a state line, or "" if absent.

@@ -75,7 +75,7 @@ TEST(ReplayInput, RandomValuesArePlainDecimalsInZeroToOneThatStayBelowOneAsFloat
     EXPECT_EQ(command.values, (std::vector<float> { 0.0f, 0.5f, 1.0f - 0x1p-24f }));
 }
 
-TEST(ReplayInput, PositionTakesFourKeysInOrderWithMarksOfAHOrCAndASixteenBitTurn)
+TEST(ReplayInput, PositionTakesFourKeysInOrderWithMarksOfAHOrCAndATurnThatCannotWrap)
 {
     const PositionText p;
     const std::string usage
@@ -83,7 +83,7 @@ TEST(ReplayInput, PositionTakesFourKeysInOrderWithMarksOfAHOrCAndASixteenBitTurn
     const std::string v = "v=" + p.v, h = "h=" + p.h, sq = "sq=" + p.sq;
     auto turn = [&](const std::string& n) {
         return std::pair { "position " + p.boardFields() + " turn=" + n,
-            "position turn= '" + n + "' is not a whole number -32768..32767" };
+            "position turn= '" + n + "' is not a whole number 0..32681" };
     };
     expectReasons({
         { "position " + v + " " + h + " " + sq, usage },
@@ -98,10 +98,11 @@ TEST(ReplayInput, PositionTakesFourKeysInOrderWithMarksOfAHOrCAndASixteenBitTurn
         turn(""),
         turn("1.5"),
         turn("3x"),
-        turn("32768"),
-        turn("-32769"),
-        { "position " + p.boardFields() + " turn=-32768", "(accepted)" },
-        { "position " + p.boardFields() + " turn=32767", "(accepted)" },
+        turn("-1"),
+        turn("32682"),
+        turn("32767"),
+        { "position " + p.boardFields() + " turn=0", "(accepted)" },
+        { "position " + p.boardFields() + " turn=32681", "(accepted)" },
     });
 }
 
@@ -117,6 +118,22 @@ TEST(ReplayInput, PositionRefusesASquareOwnedWithoutItsFourSidesOrClosedWithoutA
         { owned.line(), "position square 13 has an owner but an open side" },
         { almost.line(), "position square 13 has an owner but an open side" },
         { fine.line(), "(accepted)" },
+    });
+}
+
+TEST(ReplayInput, ErrorsQuoteAtMostFortyCharactersOfATokenWithControlBytesEscaped)
+{
+    const std::string huge(1'000'000, 'x');
+    expectReasons({
+        { huge, "unknown command '" + std::string(40, 'x') + "'…" },
+        { "click v " + std::string(40, '7'),
+            "click index '" + std::string(40, '7') + "' is not a whole number 1..30" },
+        { std::string("click v 1\0", 10), "click index '1\\x00' is not a whole number 1..30" },
+        { "click \x1b[2J 1", "click family '\\x1b[2J' is neither v nor h" },
+        { "select " + std::string(39, 'e') + "\u00e9\u00e9",
+            "select '" + std::string(39, 'e')
+                + "\u00e9'…: the level is one of easy, medium, hard" },
+        { "select a\\b", "select 'a\\\\b': the level is one of easy, medium, hard" },
     });
 }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <sstream>
 
 #include "engine/Bench.h"
 #include "engine/CommandLine.h"
@@ -111,6 +113,24 @@ TEST(SelfPlay, OptionsDefaultToAHundredMediumGamesAgainstTheRandomPlayerWithSeed
     EXPECT_EQ(std::tuple(g.level, g.human, g.games, g.seed),
         std::tuple(Difficulty::Easy, HumanStrategy::Careful, 3u, 4294967295u));
     EXPECT_EQ(std::get<BenchOptions>(parseBenchArguments({})).games, 200u);
+}
+
+TEST(SelfPlay, ALongRunOnATerminalShowsItsProgressAndAShortOneOrARedirectedOneNothing)
+{
+    const SelfPlayOptions options { Difficulty::Easy, HumanStrategy::Random, 3, 5 };
+    auto progressOf = [&options](bool terminal, std::chrono::steady_clock::duration quiet) {
+        std::ostringstream err;
+        {
+            ProgressLine progress(err, options.games, terminal, quiet);
+            playGames(options, nullptr, std::ref(progress));
+        }
+        return err.str();
+    };
+    const std::string shown = progressOf(true, std::chrono::seconds(0));
+    EXPECT_EQ(shown.rfind("\rselfplay: 1 of 3 games", 0), 0u) << shown;
+    EXPECT_TRUE(shown.ends_with("\rselfplay: 3 of 3 games\n")) << shown;
+    EXPECT_EQ(progressOf(true, std::chrono::hours(1)), "");
+    EXPECT_EQ(progressOf(false, std::chrono::seconds(0)), "");
 }
 
 TEST(Bench, TimesEveryComputerAnswerAndOrdersItsPercentiles)

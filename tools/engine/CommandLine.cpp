@@ -5,6 +5,8 @@
 #include <optional>
 #include <set>
 
+#include "engine/Quote.h"
+
 namespace quadlo::engine {
 
 const char* const kUsage
@@ -30,8 +32,6 @@ std::optional<std::uint32_t> unsignedNumber(std::string_view text)
         return std::nullopt;
     return value;
 }
-
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // Walks "--name value" pairs, handing each to `take`, which returns an error
 // message or an empty string.

@@ -126,7 +126,10 @@ int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
         if (!command)
             continue;
         try {
-            out << session.run(*command);
+            if (!(out << session.run(*command))) {
+                err << "error: line " << number << ": cannot write the output\n";
+                return kOutputFailed;
+            }
         } catch (const RandomStreamExhausted& exhausted) {
             out.flush();
             err << "error: line " << number << ": " << exhausted.what() << '\n';

@@ -8,8 +8,9 @@
 //       over=<0|1> near=<0|1> late=<0|1> level=<easy|medium|hard|none> rng=<draws>
 //
 // (the state line is a single line). A line that does not parse ends the replay
-// with status 2, a draw past the scripted values with status 3; in both cases
-// the error goes to the error stream and nothing more is printed.
+// with status 2, a draw past the scripted values with status 3, output that
+// cannot be written with status 4; in each case the error goes to the error
+// stream and nothing more is printed.
 #pragma once
 
 #include <iosfwd>
@@ -25,6 +26,9 @@ namespace quadlo::engine {
 inline constexpr int kReplayOk = 0;
 inline constexpr int kReplayBadInput = 2;
 inline constexpr int kReplayRandomExhausted = 3;
+// Every command of quadlo-engine exits with this when its output cannot be
+// written (a full disk, a closed standard output).
+inline constexpr int kOutputFailed = 4;
 
 // Collects the message boxes of one command; the replay prints them only once
 // the command has finished, so a command cut short prints none of them.

@@ -5,11 +5,11 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <system_error>
 
 #include "board/BoxGeometry.h"
 #include "engine/NameTable.h"
+#include "engine/Quote.h"
 
 namespace quadlo::engine {
 
@@ -42,13 +42,11 @@ bool allDigits(std::string_view text)
     return true;
 }
 
-// Digits only, with a leading '-' where allowed; none if the value does not
-// fit T, so the caller's range check never sees a wrapped value.
-template <typename T> std::optional<T> wholeNumber(std::string_view text, bool allowMinus)
+// Digits only; none if the value does not fit T, so the caller's range check
+// never sees a wrapped value.
+template <typename T> std::optional<T> wholeNumber(std::string_view text)
 {
-    const std::string_view digits
-        = allowMinus && !text.empty() && text[0] == '-' ? text.substr(1) : text;
-    if (!allDigits(digits))
+    if (!allDigits(text))
         return std::nullopt;
     T value {};
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -77,8 +75,6 @@ bool isPlainDecimal(std::string_view text)
     }
     return digit;
 }
-
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 ParsedLine parseRandom(const std::vector<std::string_view>& t)
 {
@@ -112,7 +108,7 @@ ParsedLine parseSeed(const std::vector<std::string_view>& t)
 {
     if (t.size() != 2)
         return ParseError { "seed takes one whole number 0..4294967295" };
-    const auto seed = wholeNumber<std::uint32_t>(t[1], false);
+    const auto seed = wholeNumber<std::uint32_t>(t[1]);
     if (!seed)
         return ParseError { "seed " + quoted(t[1]) + " is not a whole number 0..4294967295" };
     return Command { SeedCommand { *seed } };
@@ -138,7 +134,7 @@ ParsedLine parseClick(const std::vector<std::string_view>& t)
         family = Horizontal;
     else
         return ParseError { "click family " + quoted(t[1]) + " is neither v nor h" };
-    const auto index = wholeNumber<int>(t[2], false);
+    const auto index = wholeNumber<int>(t[2]);
     if (!index || *index < 1 || *index > kEdgesPerFamily)
         return ParseError { "click index " + quoted(t[2]) + " is not a whole number 1..30" };
     return Command { ClickCommand { { family, *index } } };
@@ -224,11 +220,10 @@ ParsedLine parsePosition(const std::vector<std::string_view>& t)
     if (auto error = readMarks(t[3], "sq", p.squares))
         return *error;
     const std::string_view turnText = t[4].substr(5);
-    const auto turn = wholeNumber<int>(turnText, true);
-    if (!turn || *turn < std::numeric_limits<std::int16_t>::min()
-        || *turn > std::numeric_limits<std::int16_t>::max())
-        return ParseError { "position turn= " + quoted(turnText)
-            + " is not a whole number -32768..32767" };
+    const auto turn = wholeNumber<int>(turnText);
+    if (!turn || *turn > kMaxPositionTurn)
+        return ParseError { "position turn= " + quoted(turnText) + " is not a whole number 0.."
+            + std::to_string(kMaxPositionTurn) };
     p.turn = static_cast<std::int16_t>(*turn);
     if (auto error = checkConsistent(p))
         return *error;

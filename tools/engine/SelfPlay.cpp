@@ -45,7 +45,8 @@ std::uint32_t playerSeed(std::uint32_t seed, std::uint32_t game)
     return derivedSeed(seed, game, 1);
 }
 
-std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* turnTimes)
+std::vector<GameRecord> playGames(
+    const SelfPlayOptions& options, TurnTimes* turnTimes, const GamesDone& done)
 {
     std::uint32_t currentSeed = gameSeed(options.seed, 0);
     GameRandom random([&currentSeed] { return currentSeed; });
@@ -91,8 +92,39 @@ std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* tur
             throw SelfPlayFault(gameLabel(g) + "final score " + std::to_string(board.humanScore)
                 + "-" + std::to_string(board.computerScore) + " does not add up to 25");
         records.push_back({ board.humanScore, board.computerScore, clicks });
+        if (done)
+            done(g + 1);
     }
     return records;
+}
+
+ProgressLine::ProgressLine(
+    std::ostream& err, std::uint32_t total, bool enabled, std::chrono::steady_clock::duration quiet)
+    : err_(err)
+    , total_(total)
+    , enabled_(enabled)
+    , next_(std::chrono::steady_clock::now() + quiet)
+{
+}
+
+ProgressLine::~ProgressLine()
+{
+    if (shown_)
+        err_ << '\n' << std::flush;
+}
+
+void ProgressLine::operator()(std::uint32_t done)
+{
+    if (!enabled_)
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now < next_ && done < total_)
+        return;
+    if (!shown_ && done == total_)
+        return;
+    next_ = now + std::chrono::milliseconds(250);
+    shown_ = true;
+    err_ << "\rselfplay: " << done << " of " << total_ << " games" << std::flush;
 }
 
 SelfPlaySummary summarise(const std::vector<GameRecord>& records)

@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,8 +52,34 @@ std::uint32_t playerSeed(std::uint32_t seed, std::uint32_t game);
 // from the click to the return of its handler.
 using TurnTimes = std::vector<std::chrono::steady_clock::duration>;
 
+// Told the number of games finished after each game.
+using GamesDone = std::function<void(std::uint32_t)>;
+
 // Plays the games; throws SelfPlayFault naming the game that went wrong.
-std::vector<GameRecord> playGames(const SelfPlayOptions& options, TurnTimes* turnTimes = nullptr);
+std::vector<GameRecord> playGames(
+    const SelfPlayOptions& options, TurnTimes* turnTimes = nullptr, const GamesDone& done = {});
+
+// A line on a terminal that shows how far a long run has got: it stays quiet
+// for the first `quiet` of the run, so that short runs print nothing, and then
+// rewrites itself at most every quarter of a second. It shows nothing at all
+// when not `enabled` (the error stream is not a terminal).
+class ProgressLine {
+public:
+    ProgressLine(std::ostream& err, std::uint32_t total, bool enabled,
+        std::chrono::steady_clock::duration quiet = std::chrono::seconds(1));
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
+    // Ends the line if one was shown.
+    ~ProgressLine();
+    void operator()(std::uint32_t done);
+
+private:
+    std::ostream& err_;
+    std::uint32_t total_;
+    bool enabled_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point next_;
+};
 
 struct SideSummary {
     std::uint32_t wins = 0;

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How quadlo-engine shows a piece of its input in an error message: quoted,
+// cut short so that one huge token cannot flood the error stream, and with
+// control bytes escaped so that the message stays one readable line.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quadlo::engine {
+
+// At most this many characters of a token are quoted; "…" follows a cut.
+inline constexpr std::size_t kQuotedCharacters = 40;
+
+// 'text', with control bytes and the backslash written as \xNN and \\.
+std::string quoted(std::string_view text);
+
+} // namespace quadlo::engine
