@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The commands a new user types. Each installs what is missing first.
 #   make run        build the game alone and start it
 #   make test       build and run every test

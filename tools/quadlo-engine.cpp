@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quadlo-engine: the headless front end of the game. It replays scripts of
 // clicks and menu commands and prints every state they lead to, plays the
 // computer against baseline human players, and times the computer's turns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board model's few operations: design state, edge access by family,
 // the option group, and the numeric reading of a caption.
 #include "board/Board.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of one game of Quadlo: every control property that the game logic
 // reads or writes (edge marks and colours, square markers, score captions, the
 // difficulty options) and the form-level variables shared between the game flow

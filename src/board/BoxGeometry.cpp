@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting a square's drawn sides; the table itself is built at compile time
 // in the header.
 #include "board/BoxGeometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The box geometry table: for each of the 25 squares, its four sides, its own
 // number, and for each neighbour the three sides other than the shared one;
 // and where every dot, edge and square stands on the grid. This is the only

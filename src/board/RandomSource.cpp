@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's generator and the scripted source.
 #include "board/RandomSource.h"
 

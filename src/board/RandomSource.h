@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random source the computer draws from: single-precision values uniform
 // in [0, 1). The game uses a seeded standard engine, reseeded at each game
 // start; tests and the headless tool script the values one by one. Every draw

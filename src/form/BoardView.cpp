@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting and hit-testing of the board. Everything is drawn as vector shapes in
 // device-independent pixels, so the board stays sharp at any screen scale.
 #include "form/BoardView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game board, lblGameboard: one widget that paints the blue square, its 36
 // dots, the 60 edges and the 25 square markers, and turns a click on an edge
 // into the edge's family and index. It keeps no state of the game itself: it

@@ -1,4 +1,5 @@
-// Free stand-ins for the layout's fonts: a brush script for the title, a bold
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Free stand-ins for the window's fonts: a brush script for the title, a bold
 // headline script for the captions, a calligraphic hand for the scores and the
 // desktop's sans for the option buttons. The packages that provide them are in
 // scripts/install-deps and in the .deb's dependencies.

@@ -1,4 +1,5 @@
-// The window's fonts. The code names the families the layout was drawn with;
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's fonts. The code names the families the window is set in;
 // where they are not installed (they never are on a free desktop), Qt's font
 // substitution table points each one at a free font that Debian packages.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every control of the window sits, in the twips the layout is drawn in,
 // and their conversion to Qt's device-independent pixels (15 twips to a pixel at
 // 96 dpi; Qt scales those for denser screens). Positions are measured from the
@@ -110,7 +111,7 @@ constexpr QRectF onBoard(TwipsRect r)
         r.width * scale, r.height * scale);
 }
 
-// The layout's packed 0x00BBGGRR colours.
+// A packed 0x00BBGGRR colour as Qt's colour.
 inline QColor colour(Colour packed)
 {
     return QColor(static_cast<int>(packed & 0xFF), static_cast<int>((packed >> 8) & 0xFF),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal message boxes for the rules, the credits and the end-of-game result.
 #include "form/MessageBoxPresenter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's message boxes shown as modal Qt message boxes over the window.
 #pragma once
 

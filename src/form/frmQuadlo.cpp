@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, menus and the round trip of every user command: the
 // command goes to the game, and once the game's handler has returned (the
 // computer's whole answer included) every control is brought in line with the
@@ -30,7 +31,7 @@ namespace quadlo {
 
 namespace {
 
-// The layout's text colour for captions on the navy form is the desktop's
+// The text colour for captions on the navy form is the desktop's
 // highlighted-text colour, normally white.
 QColor captionColour()
 {
@@ -89,7 +90,7 @@ QLabel* scoreLabel(QWidget* client, const char* name, Colour background)
 
 QFrame* line(QWidget* client, const char* name)
 {
-    // The layout's lines use the desktop's caption-text colour, which Qt does
+    // The two lines use the desktop's caption-text colour, which Qt does
     // not expose; it is white on every common desktop theme.
     auto* frame = new QFrame(client);
     frame->setObjectName(QString::fromLatin1(name));

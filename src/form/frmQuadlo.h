@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, frmQuadlo: the controls and menus of the layout, the game
 // that runs on them, and the platform services the game asks of its form
 // (message boxes, reloading the controls, ending the program). It forwards

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quadlo's entry point: the command line, the check for a graphical session,
 // the application object and the one window.
 #include <QApplication>

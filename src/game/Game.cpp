@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game lifecycle, the human's turn and the computer turn driver.
 #include "game/Game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game of Quadlo as the form runs it: the start of a game, the human's
 // clicks, the menu commands and the computer's whole turn. Every handler runs
 // to completion, the computer's answer included, before it returns; the board

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game needs from the platform that runs it, besides the random
 // source: modal message boxes, a form whose controls can be reloaded and a
 // program that can be ended, and someone to tell what each turn did. The window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simulation, Build and capncrunch recurse into one another at most three
 // levels deep; chainStop unwinds every pending level at its next check.
 #include "opponent/ChainSimulation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chain look-ahead of a Hard turn. Before the computer takes a ready
 // square, it follows the chain behind the square's open side for at most three
 // squares. When the ready square starts a chain of exactly four whose fourth

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scoring and search passes of the completion scan.
 #include "opponent/CompletionScan.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The box completion scan: one sweep over the 25 squares with two uses. The
 // scoring pass awards every newly completed square by the parity of turnCount;
 // the search pass lets every ready square (three sides drawn) propose the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forced-side propagation over the board's own edge marks.
 #include "opponent/ForcedSides.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forced-side propagation: the look-ahead primitive under every strategy of
 // the computer. A square with three sides drawn and one open will be completed
 // by whoever moves next, so its open side is forced; the propagation marks every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costing, candidate lists and the random choice among the cheapest edges.
 #include "opponent/SafeMoveSearch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The safe-move search: when the computer must draw an edge that completes no
 // square, it costs every open edge by drawing it hypothetically ("vc") and
 // counting the sides the propagation then finds forced. It keeps the cheapest

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sweep, count, clean, compare.
 #include "opponent/TakeAll.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The take-all test of a Hard turn: if the computer took every square it can
 // take in a row from here, would that finish the game? The sweep marks every
 // such side "vvc", the squares it closes are counted, the marks are removed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board builders and invariant checks shared by the core tests.
 #include "BoardTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for building boards in tests and checking what a strategy left on
 // them: edges named V(i) / H(i), drawing a list of them, listing the edges that
 // carry a mark, and the invariants every board must satisfy between events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The box geometry table against its numbering rule and against the full
 // table written out by hand.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chain look-ahead behind a ready square: the one shape it answers (a
 // chain of exactly four squares closed at its far end, answered with the edge
 // between the second and third squares), the many shapes it declines, where it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The box completion scan: the scoring pass that awards completed squares to
 // whoever drew their last side, and the search pass that proposes the
 // computer's edge from the ready squares, with the Hard choices of declining a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forced-side propagation: which sides it marks, in which order, how deep
 // its passes nest, and what it counts, in both modes.
 #include <gtest/gtest.h>

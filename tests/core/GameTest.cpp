@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game flow: the human's clicks, the computer's turn and its difficulty
 // cascade, the end of the game, New Game and the Help menu.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-game check shared by the test suite and the long soak run.
 #include "GameTestSupport.h"
 

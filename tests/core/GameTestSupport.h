@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game wired to the platform fakes, and a random human player for whole-game
 // checks.
 #pragma once

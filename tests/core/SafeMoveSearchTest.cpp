@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The safe-move search: what every open edge costs, which edges make each
 // family's list of the cheapest, how the random source is consumed to pick one
 // edge of each list and the direction, and the flags OtherOptions derives from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The long whole-game check: many random games at each level (100,000 by
 // default) with the board's invariants checked after every click. Not part of
 // the default test run; `make soak` runs it.

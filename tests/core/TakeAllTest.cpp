@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The take-all test of a Hard turn: whether taking every square within the
 // computer's reach in a row would finish the game, and that asking leaves the
 // board exactly as it was.

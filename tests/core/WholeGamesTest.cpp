@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games against a random human at every level, with the board's
 // invariants checked after every click. The long run is tests/core/Soak.cpp.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quadlo-engine program: where replay reads its script from, the exit
 // statuses other tools rely on, and command-line errors.
 #include <gtest/gtest.h>

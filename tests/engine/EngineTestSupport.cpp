@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running scripts and the program for the engine tests, and building positions.
 #include "EngineTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the engine tests: running a replay in memory or through the
 // program, picking fields out of its output, and writing position lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad replay input: each malformed or out-of-range line is refused with its
 // reason; the replay stops there with the line's number and status 2, or with
 // status 3 when a draw runs past the scripted values, and prints nothing more.

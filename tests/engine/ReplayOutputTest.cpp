@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a replay prints for each command and how the commands act on the game.
 // The expected moves are worked out from the turn driver's rules: at Easy on
 // a board with no ready square the computer draws moveEdge = int(30r + 1),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Self-play as a library: the baseline players' choices, whole games that end
 // properly and add up, reproducibility from the seed, and the summary table.
 #include <gtest/gtest.h>

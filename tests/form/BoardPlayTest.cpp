@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing on the board widget: which point hits which edge, what a click on an
 // edge does in the model and on screen, the clicks that must do nothing, and a
 // whole game up to its result message.

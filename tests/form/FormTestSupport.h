@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window's tests share: where the layout
 // puts each edge, a copy of the model's visible state for "nothing changed"
 // checks, and ways to click the board and read its pixels.

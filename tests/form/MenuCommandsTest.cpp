@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu commands through their shortcuts: New Game starts afresh and keeps
 // the difficulty, Rules and About show their texts, the real message boxes look
 // as the game asks, and Exit ends the program.

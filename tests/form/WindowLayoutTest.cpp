@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as the layout draws it: sizes and positions of every control
 // (given here in the layout's twips), captions, colours, fonts, the menus, the
 // icon, and which controls take the keyboard focus in which order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline players' choices. Which squares an edge borders is read from
 // the box geometry table, never worked out here.
 #include "engine/BaselinePlayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-ins for the human in self-play: three simple players that choose the
 // next edge to click from the board as it stands. They are yardsticks for the
 // computer's levels, not strategies of the game, so they live outside the core.

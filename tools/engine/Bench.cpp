@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Percentiles by nearest rank over all timed turns of a level.
 #include "engine/Bench.h"
 

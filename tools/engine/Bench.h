@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing the computer's turns: self-play against the random baseline player
 // at each level, with every click that the computer answers timed from the
 // click to the return of its handler. This is where the speed of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Options are "--name value" pairs; each may be given once.
 #include "engine/CommandLine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of quadlo-engine: which subcommand, and the options of
 // selfplay and bench. Parsing never exits or prints; a bad option comes back
 // as a message for the caller to report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running parsed commands against the game and printing the state line.
 #include "engine/Replay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Delegation between the seeded generator and the scripted values.
 #include "engine/ReplayRandom.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random source of a replay. Until the script supplies values of its own,
 // draws come from the game's generator, reseeded at each game start from the
 // script's seed instead of the clock, so a replay never depends on the time of

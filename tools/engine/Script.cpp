@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tokenising and checking one script line. Numbers are read strictly: a token
 // is a number only if all of it is, so "3x" or "0.5x" never slip through as 3
 // or 0.5.

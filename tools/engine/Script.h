@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay script language: one command a line, tokens separated by blanks,
 // blank lines and lines starting with '#' ignored. Parsing checks everything
 // that can be checked without a game, so a line that parses can always be run;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The self-play loop: one Game for the whole run, as a user would play game
 // after game with New Game in between, and the level selected afresh before
 // each game.

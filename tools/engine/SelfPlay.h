@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Self-play: whole games of the computer at one level against a baseline
 // player in the human's seat, for measuring the levels against each other.
 // Every game is reproducible from the run's seed and its number alone: the
