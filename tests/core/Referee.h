@@ -20,7 +20,8 @@ namespace quadlo::test {
 // by column from the left and top to bottom within a column; edges 30..59 are
 // the horizontal ones, row by row from the top and left to right within a row.
 // Squares 0..24 go row by row. A mark is 'a' (open), 'h', 'c', or '?' for
-// anything else.
+// anything else. The referee's verdicts name edges and squares by these
+// numbers.
 struct RefereeView {
     std::array<char, 60> edges {};
     std::array<char, 25> squares {};
