@@ -128,7 +128,7 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
     installFontSubstitutes();
 
     setObjectName(QStringLiteral("frmQuadlo"));
-    setWindowTitle(QStringLiteral(" Quadlo! ") + QLatin1String(kShortVersion));
+    setWindowTitle(QStringLiteral(" ") + QLatin1String(kTitle));
     // The one place the icon is set: dialogs and the desktop take it from here.
     setWindowIcon(applicationIcon());
     // A fixed single border: a title and a close button, nothing to resize,
@@ -184,8 +184,8 @@ QIcon frmQuadlo::applicationIcon()
 
 void frmQuadlo::createControls(QWidget* client)
 {
-    place(caption(new TitleLabel(QStringLiteral("Quadlo! ") + QLatin1String(kShortVersion), client),
-              "lblTitle", layoutFont(kTitleFamily, 48)),
+    place(caption(new TitleLabel(QLatin1String(kTitle), client), "lblTitle",
+              layoutFont(kTitleFamily, 48)),
         layout::kTitle);
 
     lblGameboard_ = new BoardView(game_.board(), playback_, client);

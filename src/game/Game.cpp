@@ -25,14 +25,11 @@ const char* const kRulesText = "The goal of Quadlo is to complete the greatest n
                                "when all 25 squares have been formed, and the player\r\n"
                                "who completed the most squares is the winner.";
 const char* const kAboutTitle = "About Quadlo";
-namespace {
-const std::string aboutText = std::string("Quadlo! ") + kShortVersion
-    + "\r\n"
-      "Dots and squares for one player against the computer.\r\n"
-      "Three levels of play: Easy, Medium and Hard.\r\n"
-      "Made by the Quadlo developers.";
-} // namespace
-const char* const kAboutText = aboutText.c_str();
+const char* const kAboutText
+    = QUADLO_TITLE "\r\n"
+                   "Dots and squares for one player against the computer.\r\n"
+                   "Three levels of play: Easy, Medium and Hard.\r\n"
+                   "Made by the Quadlo developers.";
 
 namespace {
 
