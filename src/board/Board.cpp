@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The board model's few operations: design state, edge access by family,
+// The board model's few operations: resetting the controls, edge access by family,
 // the option group, and the numeric reading of a caption.
 #include "board/Board.h"
 
@@ -13,7 +13,7 @@ constexpr std::array<std::string_view, 6> kMarkNames { "a", "h", "c", "vc", "vh"
 
 std::string_view markName(Mark mark) { return kMarkNames[static_cast<std::size_t>(mark)]; }
 
-void Board::restoreDesignState()
+void Board::resetControls()
 {
     lblshape1.fill(EdgeControl {});
     lblshape2.fill(EdgeControl {});
@@ -59,20 +59,22 @@ std::optional<Difficulty> Board::selectedDifficulty() const
     return std::nullopt;
 }
 
-void Board::drawHumanEdge(Edge edgeDrawn)
+void Board::drawEdge(Edge drawn, Mark owner)
 {
-    EdgeControl& e = edge(edgeDrawn);
-    e.backColor = kHumanColour;
+    EdgeControl& e = edge(drawn);
+    e.backColor = markColour(owner);
     ++turnCount;
-    e.tag = Mark::h;
+    e.tag = owner;
 }
 
-void Board::drawComputerEdge(Edge edgeDrawn)
+std::vector<Edge> Board::edgesMarked(Mark tag) const
 {
-    EdgeControl& e = edge(edgeDrawn);
-    e.backColor = kComputerColour;
-    ++turnCount;
-    e.tag = Mark::c;
+    std::vector<Edge> marked;
+    forEachEdge([&](Edge e) {
+        if (edge(e).tag == tag)
+            marked.push_back(e);
+    });
+    return marked;
 }
 
 double captionValue(std::string_view caption)

@@ -2,8 +2,9 @@
 // The state of one game of Quadlo: every control property that the game logic
 // reads or writes (edge marks and colours, square markers, score captions, the
 // difficulty options) and the form-level variables shared between the game flow
-// and the computer's strategies. The window only mirrors this model; the
-// strategies write their hypothetical marks straight into it and clear them again.
+// and the computer's strategies. Only the game's handlers change it, and the
+// strategies write their hypothetical marks straight into it and clear them
+// again; front ends read it.
 #pragma once
 
 #include <array>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quadlo {
 
@@ -113,9 +115,9 @@ struct Board {
     bool bestCostUnder4 = false;
     bool sweepMode = false;
 
-    // Puts every control back into its design state; the form-level variables
+    // Puts every control back as a new form shows it; the form-level variables
     // are left alone, as a reload of the form leaves them.
-    void restoreDesignState();
+    void resetControls();
 
     // Every look-ahead reads the marks through these, many thousand times a
     // turn, so they are inline.
@@ -146,10 +148,14 @@ struct Board {
     void selectDifficulty(Difficulty difficulty);
     std::optional<Difficulty> selectedDifficulty() const;
 
-    // Draws an edge for a player: colour first, then the counter, then the mark,
-    // which is the order the game writes them in.
-    void drawHumanEdge(Edge e);
-    void drawComputerEdge(Edge e);
+    // Draws an edge for its owner (h or c): colour first, then the counter,
+    // then the mark, which is the order the game writes them in.
+    void drawEdge(Edge e, Mark owner);
+
+    // The playable edges that carry the mark, in the order of forEachEdge;
+    // the open ones.
+    std::vector<Edge> edgesMarked(Mark tag) const;
+    std::vector<Edge> openEdges() const { return edgesMarked(Mark::a); }
 };
 
 // The numeric value of a caption: its leading decimal number ("12" is 12,

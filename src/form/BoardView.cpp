@@ -9,7 +9,7 @@
 #include <QPainter>
 
 #include "form/FormLayout.h"
-#include "form/TurnPlayback.h"
+#include "form/TurnPresenter.h"
 
 namespace quadlo {
 
@@ -66,10 +66,9 @@ qreal acrossDistance(Edge edge, QPointF point)
 
 } // namespace
 
-BoardView::BoardView(const Board& board, const TurnPlayback& playback, QWidget* parent)
+BoardView::BoardView(const TurnPresenter& presenter, QWidget* parent)
     : QWidget(parent)
-    , board_(board)
-    , playback_(playback)
+    , presenter_(presenter)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -120,24 +119,11 @@ std::optional<Edge> BoardView::edgeAt(QPointF point)
     return nearest;
 }
 
-Colour BoardView::edgeColour(Edge edge) const
-{
-    const ShownPosition* shown = playback_.shown();
-    return shown ? shown->edge(edge) : board_.edge(edge).backColor;
-}
-
-Colour BoardView::markerColour(int square) const
-{
-    const ShownPosition* shown = playback_.shown();
-    const auto i = static_cast<std::size_t>(square);
-    return shown ? shown->squares[i] : board_.shpMiddle[i].backColor;
-}
-
 void BoardView::paintLastComputerEdges(QPainter& painter) const
 {
     // A white line a third as thick as the bar along its middle; the bar's
     // green stays on both sides of it.
-    for (const Edge edge : playback_.lastComputerEdges()) {
+    for (const Edge edge : presenter_.picture().lastComputerEdges) {
         const QRectF bar = edgeRect(edge);
         const qreal inset = (edge.family == Vertical ? bar.width() : bar.height()) / 3;
         painter.fillRect(snapped(painter,
@@ -162,8 +148,7 @@ void BoardView::refresh()
 void BoardView::updatePreview()
 {
     std::optional<Edge> edge = pointer_ ? edgeAt(*pointer_) : std::nullopt;
-    const bool humansMove = board_.turnCount % 2 != 0 && !board_.gameOver && !playback_.showing();
-    if (edge && !(humansMove && board_.isOpen(*edge)))
+    if (edge && !presenter_.isPlayableNow(*edge))
         edge.reset();
     if (edge == preview_)
         return;
@@ -192,11 +177,12 @@ void BoardView::paintEvent(QPaintEvent*)
     painter.scale(scale_, scale_);
 
     // An edge nobody has drawn keeps the board's blue, so it is painted like any
-    // other: the model's colour is all there is to show.
+    // other: the picture's colour is all there is to show.
+    const BoardPicture& picture = presenter_.picture();
     for (const Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             const Edge edge { family, index };
-            painter.fillRect(snapped(painter, edgeRect(edge)), layout::colour(edgeColour(edge)));
+            painter.fillRect(snapped(painter, edgeRect(edge)), layout::colour(picture.edge(edge)));
         }
     }
     paintLastComputerEdges(painter);
@@ -212,7 +198,7 @@ void BoardView::paintEvent(QPaintEvent*)
     for (int square = 1; square <= kSquareCount; ++square) {
         const QRectF r = snapped(painter, layout::onBoard(layout::marker(square)))
                              .adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setBrush(layout::colour(markerColour(square)));
+        painter.setBrush(layout::colour(picture.squares[static_cast<std::size_t>(square)]));
         painter.drawEllipse(r);
     }
 

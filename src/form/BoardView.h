@@ -2,8 +2,8 @@
 // The game board, lblGameboard: one widget that paints the blue square, its 36
 // dots, the 60 edges and the 25 square markers, and turns a click on an edge
 // into the edge's family and index. It keeps no state of the game itself: it
-// paints the board model, or while a turn is being shown the playback's copy,
-// and marks the computer's last edges and the edge under the pointer.
+// paints the presenter's picture of the board, marks the computer's last edges
+// and previews the edge under the pointer; what it keeps is the pointer's.
 #pragma once
 
 #include <optional>
@@ -14,13 +14,13 @@
 
 namespace quadlo {
 
-class TurnPlayback;
+class TurnPresenter;
 
 class BoardView : public QWidget {
     Q_OBJECT
 
 public:
-    BoardView(const Board& board, const TurnPlayback& playback, QWidget* parent = nullptr);
+    explicit BoardView(const TurnPresenter& presenter, QWidget* parent = nullptr);
 
     // The playable edge (index 1..30) that a click at the point draws, in the
     // layout's coordinates: the edge painted there, or the nearest edge whose
@@ -30,8 +30,7 @@ public:
     static QRectF edgeRect(Edge edge);
     static QRectF hitRect(Edge edge);
 
-    // The model or the playback changed: repaints, and re-reads what lies
-    // under the pointer.
+    // The picture changed: repaints, and re-reads what lies under the pointer.
     void refresh();
 
     QSize sizeHint() const override;
@@ -53,14 +52,11 @@ protected:
 
 private:
     QPointF toLayout(QPointF point) const { return point / scale_; }
-    Colour edgeColour(Edge edge) const;
-    Colour markerColour(int square) const;
     void paintLastComputerEdges(QPainter& painter) const;
     void paintPreview(QPainter& painter) const;
     void updatePreview();
 
-    const Board& board_;
-    const TurnPlayback& playback_;
+    const TurnPresenter& presenter_;
     double scale_ = 1.0;
     std::optional<Edge> pressed_;
     // Where the pointer is, in the layout's coordinates, while it is over the board.

@@ -11,9 +11,9 @@ QString messageBoxText(const std::string& text)
     return result;
 }
 
-QMessageBox::Icon messageBoxIcon(int style)
+QMessageBox::Icon messageBoxIcon(MessageStyle style)
 {
-    return style == kStyleInformation ? QMessageBox::Information : QMessageBox::NoIcon;
+    return style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon;
 }
 
 MessageBoxPresenter::MessageBoxPresenter(QWidget* parent)
@@ -21,7 +21,8 @@ MessageBoxPresenter::MessageBoxPresenter(QWidget* parent)
 {
 }
 
-void MessageBoxPresenter::showMessage(const std::string& text, int style, const std::string& title)
+void MessageBoxPresenter::showMessage(
+    const std::string& text, MessageStyle style, const std::string& title)
 {
     QMessageBox box(messageBoxIcon(style), QString::fromStdString(title), messageBoxText(text),
         QMessageBox::Ok, parent_);

@@ -16,14 +16,15 @@ namespace quadlo {
 // The game separates lines with "\r\n"; Qt wants "\n" alone.
 QString messageBoxText(const std::string& text);
 
-// Style 64 is an information box, 0 a box without an icon; both have only an
+// An information box, or a box without an icon; both have only an
 // OK button, which is all the game asks for.
-QMessageBox::Icon messageBoxIcon(int style);
+QMessageBox::Icon messageBoxIcon(MessageStyle style);
 
 class MessageBoxPresenter final : public MessagePresenter {
 public:
     explicit MessageBoxPresenter(QWidget* parent);
-    void showMessage(const std::string& text, int style, const std::string& title) override;
+    void showMessage(
+        const std::string& text, MessageStyle style, const std::string& title) override;
 
 private:
     QWidget* parent_;

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "Version.h"
-#include "form/TurnPlayback.h"
+#include "form/StepClock.h"
 #include "form/frmQuadlo.h"
 
 namespace {

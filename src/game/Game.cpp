@@ -2,12 +2,13 @@
 // Game lifecycle, the human's turn and the computer turn driver.
 #include "game/Game.h"
 
-#include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 #include "Version.h"
+#include "opponent/ChainSimulation.h"
+#include "opponent/CompletionScan.h"
 #include "opponent/ForcedSides.h"
+#include "opponent/SafeMoveSearch.h"
 #include "opponent/TakeAll.h"
 
 namespace quadlo {
@@ -33,27 +34,39 @@ const char* const kAboutText
 
 namespace {
 
-// A caption's value as plain decimal text, without leading blank or decimals.
-std::string plainNumber(double value)
-{
-    char text[32];
-    if (std::floor(value) == value)
-        std::snprintf(text, sizeof text, "%.0f", value);
-    else
-        std::snprintf(text, sizeof text, "%g", value);
-    return text;
-}
+// A caption's value, which is always whole, as plain decimal text.
+std::string plainNumber(double value) { return std::to_string(static_cast<long long>(value)); }
 
 } // namespace
+
+// The computer's strategies, each working on the game's own board.
+struct Game::Strategies {
+    Strategies(Board& board, RandomSource& random)
+        : chain(board)
+        , scan(board, chain)
+        , safeMove(board, random)
+    {
+    }
+    ChainSimulation chain;
+    CompletionScan scan;
+    SafeMoveSearch safeMove;
+};
 
 Game::Game(RandomSource& random, MessagePresenter& messages, FormHost& form)
     : random_(random)
     , messages_(messages)
     , form_(form)
-    , chain_(board_)
-    , scan_(board_, chain_)
-    , safeMove_(board_, random_)
+    , strategies_(std::make_unique<Strategies>(board_, random_))
 {
+}
+
+Game::~Game() = default;
+
+bool Game::isPlayable(Edge edge) const
+{
+    return (edge.family == Vertical || edge.family == Horizontal) && edge.index >= 1
+        && edge.index <= kEdgesPerFamily && board_.isOpen(edge) && board_.turnCount % 2 != 0
+        && !board_.gameOver;
 }
 
 void Game::Form_Load()
@@ -126,31 +139,43 @@ void Game::setPosition(const Position& position)
     board_.turnCount = position.turn;
 }
 
+void Game::report(const TurnEvent& event)
+{
+    if (observer_)
+        observer_->happened(event);
+}
+
 void Game::draw(Player player, Edge edge)
 {
-    if (player == Player::Human)
-        board_.drawHumanEdge(edge);
-    else
-        board_.drawComputerEdge(edge);
-    if (observer_)
-        observer_->edgeDrawn(player, edge);
+    board_.drawEdge(edge, player == Player::Human ? Mark::h : Mark::c);
+    report(drew(player, edge));
+}
+
+bool Game::drawChosenEdge()
+{
+    const Family family = board_.moveFamily;
+    if ((family == Vertical || family == Horizontal) && board_.isOpen(family, board_.moveEdge)) {
+        draw(Player::Computer, { family, board_.moveEdge });
+        return true;
+    }
+    return false;
 }
 
 void Game::scoreSquares()
 {
     if (!observer_) {
-        scan_.CheckBox2();
+        strategies_->scan.CheckBox2();
         return;
     }
     std::array<Mark, kSquareCount + 1> before {};
     for (int square = 1; square <= kSquareCount; ++square)
         before[static_cast<std::size_t>(square)]
             = board_.shpMiddle[static_cast<std::size_t>(square)].tag;
-    scan_.CheckBox2();
+    strategies_->scan.CheckBox2();
     for (int square = 1; square <= kSquareCount; ++square) {
         const Mark now = board_.shpMiddle[static_cast<std::size_t>(square)].tag;
         if (now != before[static_cast<std::size_t>(square)])
-            observer_->squareAwarded(now == Mark::h ? Player::Human : Player::Computer, square);
+            report(took(now == Mark::h ? Player::Human : Player::Computer, square));
     }
 }
 
@@ -162,7 +187,7 @@ void Game::mnuNew_Click()
         board_.savedDifficulty = Difficulty::Medium;
     if (board_.lblHard)
         board_.savedDifficulty = Difficulty::Hard;
-    board_.restoreDesignState();
+    board_.resetControls();
     form_.reloadForm();
     // The reloaded form's load event, then the explicit second run; both leave
     // the same state.
@@ -170,9 +195,15 @@ void Game::mnuNew_Click()
     Form_Load();
 }
 
-void Game::mnuRules_Click() { messages_.showMessage(kRulesText, kStyleInformation, kRulesTitle); }
+void Game::mnuRules_Click()
+{
+    messages_.showMessage(kRulesText, MessageStyle::Information, kRulesTitle);
+}
 
-void Game::mnuAbout_Click() { messages_.showMessage(kAboutText, kStyleInformation, kAboutTitle); }
+void Game::mnuAbout_Click()
+{
+    messages_.showMessage(kAboutText, MessageStyle::Information, kAboutTitle);
+}
 
 void Game::mnuExit_Click() { form_.endProgram(); }
 
@@ -198,7 +229,7 @@ void Game::ComputerMove1()
         const std::string text = computer < human
             ? "You win with " + plainNumber(human) + " squares completed."
             : "The computer wins with " + plainNumber(computer) + " squares completed.";
-        messages_.showMessage(text, kStyleOkOnly, kApplicationTitle);
+        messages_.showMessage(text, MessageStyle::OkOnly, kApplicationTitle);
     }
 
     if (board_.lastScorer == 1) {
@@ -213,24 +244,20 @@ void Game::ComputerMove1()
     if (!board_.gameOver && board_.lblHard)
         hardSetUp();
 
-    scan_.CheckBox2();
+    strategies_->scan.CheckBox2();
     board_.searchMode = false;
 
     if (board_.moveEdge <= 0) {
         if (!board_.gameOver && !board_.lblEasy) {
             board_.searchMode = true;
-            safeMove_.CheckBox3();
+            strategies_->safeMove.CheckBox3();
         }
         board_.searchMode = false;
     }
 
     if (board_.moveEdge != 0) {
-        const bool even = board_.turnCount % 2 == 0;
-        if (board_.moveFamily == Vertical && board_.isOpen(Vertical, board_.moveEdge) && even)
-            draw(Player::Computer, { Vertical, board_.moveEdge });
-        else if (board_.moveFamily == Horizontal && board_.isOpen(Horizontal, board_.moveEdge)
-            && even)
-            draw(Player::Computer, { Horizontal, board_.moveEdge });
+        if (board_.turnCount % 2 == 0)
+            drawChosenEdge();
     } else {
         drawRandomEdge();
     }
@@ -269,16 +296,17 @@ void Game::hardSetUp()
         return;
 
     Checkbox4(board_);
-    safeMove_.CleanHouse();
+    SafeMoveSearch& safeMove = strategies_->safeMove;
+    safeMove.CleanHouse();
     if (board_.captureCount == 2)
         board_.twoCapturable = true;
-    safeMove_.CheckBox3();
+    safeMove.CheckBox3();
     if (board_.bestMoveCost == 0)
         board_.twoCapturable = false;
     board_.captureCount = 0;
     board_.bestCostUnder2 = false;
     board_.bestCostUnder4 = false;
-    safeMove_.OtherOptions();
+    safeMove.OtherOptions();
 }
 
 void Game::drawRandomEdge()
@@ -307,13 +335,7 @@ void Game::drawRandomEdge()
                 board_.moveEdge
                     = static_cast<std::int16_t>(randomWholeNumber(random_, kEdgesPerFamily));
         }
-        if (board_.moveFamily == Vertical && board_.isOpen(Vertical, board_.moveEdge)) {
-            draw(Player::Computer, { Vertical, board_.moveEdge });
-            moved = true;
-        } else if (board_.moveFamily == Horizontal && board_.isOpen(Horizontal, board_.moveEdge)) {
-            draw(Player::Computer, { Horizontal, board_.moveEdge });
-            moved = true;
-        }
+        moved = drawChosenEdge();
     }
 }
 

@@ -2,19 +2,18 @@
 // One game of Quadlo as the form runs it: the start of a game, the human's
 // clicks, the menu commands and the computer's whole turn. Every handler runs
 // to completion, the computer's answer included, before it returns; the board
-// model is the only state, and the window only mirrors it.
+// model is the game's whole state. This is the API every front end calls; the
+// computer's strategies stay behind it.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "board/Board.h"
 #include "board/RandomSource.h"
 #include "game/Platform.h"
-#include "opponent/ChainSimulation.h"
-#include "opponent/CompletionScan.h"
-#include "opponent/SafeMoveSearch.h"
 
 namespace quadlo {
 
@@ -39,20 +38,25 @@ struct Position {
 // edges and at most 25 extra turns, keeps the 16-bit counter below 32767.
 inline constexpr std::int16_t kMaxPositionTurn = 32681;
 
+class GameTestSeam;
+
 // What every front end calls. Front ends read the board through board() and
 // change it only through these handlers.
 class Game {
 public:
     Game(RandomSource& random, MessagePresenter& messages, FormHost& form);
+    ~Game();
 
     const Board& board() const { return board_; }
-    // For tests that build a position field by field.
-    Board& boardForSetUp() { return board_; }
+
+    // Whether a click on the edge now draws it for the human: a playable edge
+    // (index 1..30), still open, with the human to move in a game not yet over.
+    bool isPlayable(Edge edge) const;
 
     // Reports every edge drawn and square awarded from now on; null for none.
     void setTurnObserver(TurnObserver* observer) { observer_ = observer; }
 
-    // Start of a game: runs with the controls already in their design state.
+    // Start of a game: runs on the controls as a new form shows them.
     void Form_Load();
     // A click on an edge: anything but an available playable edge is ignored.
     void edgeClicked(Edge edge);
@@ -81,24 +85,27 @@ public:
     // and moves again after a completed square.
     void ComputerMove1();
 
-    // Deepest nesting of ComputerMove1 reached so far, for the headless checks.
-    int deepestNesting() const { return deepestNesting_; }
-
 private:
+    // The tests' one way past this API: a position built field by field, and
+    // how deep the computer's turn nested.
+    friend class GameTestSeam;
+    struct Strategies;
+
     void draw(Player player, Edge edge);
+    // Draws the edge the strategies chose, if it is still open.
+    bool drawChosenEdge();
     // The scoring pass of the completion scan, and its report.
     void scoreSquares();
     void hardSetUp();
     void drawRandomEdge();
+    void report(const TurnEvent& event);
 
     Board board_;
     RandomSource& random_;
     MessagePresenter& messages_;
     FormHost& form_;
     TurnObserver* observer_ = nullptr;
-    ChainSimulation chain_;
-    CompletionScan scan_;
-    SafeMoveSearch safeMove_;
+    std::unique_ptr<Strategies> strategies_;
     int nesting_ = 0;
     int deepestNesting_ = 0;
 };

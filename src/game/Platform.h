@@ -12,29 +12,43 @@
 
 namespace quadlo {
 
-// Message box styles used by the game.
-inline constexpr int kStyleOkOnly = 0;
-inline constexpr int kStyleInformation = 64;
+// The two kinds of message box the game shows; the values are the box-style
+// numbers the headless tool prints.
+enum class MessageStyle { OkOnly = 0, Information = 64 };
 
 class MessagePresenter {
 public:
     virtual ~MessagePresenter() = default;
     // Modal: returns once the user has closed the box. Line breaks in `text`
     // are "\r\n".
-    virtual void showMessage(const std::string& text, int style, const std::string& title) = 0;
+    virtual void showMessage(const std::string& text, MessageStyle style, const std::string& title)
+        = 0;
 };
 
 class FormHost {
 public:
     virtual ~FormHost() = default;
-    // New Game has put every control of the model back into its design state;
-    // the form reloads its controls to match.
+    // New Game has put every control of the model back as a new form shows
+    // it; the form reloads its controls to match.
     virtual void reloadForm() = 0;
     // Exit: end the program at once.
     virtual void endProgram() = 0;
 };
 
 enum class Player { Human, Computer };
+
+// One thing a click did: an edge drawn (square 0) or a square awarded (edge
+// NoFamily 0).
+struct TurnEvent {
+    Player player;
+    Edge edge;
+    int square;
+
+    bool isEdge() const { return square == 0; }
+    bool operator==(const TurnEvent&) const = default;
+};
+inline TurnEvent drew(Player player, Edge edge) { return { player, edge, 0 }; }
+inline TurnEvent took(Player player, int square) { return { player, { NoFamily, 0 }, square }; }
 
 // What a click set in motion, reported as it happens: every edge drawn and
 // every square awarded, in the order the game does them. A handler may report
@@ -44,8 +58,7 @@ enum class Player { Human, Computer };
 class TurnObserver {
 public:
     virtual ~TurnObserver() = default;
-    virtual void edgeDrawn(Player player, Edge edge) = 0;
-    virtual void squareAwarded(Player player, int square) = 0;
+    virtual void happened(const TurnEvent& event) = 0;
 };
 
 } // namespace quadlo

@@ -61,18 +61,6 @@ std::vector<Edge> sidesOf(int square)
     return { V(s.var1), H(s.var2), V(s.var3), H(s.var4) };
 }
 
-std::vector<Edge> edgesMarked(const Board& board, Mark tag)
-{
-    std::vector<Edge> edges;
-    for (int i = 1; i <= kEdgesPerFamily; ++i) {
-        if (board.lblshape1[static_cast<std::size_t>(i)].tag == tag)
-            edges.push_back(V(i));
-        if (board.lblshape2[static_cast<std::size_t>(i)].tag == tag)
-            edges.push_back(H(i));
-    }
-    return edges;
-}
-
 void own(Board& board, int square, Mark owner)
 {
     MarkerControl& marker = board.shpMiddle[static_cast<std::size_t>(square)];
@@ -122,7 +110,7 @@ void own(Board& board, int square, Mark owner)
             if (m.backColor != kComputerColour)
                 faults << "square " << square << " computer but not green; ";
         } else if (m.tag != Mark::a || m.backColor != kBoardColour) {
-            faults << "square " << square << " marker not in design state; ";
+            faults << "square " << square << " marker not as a new form shows it; ";
         }
     }
     if (board.humanScore != humans || board.lblScore1 != std::to_string(humans))

@@ -37,9 +37,6 @@ std::vector<Edge> allEdgesExcept(std::initializer_list<Edge> open);
 // A square's four sides: left, top, right, bottom.
 std::vector<Edge> sidesOf(int square);
 
-// Edges 1..30 of both families carrying `tag`, vertical i before horizontal i.
-std::vector<Edge> edgesMarked(const Board& board, Mark tag);
-
 // Awards a square to a player as the scoring pass would (marker, score, caption).
 void own(Board& board, int square, Mark owner);
 

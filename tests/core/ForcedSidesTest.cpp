@@ -44,7 +44,7 @@ Propagated countFrom(std::vector<Edge> drawn, std::optional<Edge> candidate)
         test::mark(board, { *candidate }, Mark::vc);
     MarkTrace trace;
     Checkbox4(board, &trace);
-    EXPECT_EQ(test::edgesMarked(board, Mark::vh).size(), trace.size());
+    EXPECT_EQ(board.edgesMarked(Mark::vh).size(), trace.size());
     for (const MarkTraceEntry& e : trace)
         EXPECT_EQ(board.edge(e.edge).tag, Mark::vh);
     return { order(trace), deepestPass(trace), board.captureCount };
@@ -154,8 +154,8 @@ TEST(ForcedSides, SweepModeMarksTheSameSidesVvcAndCountsNothing)
         MarkTrace trace;
         Checkbox4(board, &trace);
         EXPECT_EQ(order(trace), counted.marked) << c.candidate;
-        EXPECT_EQ(test::edgesMarked(board, Mark::vvc).size(), counted.marked.size());
-        EXPECT_TRUE(test::edgesMarked(board, Mark::vh).empty());
+        EXPECT_EQ(board.edgesMarked(Mark::vvc).size(), counted.marked.size());
+        EXPECT_TRUE(board.edgesMarked(Mark::vh).empty());
         EXPECT_EQ(board.captureCount, 4);
     }
 }
@@ -181,7 +181,7 @@ TEST(ForcedSides, OneExaminationMarksAtMostOneSideOfItsSquare)
     test::mark(board, { V(6) }, Mark::vc);
     board.captureCount = 0;
     Verifiable(board, squareSides(1));
-    EXPECT_EQ(test::edgesMarked(board, Mark::vh), (std::vector { V(1) }));
+    EXPECT_EQ(board.edgesMarked(Mark::vh), (std::vector { V(1) }));
     EXPECT_EQ(board.captureCount, 1);
 }
 

@@ -18,7 +18,7 @@ using test::V;
 
 int countMarked(const Board& board, Mark tag)
 {
-    return static_cast<int>(test::edgesMarked(board, tag).size());
+    return static_cast<int>(board.edgesMarked(tag).size());
 }
 
 // Draws every side of the listed squares and awards them, the first `humans`
@@ -81,8 +81,8 @@ TEST(GameFlow, ComputerKeepsTakingReadySquaresWithinOneClick)
     for (int square : { 1, 2, 3 })
         EXPECT_EQ(board.shpMiddle[static_cast<std::size_t>(square)].tag, Mark::c) << square;
     EXPECT_EQ(board.lblScore2, "3");
-    EXPECT_EQ(test::edgesMarked(board, Mark::c), (std::vector { V(6), V(11), V(16), V(30) }));
-    EXPECT_EQ(t->game.deepestNesting(), 4);
+    EXPECT_EQ(board.edgesMarked(Mark::c), (std::vector { V(6), V(11), V(16), V(30) }));
+    EXPECT_EQ(GameTestSeam::deepestNesting(t->game), 4);
     EXPECT_EQ(t->random->drawCount(), 2u);
     EXPECT_EQ(board.turnCount % 2, 1);
     EXPECT_TRUE(test::invariantsHold(board));
@@ -90,8 +90,6 @@ TEST(GameFlow, ComputerKeepsTakingReadySquaresWithinOneClick)
 
 TEST(GameFlow, TheRecordOfAClickListsEdgesAndSquaresInTheOrderTheyHappen)
 {
-    using test::drew;
-    using test::took;
     constexpr Player human = Player::Human;
     constexpr Player computer = Player::Computer;
 
@@ -132,7 +130,8 @@ TEST(GameFlow, TheLastSquareEndsTheGameWithOneMessageNamingTheWinner)
         t->click(H(1));
         ASSERT_EQ(t->messages.shown.size(), 1u);
         EXPECT_EQ(t->messages.shown[0],
-            (test::ShownMessage { "You win with 13 squares completed.", 0, "Quadlo" }));
+            (test::ShownMessage {
+                "You win with 13 squares completed.", MessageStyle::OkOnly, "Quadlo" }));
         EXPECT_TRUE(board.gameOver);
         EXPECT_EQ(board.turnCount % 2, 1);
         EXPECT_EQ(t->random->drawCount(), 0u) << "no computer edge after the human's last";
@@ -154,14 +153,15 @@ TEST(GameFlow, TheLastSquareEndsTheGameWithOneMessageNamingTheWinner)
         t->click(H(1));
         ASSERT_EQ(t->messages.shown.size(), 1u);
         EXPECT_EQ(t->messages.shown[0],
-            (test::ShownMessage { "The computer wins with 13 squares completed.", 0, "Quadlo" }));
+            (test::ShownMessage {
+                "The computer wins with 13 squares completed.", MessageStyle::OkOnly, "Quadlo" }));
         EXPECT_EQ(board.lblScore1, "12");
         EXPECT_EQ(board.lblScore2, "13");
         EXPECT_TRUE(board.gameOver);
         // The nested turn that announces the end finds no edge: one draw for
         // the random edge's index, nothing drawn.
         EXPECT_EQ(t->random->drawCount(), 1u);
-        EXPECT_EQ(t->game.deepestNesting(), 2);
+        EXPECT_EQ(GameTestSeam::deepestNesting(t->game), 2);
         EXPECT_TRUE(test::invariantsHold(board));
     }
 }
@@ -203,7 +203,7 @@ TEST(GameFlow, AClickWhileTheCountIsEvenLetsTheComputerMoveInstead)
     board.turnCount = 2;
     t->click(V(5));
     EXPECT_EQ(board.lblshape1[5].tag, Mark::a) << "the human's click is not drawn";
-    EXPECT_EQ(test::edgesMarked(board, Mark::c), (std::vector { H(1) }));
+    EXPECT_EQ(board.edgesMarked(Mark::c), (std::vector { H(1) }));
     EXPECT_EQ(board.turnCount, 3);
 }
 
@@ -215,7 +215,7 @@ TEST(GameFlow, TheRandomEdgesFamilyStaysOneOrTwoForTheLargestDraw)
     Board& board = t->board();
     board.selectDifficulty(Difficulty::Easy);
     t->click(V(1));
-    EXPECT_EQ(test::edgesMarked(board, Mark::c), (std::vector { H(16) }));
+    EXPECT_EQ(board.edgesMarked(Mark::c), (std::vector { H(16) }));
     EXPECT_EQ(t->random->drawCount(), 2u);
 }
 
@@ -234,7 +234,7 @@ std::size_t drawsOfFirstAnswer(std::optional<Difficulty> level, Edge* answer = n
         t->board().selectDifficulty(*level);
     t->click(H(30));
     if (answer) {
-        const auto drawn = test::edgesMarked(t->board(), Mark::c);
+        const auto drawn = t->board().edgesMarked(Mark::c);
         *answer = drawn.empty() ? Edge { NoFamily, 0 } : drawn.front();
     }
     return static_cast<std::size_t>(t->random->drawCount());
@@ -353,7 +353,7 @@ TEST(GameFlow, HelpMenuShowsTheRulesAndAboutBoxesAndExitEndsTheProgram)
     ASSERT_EQ(t->messages.shown.size(), 2u);
     const test::ShownMessage& rules = t->messages.shown[0];
     EXPECT_EQ(rules.title, "Rules of Quadlo");
-    EXPECT_EQ(rules.style, 64);
+    EXPECT_EQ(rules.style, MessageStyle::Information);
     EXPECT_EQ(rules.text.rfind("The goal of Quadlo is to complete the greatest number\r\n", 0), 0u);
     EXPECT_NE(rules.text.find("of squares.  To create squares, you must click on the\r\n"),
         std::string::npos);
@@ -367,7 +367,7 @@ TEST(GameFlow, HelpMenuShowsTheRulesAndAboutBoxesAndExitEndsTheProgram)
 
     const test::ShownMessage& about = t->messages.shown[1];
     EXPECT_EQ(about.title, "About Quadlo");
-    EXPECT_EQ(about.style, 64);
+    EXPECT_EQ(about.style, MessageStyle::Information);
     EXPECT_EQ(std::count(about.text.begin(), about.text.end(), '\n'), 3);
     EXPECT_EQ(about.text.rfind("Quadlo! 2.0\r\n", 0), 0u);
 

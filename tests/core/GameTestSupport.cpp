@@ -14,18 +14,6 @@ namespace quadlo::test {
 
 namespace {
 
-std::vector<Edge> openEdges(const Board& board)
-{
-    std::vector<Edge> open;
-    for (int i = 1; i <= kEdgesPerFamily; ++i) {
-        if (board.isOpen(Vertical, i))
-            open.push_back(V(i));
-        if (board.isOpen(Horizontal, i))
-            open.push_back(H(i));
-    }
-    return open;
-}
-
 // Follows the record of what each click did on a board of its own, and tells
 // where the record and the game part: an edge reported twice or never, a square
 // awarded before its last side, to someone else than the drawer of that side,
@@ -117,7 +105,7 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
         int clicks = 0;
         while (!play.board().gameOver) {
             Board& board = play.board();
-            const std::vector<Edge> open = openEdges(board);
+            const std::vector<Edge> open = board.openEdges();
             if (open.empty() || ++clicks > 61) {
                 fault(g, clicks, "the game stalled before its end");
                 break;
@@ -151,7 +139,7 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
         const Board& board = play.board();
         if (board.humanScore + board.computerScore != kSquareCount)
             fault(g, clicks, "the game ended without all squares owned");
-        if (!openEdges(board).empty())
+        if (!board.openEdges().empty())
             fault(g, clicks, "the game ended with open edges");
         if (play.messages.shown.size() != 1) {
             fault(g, clicks, std::to_string(play.messages.shown.size()) + " end-of-game messages");
@@ -160,13 +148,13 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
                     ? "You win with " + std::to_string(board.humanScore) + " squares completed."
                     : "The computer wins with " + std::to_string(board.computerScore)
                         + " squares completed.",
-                kStyleOkOnly, "Quadlo" };
+                MessageStyle::OkOnly, "Quadlo" };
             if (!(play.messages.shown.front() == expected))
                 fault(g, clicks, "wrong result message: " + play.messages.shown.front().text);
         }
         ++report.games;
     }
-    report.deepestNesting = play.game.deepestNesting();
+    report.deepestNesting = GameTestSeam::deepestNesting(play.game);
     return report;
 }
 

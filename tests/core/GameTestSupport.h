@@ -10,13 +10,15 @@
 #include <vector>
 
 #include "BoardTestSupport.h"
+#include "GameTestSeam.h"
 #include "PlatformFakes.h"
 #include "board/RandomSource.h"
 #include "game/Game.h"
 
 namespace quadlo::test {
 
-// A game started as the program starts it: design state, Form_Load once.
+// A game started as the program starts it: the controls as a new form shows
+// them, Form_Load once.
 struct TestGame {
     explicit TestGame(std::unique_ptr<RandomSource> source)
         : random(std::move(source))
@@ -35,7 +37,7 @@ struct TestGame {
         return std::make_unique<TestGame>(std::make_unique<GameRandom>([seed] { return seed; }));
     }
 
-    Board& board() { return game.boardForSetUp(); }
+    Board& board() { return GameTestSeam::board(game); }
     void click(Edge edge) { game.edgeClicked(edge); }
 
     std::unique_ptr<RandomSource> random;

@@ -209,7 +209,7 @@ std::string judgeClick(const RefereeView& before, int clicked, const RefereeView
                         : "the game ended with squares unowned";
     const std::vector<ShownMessage> expected = allOwned
         ? std::vector<ShownMessage> { { resultText(after.humanScore, after.computerScore),
-            kStyleOkOnly, "Quadlo" } }
+            MessageStyle::OkOnly, "Quadlo" } }
         : std::vector<ShownMessage> {};
     if (shown != expected)
         return std::to_string(shown.size()) + " messages where the rules give "

@@ -120,7 +120,8 @@ TEST(Referee, RejectsAnEndOfGameAtTheWrongTimeOrWithTheWrongMessage)
     award(last.after, 0, 'h');
     last.after.over = true;
 
-    const ShownMessage result { "The computer wins with 24 squares completed.", 0, "Quadlo" };
+    const ShownMessage result { "The computer wins with 24 squares completed.",
+        MessageStyle::OkOnly, "Quadlo" };
     Click right = last;
     right.shown = { result };
     EXPECT_EQ(right.verdict(), "");
@@ -133,7 +134,7 @@ TEST(Referee, RejectsAnEndOfGameAtTheWrongTimeOrWithTheWrongMessage)
     EXPECT_NE(twice.verdict(), "");
 
     Click wrongWinner = last;
-    wrongWinner.shown = { { "You win with 1 squares completed.", 0, "Quadlo" } };
+    wrongWinner.shown = { { "You win with 1 squares completed.", MessageStyle::OkOnly, "Quadlo" } };
     EXPECT_NE(wrongWinner.verdict(), "");
 
     Click early = threeSidesOfSquareZero(59, { 20 });

@@ -273,11 +273,11 @@ TEST(SafeMoveSearch, CleanHouseReopensOnlyTheCountingMarks)
     test::mark(board, { H(5) }, Mark::c);
     search.CleanHouse();
 
-    EXPECT_TRUE(test::edgesMarked(board, Mark::vh).empty());
-    EXPECT_TRUE(test::edgesMarked(board, Mark::vc).empty());
-    EXPECT_EQ(test::edgesMarked(board, Mark::vvc), (std::vector { H(4) }));
-    EXPECT_EQ(test::edgesMarked(board, Mark::h), (std::vector { V(5) }));
-    EXPECT_EQ(test::edgesMarked(board, Mark::c), (std::vector { H(5) }));
+    EXPECT_TRUE(board.edgesMarked(Mark::vh).empty());
+    EXPECT_TRUE(board.edgesMarked(Mark::vc).empty());
+    EXPECT_EQ(board.edgesMarked(Mark::vvc), (std::vector { H(4) }));
+    EXPECT_EQ(board.edgesMarked(Mark::h), (std::vector { V(5) }));
+    EXPECT_EQ(board.edgesMarked(Mark::c), (std::vector { H(5) }));
     EXPECT_EQ(board.lblshape1[5].backColor, kHumanColour);
     EXPECT_EQ(board.lblshape2[5].backColor, kComputerColour);
 }

@@ -115,13 +115,13 @@ TEST(ReplayOutput, TheComputersLastSquareIsAnnouncedByItsExtraTurnWhichStillDraw
 
 TEST(ReplayOutput, MessageTextsWithLineBreaksStayOnOneLine)
 {
-    const std::string rules = messageLine(kRulesText, kStyleInformation, kRulesTitle);
+    const std::string rules = messageLine(kRulesText, MessageStyle::Information, kRulesTitle);
     EXPECT_EQ(rules.find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(rules.rfind("message: Rules of Quadlo | 64 | The goal of Quadlo is to complete the "
                           "greatest number\\nof squares.  To create",
                   0),
         0u);
-    EXPECT_EQ(messageLine("one\r\ntwo\nthree\rfour", 0, "T"),
+    EXPECT_EQ(messageLine("one\r\ntwo\nthree\rfour", MessageStyle::OkOnly, "T"),
         "message: T | 0 | one\\ntwo\\nthree\\rfour");
 }
 

@@ -12,18 +12,6 @@ using namespace quadlo::test;
 
 namespace {
 
-std::vector<Edge> edgesMarked(const Board& board, Mark tag)
-{
-    std::vector<Edge> found;
-    for (Family family : { Vertical, Horizontal }) {
-        for (int index = 1; index <= kEdgesPerFamily; ++index) {
-            if (board.edge(family, index).tag == tag)
-                found.push_back({ family, index });
-        }
-    }
-    return found;
-}
-
 // What the window showed while the end-of-game message was open.
 struct EndOfGameView {
     QImage board;
@@ -34,18 +22,10 @@ struct EndOfGameView {
 
 } // namespace
 
-class BoardPlayTest : public QObject {
+class BoardPlayTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        presenter = RecordingPresenter {};
-        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
-        showAndActivate(*window);
-    }
-    void cleanup() { window.reset(); }
-
     void everyEdgeIsHitAtItsLayoutRectangle()
     {
         for (Family family : { Vertical, Horizontal }) {
@@ -95,11 +75,11 @@ private slots:
         QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, beside);
         const Board& board = window->game().board();
         QCOMPARE(board.lblshape1[7].tag, Mark::h);
-        const Edge computer = edgesMarked(board, Mark::c).at(0);
+        const Edge computer = board.edgesMarked(Mark::c).at(0);
         for (const Edge drawn : { Edge { Vertical, 7 }, computer }) {
             hoverAt(view, edgeCentre(drawn.family, drawn.index));
             QCOMPARE(pixelAt(boardImage(*window), edgeSide(drawn.family, drawn.index)),
-                rgb(board.edge(drawn).backColor));
+                layout::colour(board.edge(drawn).backColor));
             QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
         }
     }
@@ -111,10 +91,10 @@ private slots:
 
         QCOMPARE(board.lblshape2[1].tag, Mark::h);
         QCOMPARE(board.lblshape2[1].backColor, kHumanColour);
-        const std::vector<Edge> computer = edgesMarked(board, Mark::c);
+        const std::vector<Edge> computer = board.edgesMarked(Mark::c);
         QCOMPARE(computer.size(), std::size_t(1));
         QCOMPARE(board.edge(computer[0].family, computer[0].index).backColor, kComputerColour);
-        QCOMPARE(edgesMarked(board, Mark::h).size(), std::size_t(1));
+        QCOMPARE(board.edgesMarked(Mark::h).size(), std::size_t(1));
         QCOMPARE(board.turnCount, 3);
 
         // The computer's last edge is green with a white line along its middle.
@@ -136,7 +116,7 @@ private slots:
     {
         clickEdge(*window, Vertical, 7);
         const Board& board = window->game().board();
-        const Edge computer = edgesMarked(board, Mark::c).at(0);
+        const Edge computer = board.edgesMarked(Mark::c).at(0);
         const VisibleState before = visibleState(board);
 
         clickEdge(*window, Vertical, 7);
@@ -195,7 +175,7 @@ private slots:
     {
         const Board& board = window->game().board();
         std::vector<EndOfGameView> views;
-        presenter.onShow = [&](const ShownMessage&) {
+        boxes.onShow = [&](const ShownMessage&) {
             EndOfGameView view;
             view.board = boardImage(*window);
             view.score1 = window->findChild<QLabel*>("lblScore1")->text();
@@ -210,11 +190,11 @@ private slots:
             clickEdge(*window, edge->family, edge->index);
         }
         QVERIFY(board.gameOver);
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
         QCOMPARE(views.size(), std::size_t(1));
 
-        const ShownMessage& message = presenter.shown[0];
-        QCOMPARE(message.style, 0);
+        const ShownMessage& message = boxes.shown[0];
+        QCOMPARE(message.style, MessageStyle::OkOnly);
         QCOMPARE(message.title, std::string("Quadlo"));
         const EndOfGameView& view = views[0];
         QVERIFY(view.modelComplete);
@@ -230,13 +210,13 @@ private slots:
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
                 const Colour colour = board.edge(family, index).backColor;
                 QVERIFY(colour == kHumanColour || colour == kComputerColour);
-                QCOMPARE(pixelAt(view.board, edgeSide(family, index)), rgb(colour));
+                QCOMPARE(pixelAt(view.board, edgeSide(family, index)), layout::colour(colour));
             }
         }
         for (int square = 1; square <= kSquareCount; ++square) {
             const Colour colour = board.shpMiddle[static_cast<std::size_t>(square)].backColor;
             QVERIFY(colour == kHumanColour || colour == kComputerColour);
-            QCOMPARE(pixelAt(view.board, markerCentre(square)), rgb(colour));
+            QCOMPARE(pixelAt(view.board, markerCentre(square)), layout::colour(colour));
         }
 
         // The board is full: further clicks neither move nor announce anything.
@@ -244,12 +224,8 @@ private slots:
         clickEdge(*window, Horizontal, 1);
         clickEdge(*window, Vertical, 30);
         QVERIFY(visibleState(board) == finished);
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
     }
-
-private:
-    RecordingPresenter presenter;
-    std::unique_ptr<frmQuadlo> window;
 };
 
 QTEST_MAIN(BoardPlayTest)

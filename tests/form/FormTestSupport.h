@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window's tests share: where the layout
-// puts each edge, a copy of the model's visible state for "nothing changed"
-// checks, and ways to click the board and read its pixels.
+// What the window's tests share: the window each test opens, a clock they step
+// by hand, where the layout puts each edge, a copy of the model's visible state
+// for "nothing changed" checks, and ways to click the board and read its pixels.
 #pragma once
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -19,6 +21,8 @@
 #include "PlatformFakes.h"
 #include "board/Board.h"
 #include "form/BoardView.h"
+#include "form/FormLayout.h"
+#include "form/StepClock.h"
 #include "form/frmQuadlo.h"
 #include "game/Platform.h"
 
@@ -63,12 +67,6 @@ inline QPoint dotCentre(int dot)
     const int r = (dot - 1) / 6;
     const int c = (dot - 1) % 6;
     return QPoint((720 + 600 * c - 360 + 67) / 15, (1440 + 600 * r - 1080 + 67) / 15);
-}
-
-inline QColor rgb(Colour packed)
-{
-    return QColor(static_cast<int>(packed & 0xFF), static_cast<int>((packed >> 8) & 0xFF),
-        static_cast<int>((packed >> 16) & 0xFF));
 }
 
 // Everything a player can see of the model, plus whose turn it is.
@@ -162,5 +160,56 @@ inline void showAndActivate(frmQuadlo& window)
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
+
+// The pacing of a shown turn, stepped by the test.
+class FakeClock final : public StepClock {
+public:
+    void callAfter(int milliseconds, std::function<void()> due) override
+    {
+        delays.push_back(milliseconds);
+        due_ = std::move(due);
+    }
+    void cancel() override { due_ = nullptr; }
+    bool pending() const { return static_cast<bool>(due_); }
+    void fire() { std::exchange(due_, nullptr)(); }
+
+    std::vector<int> delays;
+
+private:
+    std::function<void()> due_;
+};
+
+// Every window test: a new window before each test function, shown and active,
+// its boxes recorded and, when the turns are paced, its clock stepped by hand.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Turns { AtOnce, Paced };
+    explicit WindowTest(Turns turns = Turns::AtOnce)
+        : turns_(turns)
+    {
+    }
+
+protected:
+    RecordingPresenter boxes;
+    FakeClock clock;
+    std::unique_ptr<frmQuadlo> window;
+
+private slots:
+    void init()
+    {
+        boxes = RecordingPresenter {};
+        clock = FakeClock {};
+        window = std::make_unique<frmQuadlo>(&boxes, fixedSeed);
+        if (turns_ == Turns::Paced)
+            window->setStepClock(&clock);
+        showAndActivate(*window);
+    }
+    void cleanup() { window.reset(); }
+
+private:
+    Turns turns_;
+};
 
 } // namespace quadlo::test

@@ -72,18 +72,10 @@ void closeNextMessageBox(SeenBox& seen)
 
 } // namespace
 
-class MenuCommandsTest : public QObject {
+class MenuCommandsTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        presenter = RecordingPresenter {};
-        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
-        showAndActivate(*window);
-    }
-    void cleanup() { window.reset(); }
-
     void newGameClearsTheBoardAndScoresAndKeepsHard()
     {
         auto* hard = window->findChild<QRadioButton*>("lblHard");
@@ -105,7 +97,7 @@ private slots:
             for (int index = 1; index <= kEdgesPerFamily; ++index)
                 QCOMPARE(pixelAt(image, edgeCentre(family, index)), QColor(0, 0, 255));
         }
-        QVERIFY(presenter.shown.empty());
+        QVERIFY(boxes.shown.empty());
     }
 
     void newGameLooksExactlyLikeAFreshWindow()
@@ -122,18 +114,18 @@ private slots:
     void rulesShowTheTenLinesUnderTheirTitle()
     {
         QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QCOMPARE(presenter.shown[0].text, std::string(kRules));
-        QCOMPARE(presenter.shown[0].style, 64);
-        QCOMPARE(presenter.shown[0].title, std::string("Rules of Quadlo"));
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown[0].text, std::string(kRules));
+        QCOMPARE(boxes.shown[0].style, MessageStyle::Information);
+        QCOMPARE(boxes.shown[0].title, std::string("Rules of Quadlo"));
     }
 
     void aboutShowsFourLinesOfCredits()
     {
         QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        const ShownMessage& about = presenter.shown[0];
-        QCOMPARE(about.style, 64);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        const ShownMessage& about = boxes.shown[0];
+        QCOMPARE(about.style, MessageStyle::Information);
         QCOMPARE(about.title, std::string("About Quadlo"));
         QCOMPARE(QString::fromStdString(about.text).split(QStringLiteral("\r\n")).size(), 4);
         QVERIFY(!about.text.ends_with("\r\n"));
@@ -145,7 +137,7 @@ private slots:
         const VisibleState before = visibleState(window->game().board());
         QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
         QTest::keyClick(window.get(), Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(presenter.shown.size(), std::size_t(2));
+        QCOMPARE(boxes.shown.size(), std::size_t(2));
         QVERIFY(visibleState(window->game().board()) == before);
     }
 
@@ -169,8 +161,8 @@ private slots:
 
     void resultBoxHasNoIcon()
     {
-        QCOMPARE(messageBoxIcon(0), QMessageBox::NoIcon);
-        QCOMPARE(messageBoxIcon(64), QMessageBox::Information);
+        QCOMPARE(messageBoxIcon(MessageStyle::OkOnly), QMessageBox::NoIcon);
+        QCOMPARE(messageBoxIcon(MessageStyle::Information), QMessageBox::Information);
         QCOMPARE(messageBoxText("a\r\nb\r\nc"), QStringLiteral("a\nb\nc"));
     }
 
@@ -183,12 +175,8 @@ private slots:
             [this] { QTest::keyClick(window.get(), Qt::Key_X, Qt::ControlModifier); });
         QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
         QCOMPARE(loop.exec(), 0);
-        QVERIFY(presenter.shown.empty());
+        QVERIFY(boxes.shown.empty());
     }
-
-private:
-    RecordingPresenter presenter;
-    std::unique_ptr<frmQuadlo> window;
 };
 
 QTEST_MAIN(MenuCommandsTest)

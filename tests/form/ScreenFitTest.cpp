@@ -27,19 +27,12 @@ int runThrough(const QImage& image, QPoint from, QPoint step, QColor colour)
 
 } // namespace
 
-class ScreenFitTest : public QObject {
+class ScreenFitTest : public WindowTest {
     Q_OBJECT
 
 private slots:
     // One window for all: only the board test plays on it, and nothing else
     // here depends on the position.
-    void initTestCase()
-    {
-        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
-        showAndActivate(*window);
-    }
-    void cleanupTestCase() { window.reset(); }
-
     void wholeWindowLiesCentredInTheAvailableArea()
     {
         const QRect available = window->screen()->availableGeometry();
@@ -95,10 +88,6 @@ private slots:
     }
 
     void titleLiesInsideItsLabel() { verifyTitleInk(*window); }
-
-private:
-    RecordingPresenter presenter;
-    std::unique_ptr<frmQuadlo> window;
 };
 
 QTEST_MAIN(ScreenFitTest)

@@ -43,17 +43,10 @@ double contrast(QColor a, QColor b)
 
 } // namespace
 
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
-        showAndActivate(*window);
-    }
-    void cleanup() { window.reset(); }
-
     void clientAreaIs305By530BelowTheMenuBar()
     {
         QWidget* client = window->centralWidget();
@@ -360,10 +353,6 @@ private slots:
         QVERIFY(!easy->isChecked() && medium->isChecked() && !hard->isChecked());
         QVERIFY(!board.lblEasy && board.lblMedium && !board.lblHard);
     }
-
-private:
-    RecordingPresenter presenter;
-    std::unique_ptr<frmQuadlo> window;
 };
 
 QTEST_MAIN(WindowLayoutTest)

@@ -16,14 +16,14 @@ namespace quadlo::test {
 
 struct ShownMessage {
     std::string text;
-    int style;
+    MessageStyle style;
     std::string title;
     bool operator==(const ShownMessage&) const = default;
 };
 
 class RecordingPresenter : public MessagePresenter {
 public:
-    void showMessage(const std::string& text, int style, const std::string& title) override
+    void showMessage(const std::string& text, MessageStyle style, const std::string& title) override
     {
         shown.push_back({ text, style, title });
         if (onShow)
@@ -43,32 +43,26 @@ public:
     int exits = 0;
 };
 
-// One entry of what a turn did: an edge drawn (square 0) or a square awarded
-// (edge NoFamily 0).
-struct TurnEvent {
-    Player player;
-    Edge edge;
-    int square;
-    bool operator==(const TurnEvent&) const = default;
-};
-inline TurnEvent drew(Player player, Edge edge) { return { player, edge, 0 }; }
-inline TurnEvent took(Player player, int square) { return { player, { NoFamily, 0 }, square }; }
+} // namespace quadlo::test
 
+namespace quadlo {
+
+// How a failed comparison of two records shows an entry.
 inline std::ostream& operator<<(std::ostream& out, const TurnEvent& event)
 {
     out << (event.player == Player::Human ? "human " : "computer ");
-    if (event.square != 0)
+    if (!event.isEdge())
         return out << "takes " << event.square;
     return out << "draws " << (event.edge.family == Vertical ? "V" : "H") << event.edge.index;
 }
 
+} // namespace quadlo
+
+namespace quadlo::test {
+
 class RecordingObserver : public TurnObserver {
 public:
-    void edgeDrawn(Player player, Edge edge) override { events.push_back(drew(player, edge)); }
-    void squareAwarded(Player player, int square) override
-    {
-        events.push_back(took(player, square));
-    }
+    void happened(const TurnEvent& event) override { events.push_back(event); }
     std::vector<TurnEvent> events;
 };
 

@@ -24,7 +24,7 @@ void appendMarks(std::string& out, const std::array<Control, N>& controls)
 
 } // namespace
 
-void MessageLog::showMessage(const std::string& text, int style, const std::string& title)
+void MessageLog::showMessage(const std::string& text, MessageStyle style, const std::string& title)
 {
     lines_.push_back(messageLine(text, style, title));
 }
@@ -36,9 +36,10 @@ std::vector<std::string> MessageLog::takeLines()
     return lines;
 }
 
-std::string messageLine(const std::string& text, int style, const std::string& title)
+std::string messageLine(const std::string& text, MessageStyle style, const std::string& title)
 {
-    std::string line = "message: " + title + " | " + std::to_string(style) + " | ";
+    std::string line
+        = "message: " + title + " | " + std::to_string(static_cast<int>(style)) + " | ";
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             line += "\\n";

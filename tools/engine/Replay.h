@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replaying a script against one game, as the program starts it: the controls
-// in their design state, Form_Load run once, no option selected. Each click,
+// as a new form shows them, Form_Load run once, no option selected. Each click,
 // new, select and position prints the message boxes it showed and then one
 // state line; other tools read this output, so its format is fixed:
 //
@@ -35,7 +35,8 @@ inline constexpr int kOutputFailed = 4;
 // the command has finished, so a command cut short prints none of them.
 class MessageLog final : public MessagePresenter {
 public:
-    void showMessage(const std::string& text, int style, const std::string& title) override;
+    void showMessage(
+        const std::string& text, MessageStyle style, const std::string& title) override;
     std::vector<std::string> takeLines();
 
 private:
@@ -71,7 +72,7 @@ private:
 
 // One message box as a replay line; line breaks in the text become the two
 // characters "\n" so that the message stays on one line.
-std::string messageLine(const std::string& text, int style, const std::string& title);
+std::string messageLine(const std::string& text, MessageStyle style, const std::string& title);
 
 // Reads the script line by line, printing as it goes.
 int runReplay(std::istream& in, std::ostream& out, std::ostream& err);

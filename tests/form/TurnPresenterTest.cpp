@@ -7,29 +7,12 @@
 #include <QTest>
 
 #include "FormTestSupport.h"
-#include "form/TurnPlayback.h"
+#include "form/TurnPresenter.h"
 
 using namespace quadlo;
 using namespace quadlo::test;
 
 namespace {
-
-class FakeClock final : public StepClock {
-public:
-    void callAfter(int milliseconds, std::function<void()> due) override
-    {
-        delays.push_back(milliseconds);
-        due_ = std::move(due);
-    }
-    void cancel() override { due_ = nullptr; }
-    bool pending() const { return static_cast<bool>(due_); }
-    void fire() { std::exchange(due_, nullptr)(); }
-
-    std::vector<int> delays;
-
-private:
-    std::function<void()> due_;
-};
 
 // The game as the core plays it with no window, recording every event.
 struct ReferenceGame {
@@ -49,31 +32,27 @@ struct ReferenceGame {
 
 QColor colourOf(Player player)
 {
-    return rgb(player == Player::Human ? kHumanColour : kComputerColour);
+    return layout::colour(player == Player::Human ? kHumanColour : kComputerColour);
 }
 
 } // namespace
 
-class TurnPlaybackTest : public QObject {
+class TurnPresenterTest : public WindowTest {
     Q_OBJECT
 
-private slots:
-    void init()
+public:
+    TurnPresenterTest()
+        : WindowTest(Turns::Paced)
     {
-        presenter = RecordingPresenter {};
-        clock = FakeClock {};
-        window = std::make_unique<frmQuadlo>(&presenter, fixedSeed);
-        window->setStepClock(&clock);
-        showAndActivate(*window);
     }
-    void cleanup() { window.reset(); }
 
+private slots:
     void aWholeGameIsShownMoveByMoveInTheOrderTheGameRecorded()
     {
         ReferenceGame reference;
         const Board& board = window->game().board();
         QImage underTheResult;
-        presenter.onShow = [&](const ShownMessage&) { underTheResult = boardImage(*window); };
+        boxes.onShow = [&](const ShownMessage&) { underTheResult = boardImage(*window); };
         int humanScore = 0;
         int computerScore = 0;
         std::size_t longestTurn = 0;
@@ -112,13 +91,13 @@ private slots:
                 QCOMPARE(window->findChild<QLabel*>("lblScore2")->text().toInt(), computerScore);
                 if (end == events.size())
                     break;
-                QVERIFY(presenter.shown.empty());
+                QVERIFY(boxes.shown.empty());
                 QVERIFY(clock.pending());
                 clock.fire();
                 at = end;
             }
             QVERIFY(!clock.pending());
-            QVERIFY(!window->playback().showing());
+            QVERIFY(!window->presenter().showing());
 
             // 400 ms before the computer's first edge, 200 ms before each further
             // one; no turn of this game is long enough to be sped up.
@@ -141,8 +120,8 @@ private slots:
         }
 
         // One result, shown over the final position.
-        QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QCOMPARE(presenter.shown[0].text, reference.messages.shown.at(0).text);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown[0].text, reference.messages.shown.at(0).text);
         QCOMPARE(underTheResult, boardImage(*window));
         QCOMPARE(humanScore + computerScore, 25);
         // The replay holds chains, shown one edge at a time.
@@ -167,7 +146,7 @@ private slots:
             const std::optional<Edge> click = firstOpenEdge(board);
             QVERIFY(click);
             clickEdge(*window, click->family, click->index);
-            if (!window->playback().showing())
+            if (!window->presenter().showing())
                 continue;
             const VisibleState before = visibleState(board);
             const bool difficulty = board.lblMedium;
@@ -179,7 +158,7 @@ private slots:
                 QVERIFY(QApplication::focusWidget());
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
             }
-            QVERIFY(!window->playback().showing());
+            QVERIFY(!window->presenter().showing());
             QVERIFY(!clock.pending());
             QVERIFY(visibleState(board) == before);
             QCOMPARE(board.lblMedium, difficulty);
@@ -188,17 +167,12 @@ private slots:
             for (Family family : { Vertical, Horizontal }) {
                 for (int index = 1; index <= kEdgesPerFamily; ++index) {
                     QCOMPARE(pixelAt(image, edgeSide(family, index)),
-                        rgb(board.edge(family, index).backColor));
+                        layout::colour(board.edge(family, index).backColor));
                 }
             }
         }
     }
-
-private:
-    RecordingPresenter presenter;
-    FakeClock clock;
-    std::unique_ptr<frmQuadlo> window;
 };
 
-QTEST_MAIN(TurnPlaybackTest)
-#include "TurnPlaybackTest.moc"
+QTEST_MAIN(TurnPresenterTest)
+#include "TurnPresenterTest.moc"

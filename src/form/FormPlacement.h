@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the window's controls go and how large: each control at its place in
+// the layout, and the whole form at one scale, the largest at which it fits the
+// screen's free area (never larger than it was drawn), centred on it.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QFont>
+
+#include "form/FormLayout.h"
+
+class QMainWindow;
+class QWidget;
+
+namespace quadlo {
+
+class FormPlacement {
+public:
+    // `client` is the window's central widget, the form's client area.
+    FormPlacement(QMainWindow& window, QWidget& client);
+
+    // Puts the control at its place; its present font is its size at 1×.
+    void place(QWidget* control, layout::TwipsRect rect);
+    // Lays the form out at the scale that fits the window's screen, and moves
+    // the window onto the screen's free area.
+    void fitToScreen();
+
+    // The form was laid out at a new scale; the controls that paint
+    // themselves follow it here.
+    std::function<void(double scale)> onScaled;
+
+private:
+    struct Placed {
+        QWidget* control;
+        layout::TwipsRect rect;
+        QFont font;
+    };
+
+    void applyScale(double scale);
+
+    QMainWindow& window_;
+    QWidget& client_;
+    std::vector<Placed> placed_;
+    double scale_ = 0.0; // until the form is first laid out
+};
+
+} // namespace quadlo

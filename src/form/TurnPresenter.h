@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one presenter of turns. The game plays the human's edge and the
+// computer's whole answer inside one click; this class runs every call into
+// the game, records what a click did, and reveals it on the picture of the
+// board that is on screen: the human's edge at once, then each computer edge
+// with the squares it completes, after a pause. It presents the game's message
+// boxes, holding the end-of-game box back until the final position is shown,
+// and it decides what input does while a turn is being shown: it finishes the
+// showing and is not played.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "board/Board.h"
+#include "board/RandomSource.h"
+#include "form/StepClock.h"
+#include "game/Game.h"
+#include "game/Platform.h"
+
+namespace quadlo {
+
+// How long the window waits before the computer's first edge, and between its
+// further edges; a long run is sped up so that a whole turn takes at most
+// kLongestTurnMs.
+inline constexpr int kFirstMoveDelayMs = 400;
+inline constexpr int kNextMoveDelayMs = 200;
+inline constexpr int kLongestTurnMs = 2000;
+
+// The pause before computer move `move` (0 for its first) of a turn of `moves`.
+int moveDelay(int move, int moves);
+
+// What the screen shows of the game: the colours of the edges and square
+// markers and the two scores, indexed as in the model, and the edges the
+// computer has drawn since the human's last edge, as far as they are shown.
+struct BoardPicture {
+    std::array<Colour, kEdgesPerFamily + 1> vertical {};
+    std::array<Colour, kEdgesPerFamily + 1> horizontal {};
+    std::array<Colour, kSquareCount + 1> squares {};
+    int humanScore = 0;
+    int computerScore = 0;
+    std::vector<Edge> lastComputerEdges;
+
+    BoardPicture();
+    // Takes the colours and scores of the model; the marks stay.
+    void showBoard(const Board& board);
+    // Shows one thing a click did.
+    void show(const TurnEvent& event);
+    Colour edge(Edge edge) const;
+    Colour& edge(Edge edge);
+};
+
+class TurnPresenter final : public TurnObserver, public MessagePresenter {
+public:
+    // The game runs on `random`; its boxes go to `boxes`, its form to `form`.
+    TurnPresenter(RandomSource& random, MessagePresenter& boxes, FormHost& form);
+    ~TurnPresenter() override;
+
+    const Game& game() const { return game_; }
+    const BoardPicture& picture() const { return picture_; }
+
+    // Null (the default) shows every turn at once. Finishes what is shown.
+    void setClock(StepClock* clock);
+
+    // Runs one of the game's handlers; nothing reaches the game again until it
+    // has returned, not even from the nested event loop of a modal box. After
+    // it the picture is brought in line with the model. False when it could
+    // not run for another that was still running.
+    bool run(const std::function<void(Game&)>& handler);
+    // A click on an edge: it hurries a shown turn on, or goes to the game.
+    void click(Edge edge);
+    // Input that arrives while a turn is shown finishes the showing and is not
+    // played: true when it did.
+    bool hurry();
+    // Forgets the turn being shown, its marks and its held-back box, for New
+    // Game and Exit.
+    void drop();
+    // The model changed outside a handler: the picture follows it.
+    void sync();
+
+    // True while some of the turn is still to be shown.
+    bool showing() const { return !recording_ && next_ < steps_.size(); }
+    // Whether a click on the edge now would draw it.
+    bool isPlayableNow(Edge edge) const { return !showing() && game_.isPlayable(edge); }
+
+    // The picture changed; and a modal box is about to open over it, so what
+    // lies under it must be painted at once.
+    std::function<void()> onChanged;
+    std::function<void()> onPaintNow;
+
+    void happened(const TurnEvent& event) override;
+    void showMessage(
+        const std::string& text, MessageStyle style, const std::string& title) override;
+
+private:
+    struct Message {
+        std::string text;
+        MessageStyle style;
+        std::string title;
+    };
+    // One computer edge and the squares it completed; the first step holds what
+    // the human's click did before the computer moved.
+    using Step = std::vector<TurnEvent>;
+
+    void showNext();
+    void finish();
+    void showPendingMessage();
+    void showNow(const Message& message);
+    void changed();
+
+    MessagePresenter& boxes_;
+    Game game_;
+    StepClock* clock_ = nullptr;
+    int running_ = 0;
+    bool recording_ = false;
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    BoardPicture picture_;
+    std::optional<Message> pending_;
+};
+
+} // namespace quadlo
