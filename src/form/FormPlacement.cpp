@@ -82,8 +82,7 @@ void FormPlacement::fitToScreen()
     // The client area is centred, and moved in only as far as its frame needs
     // to stay inside the available area.
     const QRect room = available.marginsRemoved(frame);
-    QRect placed
-        = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_.size(), available);
+    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_.size(), available);
     placed.moveTo(std::max(room.left(), std::min(placed.left(), room.right() + 1 - placed.width())),
         std::max(room.top(), std::min(placed.top(), room.bottom() + 1 - placed.height())));
     window_.setGeometry(placed);

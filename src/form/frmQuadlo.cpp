@@ -91,6 +91,22 @@ QRadioButton* option(QWidget* client, const char* name, const QString& text, QSt
     return button;
 }
 
+QMenu* menu(QMenuBar* bar, const char* name, const QString& title)
+{
+    QMenu* added = bar->addMenu(title);
+    added->setObjectName(QString::fromLatin1(name));
+    return added;
+}
+
+// A menu command with Ctrl and the key as its shortcut.
+QAction* command(QMenu* menu, const char* name, const QString& text, Qt::Key key)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(QKeySequence(Qt::CTRL | key));
+    return action;
+}
+
 } // namespace
 
 frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, QWidget* parent)
@@ -212,25 +228,15 @@ void frmQuadlo::createMenus()
     QMenuBar* bar = menuBar();
     bar->setFocusPolicy(Qt::NoFocus);
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* newGame = file->addAction(QStringLiteral("&New Game"));
-    newGame->setObjectName(QStringLiteral("mnuNew"));
-    newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QMenu* file = menu(bar, "mnuFile", QStringLiteral("&File"));
+    QAction* newGame = command(file, "mnuNew", QStringLiteral("&New Game"), Qt::Key_N);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    QAction* exit = command(file, "mnuExit", QStringLiteral("E&xit"), Qt::Key_X);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* rules = help->addAction(QStringLiteral("Rules"));
-    rules->setObjectName(QStringLiteral("mnuRules"));
-    rules->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QMenu* help = menu(bar, "mnuHelp", QStringLiteral("&Help"));
+    QAction* rules = command(help, "mnuRules", QStringLiteral("Rules"), Qt::Key_R);
     help->addSeparator()->setObjectName(QStringLiteral("mnuSeparator2"));
-    QAction* about = help->addAction(QStringLiteral("About"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    about->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    QAction* about = command(help, "mnuAbout", QStringLiteral("About"), Qt::Key_A);
 
     // New Game and Exit drop whatever is still being shown of the last turn,
     // its end-of-game box included; Rules and About leave it running.

@@ -52,12 +52,14 @@ Board boardWith(const std::vector<Edge>& drawn)
     return board;
 }
 
+// Where a look-ahead starts: the square and its open side.
+struct Start {
+    int square;
+    Edge open;
+};
+
 TEST(ChainSimulation, AFourSquareChainClosedAtItsFarEndIsAnsweredWithItsMiddleEdge)
 {
-    struct Start {
-        int square;
-        Edge open;
-    };
     for (const Start start : { Start { 1, V(6) }, Start { 4, V(16) } }) {
         Board board = boardWith(kTopRowChain);
         const ChainSimulation chain = lookAhead(board, start.square, start.open);
@@ -76,10 +78,6 @@ TEST(ChainSimulation, ABentChainIsAnsweredWithTheEdgeBetweenItsSecondAndThirdSqu
     // From square 12 the chain is followed up, up and left. On square 7 the
     // chain edge is H7 while its left side is V7: only the family tells them
     // apart.
-    struct Start {
-        int square;
-        Edge open;
-    };
     for (const Start start : { Start { 1, V(6) }, Start { 12, H(12) } }) {
         Board board = boardWith(kBentChain);
         const ChainSimulation chain = lookAhead(board, start.square, start.open);
