@@ -32,17 +32,30 @@ TEST(EngineProgram, ReplayReadsTheSameScriptFromAFileAsFromStandardInput)
     EXPECT_EQ(fromInput.out, fromFile.out);
 }
 
+TEST(EngineProgram, ReplayTakesADashForStandardInput)
+{
+    const std::string script = "select easy\nrandom 0.5 0.7\nclick v 1\n";
+    const auto fromDash = runProgram("replay -", script);
+    EXPECT_EQ(fromDash.status, 0) << fromDash.err;
+    EXPECT_EQ(fromDash.out, runProgram("replay", script).out);
+    EXPECT_EQ(lines(fromDash.out).size(), 2u);
+}
+
 TEST(EngineProgram, ReplayExitsWithStatusTwoOnBadInputAndThreeOnExhaustion)
 {
     const std::string dir = std::filesystem::temp_directory_path().string();
     const std::vector<std::tuple<std::string, std::string, int, std::string, std::size_t>> cases {
-        { "replay /nonexistent/script", "", 2, "error: cannot open /nonexistent/script", 0 },
-        { "replay '" + dir + "'", "", 2, "error: cannot open " + dir, 0 },
-        { "replay a b", "", 2, "error: replay takes at most one FILE", 0 },
+        { "replay /nonexistent/script", "", 2,
+            "quadlo-engine: error: cannot open /nonexistent/script: No such file or directory", 0 },
+        { "replay '" + dir + "'", "", 2,
+            "quadlo-engine: error: cannot open " + dir + ": Is a directory", 0 },
+        { "replay a b", "", 2, "quadlo-engine: error: replay takes at most one FILE", 0 },
+        { "replay --verbose", "", 2, "quadlo-engine: error: unknown option '--verbose'", 0 },
         { "replay", "select easy\nclick v 3 4\nselect hard\n", 2,
-            "error: line 2: click takes a family (v or h) and an edge index 1..30", 1 },
+            "quadlo-engine: error: line 2: click takes a family (v or h) and an edge index 1..30",
+            1 },
         { "replay", "random 0.5\nselect easy\nclick h 7\nselect hard\n", 3,
-            "error: line 3: random stream exhausted", 1 },
+            "quadlo-engine: error: line 3: random stream exhausted", 1 },
     };
     for (const auto& [args, input, status, error, printed] : cases) {
         const auto run = runProgram(args, input);
@@ -66,18 +79,22 @@ TEST(EngineProgram, SelfplayPrintsTheSameTableTwiceForTheSameSeed)
 TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
 {
     const std::vector<std::pair<std::string, std::string>> cases {
-        { "selfplay --games 0", "error: --games '0' is not a whole number 1..10000000" },
-        { "selfplay --games 12x", "error: --games '12x' is not a whole number 1..10000000" },
-        { "selfplay --games", "error: option --games needs a value" },
-        { "selfplay --level expert", "error: --level 'expert' is not one of easy, medium, hard" },
+        { "selfplay --games 0",
+            "quadlo-engine: error: --games '0' is not a whole number 1..10000000" },
+        { "selfplay --games 12x",
+            "quadlo-engine: error: --games '12x' is not a whole number 1..10000000" },
+        { "selfplay --games", "quadlo-engine: error: option --games needs a value" },
+        { "selfplay --level expert",
+            "quadlo-engine: error: --level 'expert' is not one of easy, medium, hard" },
         { "selfplay --human perfect",
-            "error: --human 'perfect' is not one of random, greedy, careful" },
-        { "selfplay --seed -1", "error: --seed '-1' is not a whole number 0..4294967295" },
-        { "selfplay --seed 1 --seed 2", "error: option --seed given twice" },
-        { "bench --level easy", "error: unknown option '--level'" },
-        { "", "error: no command given" },
-        { "play", "error: unknown command 'play'" },
-        { "--verbose", "error: unknown option '--verbose'" },
+            "quadlo-engine: error: --human 'perfect' is not one of random, greedy, careful" },
+        { "selfplay --seed -1",
+            "quadlo-engine: error: --seed '-1' is not a whole number 0..4294967295" },
+        { "selfplay --seed 1 --seed 2", "quadlo-engine: error: option --seed given twice" },
+        { "bench --level easy", "quadlo-engine: error: unknown option '--level'" },
+        { "", "quadlo-engine: error: no command given" },
+        { "play", "quadlo-engine: error: unknown command 'play'" },
+        { "--verbose", "quadlo-engine: error: unknown option '--verbose'" },
     };
     for (const auto& [args, error] : cases) {
         const auto run = runProgram(args);
@@ -87,12 +104,60 @@ TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
     }
 }
 
+TEST(EngineProgram, AnOptionTakesItsValueAfterAnEqualsSignAsWellAsAfterABlank)
+{
+    const auto joined = runProgram("selfplay --level=hard --games=3 --seed=7");
+    EXPECT_EQ(joined.status, 0) << joined.err;
+    EXPECT_EQ(joined.out, runProgram("selfplay --level hard --games 3 --seed 7").out);
+    EXPECT_EQ(lines(joined.out).at(0), "selfplay: level hard, human random, 3 games, seed 7");
+    EXPECT_EQ(lines(runProgram("bench --games=").err).at(0),
+        "quadlo-engine: error: --games '' is not a whole number 1..10000000");
+}
+
+TEST(EngineProgram, EachCommandPrintsItsOwnUsageForHelpAndExitsZero)
+{
+    for (const std::string command : { "replay", "selfplay", "bench" }) {
+        for (const std::string option : { " --help", " -h" }) {
+            const auto run = runProgram(command + option, "click v 1\n");
+            EXPECT_EQ(run.status, 0) << command << option;
+            EXPECT_EQ(run.err, "") << command << option;
+            EXPECT_EQ(run.out, commandUsage(command).value_or("")) << command << option;
+            EXPECT_EQ(lines(run.out).at(0).rfind("usage: quadlo-engine " + command, 0), 0u);
+        }
+    }
+}
+
+// The statuses are listed in --help and in the manual page, and the two lists
+// agree with the ones the program uses.
+TEST(EngineProgram, HelpAndTheManualListEveryExitStatus)
+{
+    std::vector<std::string> inHelp;
+    bool listing = false;
+    for (const std::string& line : lines(runProgram("--help").out)) {
+        if (listing)
+            inHelp.push_back(line.substr(2, 1));
+        listing = listing || line == "exit status:";
+    }
+    std::vector<std::string> inManual;
+    std::ifstream manual(QUADLO_ENGINE_MANUAL);
+    listing = false;
+    for (std::string line; std::getline(manual, line);) {
+        if (line.starts_with(".SH "))
+            listing = line == ".SH EXIT STATUS";
+        else if (listing && line.starts_with(".B "))
+            inManual.push_back(line.substr(3));
+    }
+    const std::vector<std::string> used { "0", "1", "2", "3", std::to_string(kOutputFailed) };
+    EXPECT_EQ(inHelp, used);
+    EXPECT_EQ(inManual, used);
+}
+
 TEST(EngineProgram, HelpAndVersionPrintOnStandardOutputAndExitZero)
 {
     for (const char* args : { "--help", "-h", "help" }) {
         const auto run = runProgram(args);
         EXPECT_EQ(run.status, 0) << args;
-        EXPECT_EQ(run.out, kUsage) << args;
+        EXPECT_EQ(run.out, usage()) << args;
         EXPECT_EQ(run.err, "") << args;
     }
     for (const char* args : { "--version", "-v" }) {
@@ -120,7 +185,8 @@ TEST(EngineProgram, UnknownCommandsAreQuotedShortAndEscaped)
 {
     const auto run = runProgram("\"$(printf 'p\\033%0100d' 0)\"");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(lines(run.err).at(0), "error: unknown command 'p\\x1b" + std::string(38, '0') + "'…");
+    EXPECT_EQ(lines(run.err).at(0),
+        "quadlo-engine: error: unknown command 'p\\x1b" + std::string(38, '0') + "'…");
 }
 
 TEST(EngineProgram, BenchPrintsAHeaderAndOneRowPerLevel)

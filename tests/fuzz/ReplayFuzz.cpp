@@ -84,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((status == quadlo::engine::kReplayOk) != errors.empty())
         violated("an error without a failure, or a failure without an error", errors);
     if (!errors.empty()
-        && (errors.rfind("error: line ", 0) != 0 || errors.find('\n') != errors.size() - 1))
+        && (errors.rfind("quadlo-engine: error: line ", 0) != 0
+            || errors.find('\n') != errors.size() - 1))
         violated("an error that is not one line naming the script line", errors);
 
     std::istringstream printed(out.str());

@@ -31,4 +31,9 @@ std::string quoted(std::string_view text)
     return out;
 }
 
+std::string errorLine(std::string_view message)
+{
+    return "quadlo-engine: error: " + std::string(message) + '\n';
+}
+
 } // namespace quadlo::engine
