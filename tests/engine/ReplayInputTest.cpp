@@ -20,6 +20,14 @@ std::string reasonFor(const std::string& line)
     return error ? error->reason : "(accepted)";
 }
 
+std::string repeated(const std::string& piece, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
 void expectReasons(const std::vector<std::pair<std::string, std::string>>& cases)
 {
     for (const auto& [line, reason] : cases)
@@ -122,7 +130,7 @@ TEST(ReplayInput, PositionRefusesASquareOwnedWithoutItsFourSidesOrClosedWithoutA
     });
 }
 
-TEST(ReplayInput, ErrorsQuoteAtMostFortyCharactersOfATokenWithControlBytesEscaped)
+TEST(ReplayInput, ErrorsQuoteAtMostFortyCharactersOfATokenWithEveryByteOutsidePrintableAsciiEscaped)
 {
     const std::string huge(1'000'000, 'x');
     expectReasons({
@@ -133,7 +141,10 @@ TEST(ReplayInput, ErrorsQuoteAtMostFortyCharactersOfATokenWithControlBytesEscape
         { "click \x1b[2J 1", "click family '\\x1b[2J' is neither v nor h" },
         { "select " + std::string(39, 'e') + "\u00e9\u00e9",
             "select '" + std::string(39, 'e')
-                + "\u00e9'…: the level is one of easy, medium, hard" },
+                + "\\xc3\\xa9'…: the level is one of easy, medium, hard" },
+        { "click \x7f\xff\x80 1", "click family '\\x7f\\xff\\x80' is neither v nor h" },
+        { "seed " + std::string(100, '\x80'),
+            "seed '" + repeated("\\x80", 40) + "'… is not a whole number 0..4294967295" },
         { "select a\\b", "select 'a\\\\b': the level is one of easy, medium, hard" },
     });
 }
