@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window on a real Wayland compositor (weston's headless back-end, started
+// by run-under-weston): it opens a surface there, plays a whole game with
+// clicks on the board up to its result, and closes, leaving the connection
+// to the compositor in order.
+#include <QGuiApplication>
+#include <QTest>
+#include <QWindow>
+
+#include "FormTestSupport.h"
+
+using namespace quadlo;
+using namespace quadlo::test;
+
+class WaylandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland")); }
+
+    void theWindowOpensPlaysAWholeGameAndClosesOnWayland()
+    {
+        RecordingPresenter presenter;
+        frmQuadlo window(&presenter, fixedSeed);
+        window.show();
+        // The compositor's configure and first frame come back over the
+        // socket; until then the surface is not mapped.
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.windowHandle()->isExposed());
+
+        const Board& board = window.game().board();
+        int clicks = 0;
+        while (const std::optional<Edge> edge = firstOpenEdge(board)) {
+            QVERIFY(++clicks <= 60);
+            clickEdge(window, edge->family, edge->index);
+        }
+        QVERIFY(board.gameOver);
+        QCOMPARE(presenter.shown.size(), std::size_t(1));
+        QCOMPARE(std::stoi(board.lblScore1) + std::stoi(board.lblScore2), 25);
+        const QImage painted = boardImage(window);
+        for (int square = 1; square <= kSquareCount; ++square) {
+            QCOMPARE(pixelAt(painted, markerCentre(square)),
+                rgb(board.shpMiddle[static_cast<std::size_t>(square)].backColor));
+        }
+
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    }
+};
+
+QTEST_MAIN(WaylandTest)
+#include "WaylandTest.moc"
