@@ -44,13 +44,13 @@ bench: build
 soak: build
 	build/default/tests/core/quadlo_soak
 
-package:
+package: deps
 	@scripts/install-deps --package
 	scripts/build-package $(JOBS)
 	scripts/check-package build/quadlo_$$(dpkg-parsechangelog -S Version)_amd64.deb \
 		build/quadlo-dbgsym_$$(dpkg-parsechangelog -S Version)_amd64.deb
 
-reproducible-check:
+reproducible-check: deps
 	@scripts/install-deps --package
 	scripts/reproducible-check $(JOBS)
 
