@@ -59,33 +59,6 @@ std::string readGames(std::string_view value, std::uint32_t& games)
     return {};
 }
 
-std::string unexpectedOperand(const CommandArguments& arguments)
-{
-    if (arguments.operands.empty())
-        return {};
-    return "unexpected argument " + quoted(arguments.operands.front());
-}
-
-// Splits `args` and hands each option to `take`, which returns an error
-// message or an empty string; operands are refused.
-template <typename Options, typename Take>
-Parsed<Options> parseOptions(const std::vector<std::string_view>& args,
-    std::initializer_list<OptionName> known, Options options, Take take)
-{
-    auto split = splitArguments(args, known);
-    if (auto* arguments = std::get_if<CommandArguments>(&split)) {
-        std::string error = unexpectedOperand(*arguments);
-        for (std::size_t i = 0; error.empty() && i < arguments->options.size(); ++i)
-            error = take(options, arguments->options[i].first, arguments->options[i].second);
-        if (!error.empty())
-            return CommandLineError { std::move(error) };
-        return options;
-    }
-    if (std::holds_alternative<HelpRequested>(split))
-        return HelpRequested {};
-    return std::get<CommandLineError>(std::move(split));
-}
-
 } // namespace
 
 Parsed<CommandArguments> splitArguments(
@@ -132,20 +105,25 @@ Parsed<CommandArguments> splitArguments(
     return out;
 }
 
+std::string noOperands(const std::vector<std::string_view>& operands)
+{
+    if (operands.empty())
+        return {};
+    return "unexpected argument " + quoted(operands.front());
+}
+
 Parsed<ReplayOptions> parseReplayArguments(const std::vector<std::string_view>& args)
 {
-    auto split = splitArguments(args, {});
-    if (auto* arguments = std::get_if<CommandArguments>(&split)) {
-        if (arguments->operands.size() > 1)
-            return CommandLineError { "replay takes at most one FILE" };
-        ReplayOptions options;
-        if (!arguments->operands.empty())
-            options.file = arguments->operands.front();
-        return options;
-    }
-    if (std::holds_alternative<HelpRequested>(split))
-        return HelpRequested {};
-    return std::get<CommandLineError>(std::move(split));
+    return parseOptions(
+        args, {}, ReplayOptions {},
+        [](ReplayOptions&, std::string_view, std::string_view) { return std::string(); },
+        [](ReplayOptions& options, const std::vector<std::string_view>& operands) -> std::string {
+            if (operands.size() > 1)
+                return "replay takes at most one FILE";
+            if (!operands.empty())
+                options.file = operands.front();
+            return {};
+        });
 }
 
 Parsed<SelfPlayOptions> parseSelfPlayArguments(const std::vector<std::string_view>& args)

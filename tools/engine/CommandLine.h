@@ -48,6 +48,46 @@ struct CommandArguments {
 Parsed<CommandArguments> splitArguments(
     const std::vector<std::string_view>& args, std::initializer_list<OptionName> known);
 
+// The message for a command that takes no operands and was given some, or "".
+std::string noOperands(const std::vector<std::string_view>& operands);
+
+// Splits `args` with `known`, then hands each option to
+// takeOption(options, name, value) and the operands to
+// takeOperands(options, operands); each returns an error message or "".
+template <typename Options, typename TakeOption, typename TakeOperands>
+Parsed<Options> parseOptions(const std::vector<std::string_view>& args,
+    std::initializer_list<OptionName> known, Options options, TakeOption takeOption,
+    TakeOperands takeOperands)
+{
+    auto split = splitArguments(args, known);
+    if (auto* arguments = std::get_if<CommandArguments>(&split)) {
+        std::string error;
+        for (const auto& [name, value] : arguments->options) {
+            if (error.empty())
+                error = takeOption(options, name, value);
+        }
+        if (error.empty())
+            error = takeOperands(options, arguments->operands);
+        if (!error.empty())
+            return CommandLineError { std::move(error) };
+        return options;
+    }
+    if (std::holds_alternative<HelpRequested>(split))
+        return HelpRequested {};
+    return std::get<CommandLineError>(std::move(split));
+}
+
+// The same for a command that takes no operands.
+template <typename Options, typename TakeOption>
+Parsed<Options> parseOptions(const std::vector<std::string_view>& args,
+    std::initializer_list<OptionName> known, Options options, TakeOption takeOption)
+{
+    return parseOptions(args, known, std::move(options), takeOption,
+        [](Options&, const std::vector<std::string_view>& operands) {
+            return noOperands(operands);
+        });
+}
+
 // Upper bound on --games, so that a typo cannot start a run of days.
 inline constexpr std::uint32_t kMaxGames = 10'000'000;
 
