@@ -6,10 +6,11 @@
 #   make bench      time the computer's turns (quadlo-engine bench)
 #   make soak       the long random-game check (100,000 games a level)
 #   make package    the .deb and its -dbgsym package, checked with lintian
+#   make reproducible-check  build the packages twice and compare them
 #   make fuzz       run the replay fuzzer for FUZZ_SECONDS (default 60) with clang
 #   make format     apply clang-format
 
-.PHONY: run test test-asan build build-asan configure deps bench soak package fuzz format format-check clean
+.PHONY: run test test-asan build build-asan configure deps bench soak package reproducible-check fuzz format format-check clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -43,9 +44,15 @@ bench: build
 soak: build
 	build/default/tests/core/quadlo_soak
 
-package: build
-	cd build/default && cpack
-	scripts/check-package build/default/quadlo_*.deb
+package: deps
+	@scripts/install-deps --package
+	scripts/build-package $(JOBS)
+	scripts/check-package build/quadlo_$$(dpkg-parsechangelog -S Version)_amd64.deb \
+		build/quadlo-dbgsym_$$(dpkg-parsechangelog -S Version)_amd64.deb
+
+reproducible-check: deps
+	@scripts/install-deps --package
+	scripts/reproducible-check $(JOBS)
 
 fuzz:
 	@scripts/install-deps --fuzz

@@ -2,12 +2,11 @@
 // quadlo-engine: the headless front end of the game. It replays scripts of
 // clicks and menu commands and prints every state they lead to, plays the
 // computer against baseline human players, and times the computer's turns.
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
-#include <system_error>
+#include <variant>
 #include <vector>
 
 #include <unistd.h>
@@ -23,49 +22,54 @@ namespace {
 
 using namespace quadlo::engine;
 
-constexpr int kUsageError = 2;
-constexpr int kFault = 1;
-
 // One line, so that a script's log shows the mistake and nothing else;
 // --help has the usage.
 int usageError(const std::string& message)
 {
-    std::cerr << "error: " << message << '\n';
+    std::cerr << errorLine(message);
     return kUsageError;
+}
+
+// The status to stop with when the command line gave no options to run with:
+// the command's usage for --help, or the error.
+template <typename Options>
+std::optional<int> stopHere(const Parsed<Options>& parsed, std::string_view command)
+{
+    if (std::holds_alternative<HelpRequested>(parsed)) {
+        std::cout << commandUsage(command).value();
+        return 0;
+    }
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        return usageError(error->message);
+    return std::nullopt;
 }
 
 int replay(const std::vector<std::string_view>& args)
 {
-    if (args.empty())
-        return runReplay(std::cin, std::cout, std::cerr);
-    if (args.size() > 1)
-        return usageError("replay takes at most one FILE");
-    const std::string path(args[0]);
-    // A directory opens as a stream on Linux and then reads as empty.
-    std::error_code ec;
-    std::ifstream file;
-    if (!std::filesystem::is_directory(path, ec))
-        file.open(path);
-    if (!file.is_open()) {
-        std::cerr << "error: cannot open " << path << '\n';
+    const auto parsed = parseReplayArguments(args);
+    if (const auto status = stopHere(parsed, "replay"))
+        return *status;
+    InputFile script;
+    if (const auto error = script.open(std::get<ReplayOptions>(parsed).file, std::cin)) {
+        std::cerr << errorLine(error->message);
         return kReplayBadInput;
     }
-    return runReplay(file, std::cout, std::cerr);
+    return runReplay(script.stream(), std::cout, std::cerr);
 }
 
 int selfplay(const std::vector<std::string_view>& args)
 {
     const auto parsed = parseSelfPlayArguments(args);
-    if (const auto* error = std::get_if<CommandLineError>(&parsed))
-        return usageError(error->message);
+    if (const auto status = stopHere(parsed, "selfplay"))
+        return *status;
     const SelfPlayOptions& options = std::get<SelfPlayOptions>(parsed);
     try {
         ProgressLine progress(std::cerr, options.games, ::isatty(STDERR_FILENO) == 1);
         const auto records = playGames(options, nullptr, std::ref(progress));
         std::cout << formatSelfPlayTable(options, summarise(records));
     } catch (const SelfPlayFault& fault) {
-        std::cerr << "error: " << fault.what() << '\n';
-        return kFault;
+        std::cerr << errorLine(fault.what());
+        return kGameFault;
     }
     return 0;
 }
@@ -73,8 +77,8 @@ int selfplay(const std::vector<std::string_view>& args)
 int bench(const std::vector<std::string_view>& args)
 {
     const auto parsed = parseBenchArguments(args);
-    if (const auto* error = std::get_if<CommandLineError>(&parsed))
-        return usageError(error->message);
+    if (const auto status = stopHere(parsed, "bench"))
+        return *status;
     const BenchOptions& options = std::get<BenchOptions>(parsed);
     std::cout << formatBenchHeader(options) << std::flush;
     try {
@@ -82,8 +86,8 @@ int bench(const std::vector<std::string_view>& args)
             { quadlo::Difficulty::Easy, quadlo::Difficulty::Medium, quadlo::Difficulty::Hard })
             std::cout << formatBenchRow(timeLevel(level, options)) << std::flush;
     } catch (const SelfPlayFault& fault) {
-        std::cerr << "error: " << fault.what() << '\n';
-        return kFault;
+        std::cerr << errorLine(fault.what());
+        return kGameFault;
     }
     return 0;
 }
@@ -101,7 +105,7 @@ int run(std::vector<std::string_view> args)
     if (command == "bench")
         return bench(args);
     if (command == "--help" || command == "-h" || command == "help") {
-        std::cout << kUsage;
+        std::cout << usage();
         return 0;
     }
     if (command == "--version" || command == "-v") {
@@ -123,6 +127,6 @@ int main(int argc, char** argv)
     const int status = run({ argv + 1, argv + argc });
     if (status != 0 || (std::cout.flush() && !std::cout.bad()))
         return status;
-    std::cerr << "error: cannot write the output\n";
+    std::cerr << errorLine("cannot write the output");
     return kOutputFailed;
 }

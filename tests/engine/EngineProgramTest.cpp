@@ -17,7 +17,7 @@ namespace {
 using test::lines;
 using test::runProgram;
 
-TEST(EngineProgram, ReplayReadsTheSameScriptFromAFileAsFromStandardInput)
+TEST(EngineProgram, ReplayReadsTheSameScriptFromAFileAsFromStandardInputOrADash)
 {
     const std::string script = "select easy\nrandom 0.5 0.7\nclick v 1\n";
     const auto path = std::filesystem::temp_directory_path()
@@ -30,19 +30,24 @@ TEST(EngineProgram, ReplayReadsTheSameScriptFromAFileAsFromStandardInput)
     EXPECT_EQ(test::field(lines(fromFile.out).at(1), "h"), "aaaaaaaaaaaaaaacaaaaaaaaaaaaaa");
     EXPECT_EQ(fromInput.status, 0);
     EXPECT_EQ(fromInput.out, fromFile.out);
+    EXPECT_EQ(runProgram("replay -", script).out, fromFile.out);
 }
 
 TEST(EngineProgram, ReplayExitsWithStatusTwoOnBadInputAndThreeOnExhaustion)
 {
     const std::string dir = std::filesystem::temp_directory_path().string();
     const std::vector<std::tuple<std::string, std::string, int, std::string, std::size_t>> cases {
-        { "replay /nonexistent/script", "", 2, "error: cannot open /nonexistent/script", 0 },
-        { "replay '" + dir + "'", "", 2, "error: cannot open " + dir, 0 },
-        { "replay a b", "", 2, "error: replay takes at most one FILE", 0 },
+        { "replay /nonexistent/script", "", 2,
+            "quadlo-engine: error: cannot open /nonexistent/script: No such file or directory", 0 },
+        { "replay '" + dir + "'", "", 2,
+            "quadlo-engine: error: cannot open " + dir + ": Is a directory", 0 },
+        { "replay a b", "", 2, "quadlo-engine: error: replay takes at most one FILE", 0 },
+        { "replay --verbose", "", 2, "quadlo-engine: error: unknown option '--verbose'", 0 },
         { "replay", "select easy\nclick v 3 4\nselect hard\n", 2,
-            "error: line 2: click takes a family (v or h) and an edge index 1..30", 1 },
+            "quadlo-engine: error: line 2: click takes a family (v or h) and an edge index 1..30",
+            1 },
         { "replay", "random 0.5\nselect easy\nclick h 7\nselect hard\n", 3,
-            "error: line 3: random stream exhausted", 1 },
+            "quadlo-engine: error: line 3: random stream exhausted", 1 },
     };
     for (const auto& [args, input, status, error, printed] : cases) {
         const auto run = runProgram(args, input);
@@ -66,18 +71,22 @@ TEST(EngineProgram, SelfplayPrintsTheSameTableTwiceForTheSameSeed)
 TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
 {
     const std::vector<std::pair<std::string, std::string>> cases {
-        { "selfplay --games 0", "error: --games '0' is not a whole number 1..10000000" },
-        { "selfplay --games 12x", "error: --games '12x' is not a whole number 1..10000000" },
-        { "selfplay --games", "error: option --games needs a value" },
-        { "selfplay --level expert", "error: --level 'expert' is not one of easy, medium, hard" },
+        { "selfplay --games 0",
+            "quadlo-engine: error: --games '0' is not a whole number 1..10000000" },
+        { "selfplay --games 12x",
+            "quadlo-engine: error: --games '12x' is not a whole number 1..10000000" },
+        { "selfplay --games", "quadlo-engine: error: option --games needs a value" },
+        { "selfplay --level expert",
+            "quadlo-engine: error: --level 'expert' is not one of easy, medium, hard" },
         { "selfplay --human perfect",
-            "error: --human 'perfect' is not one of random, greedy, careful" },
-        { "selfplay --seed -1", "error: --seed '-1' is not a whole number 0..4294967295" },
-        { "selfplay --seed 1 --seed 2", "error: option --seed given twice" },
-        { "bench --level easy", "error: unknown option '--level'" },
-        { "", "error: no command given" },
-        { "play", "error: unknown command 'play'" },
-        { "--verbose", "error: unknown option '--verbose'" },
+            "quadlo-engine: error: --human 'perfect' is not one of random, greedy, careful" },
+        { "selfplay --seed -1",
+            "quadlo-engine: error: --seed '-1' is not a whole number 0..4294967295" },
+        { "selfplay --seed 1 --seed 2", "quadlo-engine: error: option --seed given twice" },
+        { "bench --level easy", "quadlo-engine: error: unknown option '--level'" },
+        { "", "quadlo-engine: error: no command given" },
+        { "play", "quadlo-engine: error: unknown command 'play'" },
+        { "--verbose", "quadlo-engine: error: unknown option '--verbose'" },
     };
     for (const auto& [args, error] : cases) {
         const auto run = runProgram(args);
@@ -87,12 +96,47 @@ TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
     }
 }
 
+TEST(EngineProgram, AnOptionTakesItsValueAfterAnEqualsSignAsWellAsAfterABlank)
+{
+    const auto joined = runProgram("selfplay --level=hard --games=3 --seed=7");
+    EXPECT_EQ(lines(joined.out).at(0), "selfplay: level hard, human random, 3 games, seed 7");
+    EXPECT_EQ(joined.out, runProgram("selfplay --level hard --games 3 --seed 7").out);
+}
+
+TEST(EngineProgram, EachCommandPrintsItsOwnUsageForHelpAndExitsZero)
+{
+    for (const std::string command : { "replay", "selfplay", "bench" }) {
+        for (const std::string option : { " --help", " -h" }) {
+            const auto run = runProgram(command + option, "click v 1\n");
+            EXPECT_EQ(run.status, 0) << command << option;
+            EXPECT_EQ(lines(run.out).at(0).rfind("usage: quadlo-engine " + command, 0), 0u);
+            EXPECT_EQ(run.out, commandUsage(command).value_or("")) << command << option;
+        }
+    }
+}
+
+// The statuses after "exit status:" in --help and after ".SH EXIT STATUS" in
+// the manual page are the ones the program exits with.
+TEST(EngineProgram, HelpAndTheManualListEveryExitStatus)
+{
+    std::string inHelp, inManual, section;
+    for (const std::string& line : lines(runProgram("--help").out))
+        inHelp += line.starts_with("  ") && !line.starts_with("   ") ? line.substr(2, 1) : "";
+    std::ifstream manual(QUADLO_ENGINE_MANUAL);
+    for (std::string line; std::getline(manual, line);) {
+        section = line.starts_with(".SH ") ? line : section;
+        inManual += section == ".SH EXIT STATUS" && line.starts_with(".B ") ? line.substr(3) : "";
+    }
+    EXPECT_EQ(inHelp, "0123" + std::to_string(kOutputFailed));
+    EXPECT_EQ(inManual, inHelp);
+}
+
 TEST(EngineProgram, HelpAndVersionPrintOnStandardOutputAndExitZero)
 {
     for (const char* args : { "--help", "-h", "help" }) {
         const auto run = runProgram(args);
         EXPECT_EQ(run.status, 0) << args;
-        EXPECT_EQ(run.out, kUsage) << args;
+        EXPECT_EQ(run.out, usage()) << args;
         EXPECT_EQ(run.err, "") << args;
     }
     for (const char* args : { "--version", "-v" }) {
@@ -120,7 +164,8 @@ TEST(EngineProgram, UnknownCommandsAreQuotedShortAndEscaped)
 {
     const auto run = runProgram("\"$(printf 'p\\033%0100d' 0)\"");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(lines(run.err).at(0), "error: unknown command 'p\\x1b" + std::string(38, '0') + "'…");
+    EXPECT_EQ(lines(run.err).at(0),
+        "quadlo-engine: error: unknown command 'p\\x1b" + std::string(38, '0') + "'…");
 }
 
 TEST(EngineProgram, BenchPrintsAHeaderAndOneRowPerLevel)

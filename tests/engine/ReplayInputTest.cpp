@@ -20,6 +20,14 @@ std::string reasonFor(const std::string& line)
     return error ? error->reason : "(accepted)";
 }
 
+std::string repeated(const std::string& piece, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
 void expectReasons(const std::vector<std::pair<std::string, std::string>>& cases)
 {
     for (const auto& [line, reason] : cases)
@@ -122,7 +130,7 @@ TEST(ReplayInput, PositionRefusesASquareOwnedWithoutItsFourSidesOrClosedWithoutA
     });
 }
 
-TEST(ReplayInput, ErrorsQuoteAtMostFortyCharactersOfATokenWithControlBytesEscaped)
+TEST(ReplayInput, ErrorsQuoteAtMostFortyCharactersOfATokenWithEveryByteOutsidePrintableAsciiEscaped)
 {
     const std::string huge(1'000'000, 'x');
     expectReasons({
@@ -133,7 +141,10 @@ TEST(ReplayInput, ErrorsQuoteAtMostFortyCharactersOfATokenWithControlBytesEscape
         { "click \x1b[2J 1", "click family '\\x1b[2J' is neither v nor h" },
         { "select " + std::string(39, 'e') + "\u00e9\u00e9",
             "select '" + std::string(39, 'e')
-                + "\u00e9'…: the level is one of easy, medium, hard" },
+                + "\\xc3\\xa9'…: the level is one of easy, medium, hard" },
+        { "click \x7f\xff\x80 1", "click family '\\x7f\\xff\\x80' is neither v nor h" },
+        { "seed " + std::string(100, '\x80'),
+            "seed '" + repeated("\\x80", 40) + "'… is not a whole number 0..4294967295" },
         { "select a\\b", "select 'a\\\\b': the level is one of easy, medium, hard" },
     });
 }
@@ -143,14 +154,16 @@ TEST(ReplayInput, ABadLineStopsTheReplayWithItsNumberAndNothingAfterIt)
     const auto run = replay("select easy\n\n# comment\nclick v 31\nselect hard\n");
     EXPECT_EQ(run.status, kReplayBadInput);
     EXPECT_EQ(test::lines(run.out).size(), 1u);
-    EXPECT_EQ(run.err, "error: line 4: click index '31' is not a whole number 1..30\n");
+    EXPECT_EQ(
+        run.err, "quadlo-engine: error: line 4: click index '31' is not a whole number 1..30\n");
 
     PositionText owned;
     owned.sq[0] = 'c';
     const auto inconsistent = replay(owned.line() + "\nselect easy\n");
     EXPECT_EQ(inconsistent.status, kReplayBadInput);
     EXPECT_EQ(inconsistent.out, "");
-    EXPECT_EQ(inconsistent.err, "error: line 1: position square 1 has an owner but an open side\n");
+    EXPECT_EQ(inconsistent.err,
+        "quadlo-engine: error: line 1: position square 1 has an owner but an open side\n");
 }
 
 TEST(ReplayInput, RunningOutOfScriptedValuesStopsWithStatusThreeAndTheCommandPrintsNothing)
@@ -158,14 +171,14 @@ TEST(ReplayInput, RunningOutOfScriptedValuesStopsWithStatusThreeAndTheCommandPri
     const auto run = replay("select easy\nrandom 0.5\nclick v 1\nselect hard\n");
     EXPECT_EQ(run.status, kReplayRandomExhausted);
     EXPECT_EQ(test::lines(run.out).size(), 1u);
-    EXPECT_EQ(run.err, "error: line 3: random stream exhausted\n");
+    EXPECT_EQ(run.err, "quadlo-engine: error: line 3: random stream exhausted\n");
 
     // The computer's last square: its extra turn shows the result and then
     // draws one value too many, so not even the message is printed.
     const auto late = replay("select easy\nrandom 0.5 0.7\nclick v 1\n"
         + test::lastSquareOpen().line() + "\nclick h 30\n");
     EXPECT_EQ(late.status, kReplayRandomExhausted);
-    EXPECT_EQ(late.err, "error: line 5: random stream exhausted\n");
+    EXPECT_EQ(late.err, "quadlo-engine: error: line 5: random stream exhausted\n");
     EXPECT_EQ(test::lines(late.out).size(), 3u);
     EXPECT_EQ(late.out.find("message:"), std::string::npos);
 }

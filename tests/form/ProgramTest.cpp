@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The quadlo program run as a user runs it, with no display: what --help and
-// --version print, the one-line refusals of a bad command line, and the
-// one-line explanation instead of Qt's abort when there is no graphical
-// session.
+// --version print and that they fail when it cannot be written, the one-line
+// refusals of a bad command line and of a QUADLO_INSTANT it cannot read, and
+// the one-line explanation instead of Qt's abort when no display can be
+// reached.
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 #include "Version.h"
 
@@ -16,15 +20,27 @@ struct Run {
     QStringList errLines;
 };
 
-Run runQuadlo(const QStringList& arguments, const QString& platform = {})
+enum class Output { Read, Full, Closed };
+
+// `variables` are set on top of an environment with no display and no
+// platform named, in a runtime directory of the run's own.
+Run runQuadlo(
+    const QStringList& arguments, const QStringList& variables = {}, Output output = Output::Read)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QUADLO_INSTANT" })
         environment.remove(QString::fromLatin1(name));
-    if (!platform.isEmpty())
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    const QTemporaryDir runtime;
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    for (const QString& variable : variables)
+        environment.insert(
+            variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (output == Output::Full)
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    if (output == Output::Closed)
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
     process.start(QStringLiteral(QUADLO_PATH), arguments);
     if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit)
         return { -1, {}, {} };
@@ -55,6 +71,18 @@ private slots:
         }
     }
 
+    void helpAndVersionFailInOneLineWhenTheirOutputCannotBeWritten()
+    {
+        for (const char* option : { "--help", "--version" }) {
+            for (const Output output : { Output::Full, Output::Closed }) {
+                const Run run = runQuadlo({ QString::fromLatin1(option) }, {}, output);
+                QCOMPARE(run.status, 4);
+                QCOMPARE(run.errLines,
+                    QStringList { QStringLiteral("quadlo: cannot write the output") });
+            }
+        }
+    }
+
     void aBadCommandLineIsOneLineAndStatusTwo_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -78,22 +106,48 @@ private slots:
         QCOMPARE(run.errLines, QStringList { error });
     }
 
-    void withoutAGraphicalSessionTheGameExplainsInOneLineAndStatusOne_data()
+    void withNoDisplayToReachTheGameExplainsInOneLineAndStatusOne_data()
     {
-        QTest::addColumn<QString>("platform");
-        QTest::newRow("platform left to Qt") << QString();
-        QTest::newRow("X11 named") << QStringLiteral("xcb");
-        QTest::newRow("Wayland named") << QStringLiteral("wayland");
+        QTest::addColumn<QStringList>("variables");
+        QTest::newRow("nothing set") << QStringList();
+        QTest::newRow("X11 named") << QStringList { QStringLiteral("QT_QPA_PLATFORM=xcb") };
+        QTest::newRow("Wayland named") << QStringList { QStringLiteral("QT_QPA_PLATFORM=wayland") };
+        QTest::newRow("DISPLAY at no server") << QStringList { QStringLiteral("DISPLAY=:4321") };
+        QTest::newRow("WAYLAND_DISPLAY at no compositor")
+            << QStringList { QStringLiteral("WAYLAND_DISPLAY=quadlo-nowhere"),
+                   QStringLiteral("QT_QPA_PLATFORM=wayland") };
+        QTest::newRow("a Wayland session at no compositor")
+            << QStringList { QStringLiteral("WAYLAND_DISPLAY=quadlo-nowhere"),
+                   QStringLiteral("XDG_SESSION_TYPE=wayland") };
     }
 
-    void withoutAGraphicalSessionTheGameExplainsInOneLineAndStatusOne()
+    void withNoDisplayToReachTheGameExplainsInOneLineAndStatusOne()
     {
-        QFETCH(QString, platform);
-        const Run run = runQuadlo({}, platform);
+        QFETCH(QStringList, variables);
+        const Run run = runQuadlo({}, variables);
         QCOMPARE(run.status, 1);
         QCOMPARE(run.errLines.size(), 1);
-        QVERIFY2(run.errLines[0].startsWith(QStringLiteral("quadlo: needs a graphical session")),
+        QVERIFY2(
+            run.errLines[0].startsWith(QStringLiteral("quadlo: cannot open the game's window")),
             qPrintable(run.errLines[0]));
+    }
+
+    // Without a display the game stops right after reading the variable, so
+    // what it says about the value is all there is to see.
+    void quadloInstantTakesTheUsualSwitchWordsAndWarnsOnceAboutAnyOther()
+    {
+        for (const char* word : { "1", "0", "TRUE", "false", " yes ", "No", "on", "OFF\t", "" })
+            QCOMPARE(
+                runQuadlo({}, { QStringLiteral("QUADLO_INSTANT=%1").arg(word) }).errLines.size(),
+                1);
+        for (const char* word : { "2", "maybe", "y", "1 1" }) {
+            const Run run = runQuadlo({}, { QStringLiteral("QUADLO_INSTANT=%1").arg(word) });
+            QCOMPARE(run.errLines.size(), 2);
+            QCOMPARE(run.errLines[0],
+                QStringLiteral("quadlo: QUADLO_INSTANT='%1' is none of 1/0, true/false, yes/no, "
+                               "on/off; the computer's moves are shown one by one")
+                    .arg(word));
+        }
     }
 };
 

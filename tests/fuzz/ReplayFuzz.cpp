@@ -84,8 +84,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((status == quadlo::engine::kReplayOk) != errors.empty())
         violated("an error without a failure, or a failure without an error", errors);
     if (!errors.empty()
-        && (errors.rfind("error: line ", 0) != 0 || errors.find('\n') != errors.size() - 1))
+        && (errors.rfind("quadlo-engine: error: line ", 0) != 0
+            || errors.find('\n') != errors.size() - 1))
         violated("an error that is not one line naming the script line", errors);
+    std::string plain = errors;
+    for (std::size_t cut; (cut = plain.find("\u2026")) != std::string::npos;)
+        plain.erase(cut, 3);
+    for (char ch : plain) {
+        if ((ch < 0x20 || ch > 0x7E) && ch != '\n')
+            violated(
+                "an error with a byte outside printable ASCII besides the cut's ellipsis", errors);
+    }
 
     std::istringstream printed(out.str());
     for (std::string line; std::getline(printed, line);) {

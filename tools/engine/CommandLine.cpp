@@ -1,64 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Options are "--name value" pairs; each may be given once.
+// Options and operands in the usual Unix forms, so that quadlo-engine fits in
+// scripts and pipes like any other tool: "--games 5" and "--games=5" alike,
+// "-" for the standard input, "--" before an operand that starts with '-'.
 #include "engine/CommandLine.h"
 
-#include <charconv>
-#include <optional>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <set>
+#include <system_error>
 
 #include "engine/Quote.h"
+#include "engine/WholeNumber.h"
 
 namespace quadlo::engine {
 
-const char* const kUsage
-    = "usage: quadlo-engine replay [FILE]\n"
-      "       quadlo-engine selfplay [--level easy|medium|hard] [--human random|greedy|careful]\n"
-      "                              [--games N] [--seed S]\n"
-      "       quadlo-engine bench [--games N]\n"
-      "       quadlo-engine --help | --version\n";
-
 namespace {
 
-std::optional<std::uint32_t> unsignedNumber(std::string_view text)
-{
-    if (text.empty())
-        return std::nullopt;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9')
-            return std::nullopt;
-    }
-    std::uint32_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc {} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
+struct CommandHelp {
+    std::string_view name;
+    // After "quadlo-engine "; a second line is indented to follow the first.
+    std::string_view synopsis;
+    std::string_view description;
+};
 
-// Walks "--name value" pairs, handing each to `take`, which returns an error
-// message or an empty string.
-template <typename Take>
-std::optional<CommandLineError> eachOption(
-    const std::vector<std::string_view>& args, std::set<std::string_view> known, Take take)
-{
-    std::set<std::string_view> seen;
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        const std::string_view name = args[i];
-        if (!known.contains(name))
-            return CommandLineError { "unknown option " + quoted(name) };
-        if (!seen.insert(name).second)
-            return CommandLineError { "option " + std::string(name) + " given twice" };
-        if (i + 1 >= args.size())
-            return CommandLineError { "option " + std::string(name) + " needs a value" };
-        std::string error = take(name, args[i + 1]);
-        if (!error.empty())
-            return CommandLineError { std::move(error) };
-    }
-    return std::nullopt;
-}
+constexpr CommandHelp kCommands[] = {
+    { "replay", "replay [FILE]",
+        "Reads a script from FILE, or from the standard input when FILE is - or not\n"
+        "given, one command a line, and prints the state of the game after each\n"
+        "click, new, select and position; quadlo-engine(6) lists the commands.\n" },
+    { "selfplay",
+        "selfplay [--level easy|medium|hard] [--human random|greedy|careful]\n"
+        "                              [--games N] [--seed S]",
+        "Plays N games (100) of the computer at a level (medium) against a baseline\n"
+        "human (random), from the seed S (1), and prints the wins and the mean and\n"
+        "standard deviation of each side's score. An option's value follows it as\n"
+        "the next argument or after '=' (--games=5).\n" },
+    { "bench", "bench [--games N]",
+        "Times the computer's turns at each level over N games (200) against the\n"
+        "random human.\n" },
+};
+
+constexpr std::string_view kExitStatuses = "\nexit status:\n"
+                                           "  0  success\n"
+                                           "  1  a game went wrong in selfplay or bench\n"
+                                           "  2  a bad command line, a bad script line, or a "
+                                           "FILE that cannot be opened\n"
+                                           "  3  a script ran out of its random values\n"
+                                           "  4  the output cannot be written\n";
 
 std::string readGames(std::string_view value, std::uint32_t& games)
 {
-    const auto n = unsignedNumber(value);
+    const auto n = wholeNumber<std::uint32_t>(value);
     if (!n || *n < 1 || *n > kMaxGames)
         return "--games " + quoted(value) + " is not a whole number 1.."
             + std::to_string(kMaxGames);
@@ -68,12 +61,76 @@ std::string readGames(std::string_view value, std::uint32_t& games)
 
 } // namespace
 
-std::variant<SelfPlayOptions, CommandLineError> parseSelfPlayArguments(
-    const std::vector<std::string_view>& args)
+Parsed<CommandArguments> splitArguments(
+    const std::vector<std::string_view>& args, std::initializer_list<OptionName> known)
 {
-    SelfPlayOptions options;
-    auto error = eachOption(args, { "--level", "--human", "--games", "--seed" },
-        [&](std::string_view name, std::string_view value) -> std::string {
+    CommandArguments out;
+    std::set<std::string_view> seen;
+    bool operandsOnly = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (operandsOnly || arg == "-" || !arg.starts_with('-')) {
+            out.operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            operandsOnly = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h")
+            return HelpRequested {};
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        const OptionName* option = nullptr;
+        for (const OptionName& candidate : known) {
+            if (candidate.name == name)
+                option = &candidate;
+        }
+        if (!option)
+            return CommandLineError { "unknown option " + quoted(name) };
+        if (!seen.insert(name).second)
+            return CommandLineError { "option " + std::string(name) + " given twice" };
+        if (!option->takesValue) {
+            if (equals != std::string_view::npos)
+                return CommandLineError { "option " + std::string(name) + " takes no value" };
+            out.options.emplace_back(name, std::string_view {});
+        } else if (equals != std::string_view::npos) {
+            out.options.emplace_back(name, arg.substr(equals + 1));
+        } else if (i + 1 < args.size()) {
+            out.options.emplace_back(name, args[++i]);
+        } else {
+            return CommandLineError { "option " + std::string(name) + " needs a value" };
+        }
+    }
+    return out;
+}
+
+std::string noOperands(const std::vector<std::string_view>& operands)
+{
+    if (operands.empty())
+        return {};
+    return "unexpected argument " + quoted(operands.front());
+}
+
+Parsed<ReplayOptions> parseReplayArguments(const std::vector<std::string_view>& args)
+{
+    return parseOptions(
+        args, {}, ReplayOptions {},
+        [](ReplayOptions&, std::string_view, std::string_view) { return std::string(); },
+        [](ReplayOptions& options, const std::vector<std::string_view>& operands) -> std::string {
+            if (operands.size() > 1)
+                return "replay takes at most one FILE";
+            if (!operands.empty())
+                options.file = operands.front();
+            return {};
+        });
+}
+
+Parsed<SelfPlayOptions> parseSelfPlayArguments(const std::vector<std::string_view>& args)
+{
+    return parseOptions(args, { { "--level" }, { "--human" }, { "--games" }, { "--seed" } },
+        SelfPlayOptions {},
+        [](SelfPlayOptions& options, std::string_view name, std::string_view value) -> std::string {
             if (name == "--level") {
                 const auto level = levelFromName(value);
                 if (!level)
@@ -87,27 +144,72 @@ std::variant<SelfPlayOptions, CommandLineError> parseSelfPlayArguments(
             } else if (name == "--games") {
                 return readGames(value, options.games);
             } else {
-                const auto seed = unsignedNumber(value);
+                const auto seed = wholeNumber<std::uint32_t>(value);
                 if (!seed)
                     return "--seed " + quoted(value) + " is not a whole number 0..4294967295";
                 options.seed = *seed;
             }
             return {};
         });
-    if (error)
-        return *error;
-    return options;
 }
 
-std::variant<BenchOptions, CommandLineError> parseBenchArguments(
-    const std::vector<std::string_view>& args)
+Parsed<BenchOptions> parseBenchArguments(const std::vector<std::string_view>& args)
 {
-    BenchOptions options;
-    auto error = eachOption(args, { "--games" },
-        [&](std::string_view, std::string_view value) { return readGames(value, options.games); });
-    if (error)
-        return *error;
-    return options;
+    return parseOptions(args, { { "--games" } }, BenchOptions {},
+        [](BenchOptions& options, std::string_view, std::string_view value) {
+            return readGames(value, options.games);
+        });
+}
+
+std::optional<CommandLineError> InputFile::open(std::string_view path, std::istream& standardInput)
+{
+    if (path == "-") {
+        stream_ = &standardInput;
+        return std::nullopt;
+    }
+    // A directory opens as a stream on Linux and then reads as empty.
+    std::error_code ec;
+    int reason = EISDIR;
+    if (!std::filesystem::is_directory(path, ec)) {
+        errno = 0;
+        file_.open(std::string(path));
+        reason = errno != 0 ? errno : EIO;
+    }
+    if (!file_.is_open())
+        return CommandLineError { "cannot open " + std::string(path) + ": "
+            + std::strerror(reason) };
+    stream_ = &file_;
+    return std::nullopt;
+}
+
+std::string usage()
+{
+    std::string out;
+    for (const CommandHelp& command : kCommands) {
+        out += out.empty() ? "usage: " : "       ";
+        out += "quadlo-engine ";
+        out += command.synopsis;
+        out += '\n';
+    }
+    out += "       quadlo-engine COMMAND --help\n"
+           "       quadlo-engine --help | --version\n";
+    out += kExitStatuses;
+    return out;
+}
+
+std::optional<std::string> commandUsage(std::string_view command)
+{
+    for (const CommandHelp& help : kCommands) {
+        if (help.name == command) {
+            std::string out = "usage: quadlo-engine ";
+            out += help.synopsis;
+            out += "\n\n";
+            out += help.description;
+            out += kExitStatuses;
+            return out;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace quadlo::engine

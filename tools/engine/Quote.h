@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How quadlo-engine shows a piece of its input in an error message: quoted,
-// cut short so that one huge token cannot flood the error stream, and with
-// control bytes escaped so that the message stays one readable line.
+// How quadlo-engine words an error: one line that starts with the program's
+// name, as Unix tools do, so that a pipeline's log says which program failed;
+// a piece of the input in it is quoted, cut short so that one huge token
+// cannot flood the error stream, and with every byte outside printable ASCII
+// escaped so that the message stays one line of valid text.
 #pragma once
 
 #include <cstddef>
@@ -13,7 +15,11 @@ namespace quadlo::engine {
 // At most this many characters of a token are quoted; "…" follows a cut.
 inline constexpr std::size_t kQuotedCharacters = 40;
 
-// 'text', with control bytes and the backslash written as \xNN and \\.
+// 'text', with every byte outside printable ASCII and the backslash written
+// as \xNN and \\.
 std::string quoted(std::string_view text);
+
+// "quadlo-engine: error: <message>" and a line break.
+std::string errorLine(std::string_view message);
 
 } // namespace quadlo::engine

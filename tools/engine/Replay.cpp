@@ -4,6 +4,9 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
+
+#include "engine/Quote.h"
 
 namespace quadlo::engine {
 
@@ -121,7 +124,7 @@ int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
         const ParsedLine parsed = parseLine(line);
         if (const auto* error = std::get_if<ParseError>(&parsed)) {
             out.flush();
-            err << "error: line " << number << ": " << error->reason << '\n';
+            err << errorLine("line " + std::to_string(number) + ": " + error->reason);
             return kReplayBadInput;
         }
         const auto* command = std::get_if<Command>(&parsed);
@@ -129,18 +132,18 @@ int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
             continue;
         try {
             if (!(out << session.run(*command))) {
-                err << "error: line " << number << ": cannot write the output\n";
+                err << errorLine("line " + std::to_string(number) + ": cannot write the output");
                 return kOutputFailed;
             }
         } catch (const RandomStreamExhausted& exhausted) {
             out.flush();
-            err << "error: line " << number << ": " << exhausted.what() << '\n';
+            err << errorLine("line " + std::to_string(number) + ": " + exhausted.what());
             return kReplayRandomExhausted;
         }
     }
     if (in.bad()) {
         out.flush();
-        err << "error: cannot read the script\n";
+        err << errorLine("cannot read the script");
         return kReplayBadInput;
     }
     return kReplayOk;

@@ -11,6 +11,7 @@
 #include "board/BoxGeometry.h"
 #include "engine/NameTable.h"
 #include "engine/Quote.h"
+#include "engine/WholeNumber.h"
 
 namespace quadlo::engine {
 
@@ -30,30 +31,6 @@ std::vector<std::string_view> tokens(std::string_view line)
             out.push_back(line.substr(start, i - start));
     }
     return out;
-}
-
-bool allDigits(std::string_view text)
-{
-    if (text.empty())
-        return false;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9')
-            return false;
-    }
-    return true;
-}
-
-// Digits only; none if the value does not fit T, so the caller's range check
-// never sees a wrapped value.
-template <typename T> std::optional<T> wholeNumber(std::string_view text)
-{
-    if (!allDigits(text))
-        return std::nullopt;
-    T value {};
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc {} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
 }
 
 // Digits with at most one decimal point, at least one digit, an optional
