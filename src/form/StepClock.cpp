@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real clock of a shown turn, and the choice to show turns at once.
+// The real clock of a shown turn.
 #include "form/StepClock.h"
 
 #include <utility>
@@ -27,11 +27,6 @@ void TimerStepClock::cancel()
 {
     timer_.stop();
     due_ = nullptr;
-}
-
-bool showsTurnsAtOnce(bool instantOption)
-{
-    return instantOption || qEnvironmentVariable("QUADLO_INSTANT") == QLatin1String("1");
 }
 
 } // namespace quadlo

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// When the next move of a shown turn is due, and how the player chose to see
-// turns. The window uses a real timer; the tests step the clock by hand, so
-// that none of them waits on real time.
+// When the next move of a shown turn is due. The window uses a real timer;
+// the tests step the clock by hand, so that none of them waits on real time.
 #pragma once
 
 #include <functional>
@@ -28,9 +27,5 @@ private:
     QTimer timer_;
     std::function<void()> due_;
 };
-
-// True when turns are to be shown at once: the --instant option, or
-// QUADLO_INSTANT=1 in the environment.
-bool showsTurnsAtOnce(bool instantOption);
 
 } // namespace quadlo
