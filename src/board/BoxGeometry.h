@@ -55,6 +55,39 @@ constexpr Edge horizontalEdgeAt(int row, int column)
     return { Horizontal, kSquaresPerRow * row + column + 1 };
 }
 
+// The edge a keyboard cursor reaches from `edge` by one step of an arrow key.
+// Left and Right run along the edge's own line: the horizontal edges of a dot
+// row, or the vertical edges of a row of squares. Up and Down alternate between
+// those lines, to the vertical edge at the left end of a horizontal edge and to
+// the horizontal edge to the right of a vertical edge's dots (to the left of
+// them on the right rim). At the board's rim the cursor stays where it is.
+enum class Step { Left, Right, Up, Down };
+constexpr Edge edgeStep(Edge edge, Step step)
+{
+    const GridPosition p = edgePosition(edge);
+    const bool vertical = edge.family == Vertical;
+    const int lastColumn = vertical ? kSquaresPerRow : kSquaresPerRow - 1;
+    switch (step) {
+    case Step::Left:
+        return p.column == 0 ? edge
+            : vertical       ? verticalEdgeAt(p.row, p.column - 1)
+                             : horizontalEdgeAt(p.row, p.column - 1);
+    case Step::Right:
+        return p.column == lastColumn ? edge
+            : vertical                ? verticalEdgeAt(p.row, p.column + 1)
+                                      : horizontalEdgeAt(p.row, p.column + 1);
+    case Step::Up:
+        if (vertical)
+            return horizontalEdgeAt(p.row, p.column < kSquaresPerRow ? p.column : p.column - 1);
+        return p.row == 0 ? edge : verticalEdgeAt(p.row - 1, p.column);
+    case Step::Down:
+        if (vertical)
+            return horizontalEdgeAt(p.row + 1, p.column < kSquaresPerRow ? p.column : p.column - 1);
+        return p.row == kSquaresPerRow ? edge : verticalEdgeAt(p.row, p.column);
+    }
+    return edge;
+}
+
 // An edge on the rim borders one square only.
 constexpr bool isBorderEdge(Edge edge)
 {

@@ -5,9 +5,11 @@
 
 #include <cmath>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "form/BoardAccessible.h"
 #include "form/FormLayout.h"
 #include "form/TurnPresenter.h"
 
@@ -35,6 +37,31 @@ constexpr qreal kHitMargin = 5.0;
 
 // The human's colour, paled: a move not yet made.
 QColor previewColour() { return QColor(255, 160, 160); }
+
+// The mark along the computer's last edges is dark, 15 : 1 against their
+// green; the light line of Owner Marks is white, 4 : 1 against the human's red.
+const QColor kLastMoveMark = Qt::black;
+const QColor kOwnerLine = Qt::white;
+
+// A line a third as thick as the bar, along its middle; the bar's colour stays
+// on both sides of it.
+QRectF middleLine(const QRectF& bar, bool vertical)
+{
+    const qreal inset = (vertical ? bar.width() : bar.height()) / 3;
+    return vertical ? bar.adjusted(inset, 0, -inset, 0) : bar.adjusted(0, inset, 0, -inset);
+}
+
+// Snapped, and never thinner than one device pixel, however small the board.
+QRectF visibleLine(const QPainter& painter, const QRectF& line)
+{
+    const QTransform& toDevice = painter.deviceTransform();
+    const QRectF d = toDevice.mapRect(line);
+    const qreal width = std::max<qreal>(1, std::round(d.width()));
+    const qreal height = std::max<qreal>(1, std::round(d.height()));
+    const QRectF whole(std::round(d.center().x() - width / 2),
+        std::round(d.center().y() - height / 2), width, height);
+    return toDevice.inverted().mapRect(whole);
+}
 
 bool holds(const QRectF& r, QPointF point)
 {
@@ -71,8 +98,11 @@ BoardView::BoardView(const TurnPresenter& presenter, QWidget* parent)
     , presenter_(presenter)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab brings the focus here; a click plays without taking it from the
+    // options.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
+    installBoardAccessibility();
 }
 
 QSize BoardView::sizeHint() const { return layout::pixels(layout::kGameboard, scale_).size(); }
@@ -121,16 +151,54 @@ std::optional<Edge> BoardView::edgeAt(QPointF point)
 
 void BoardView::paintLastComputerEdges(QPainter& painter) const
 {
-    // A white line a third as thick as the bar along its middle; the bar's
-    // green stays on both sides of it.
-    for (const Edge edge : presenter_.picture().lastComputerEdges) {
-        const QRectF bar = edgeRect(edge);
-        const qreal inset = (edge.family == Vertical ? bar.width() : bar.height()) / 3;
-        painter.fillRect(snapped(painter,
-                             edge.family == Vertical ? bar.adjusted(inset, 0, -inset, 0)
-                                                     : bar.adjusted(0, inset, 0, -inset)),
-            Qt::white);
+    // The final edge of the turn carries the whole line; the edges before it
+    // carry it in three dashes, so that the last move stands out.
+    const std::vector<Edge>& edges = presenter_.picture().lastComputerEdges;
+    for (std::size_t i = 0; i < edges.size(); ++i) {
+        const bool vertical = edges[i].family == Vertical;
+        const QRectF line = middleLine(edgeRect(edges[i]), vertical);
+        if (i + 1 == edges.size()) {
+            painter.fillRect(visibleLine(painter, line), kLastMoveMark);
+            continue;
+        }
+        const qreal length = (vertical ? line.height() : line.width()) / 5;
+        for (const int dash : { 0, 2, 4 }) {
+            const QRectF part = vertical
+                ? QRectF(line.left(), line.top() + dash * length, line.width(), length)
+                : QRectF(line.left() + dash * length, line.top(), length, line.height());
+            painter.fillRect(visibleLine(painter, part), kLastMoveMark);
+        }
     }
+}
+
+void BoardView::paintOwnerMarks(QPainter& painter) const
+{
+    const BoardPicture& picture = presenter_.picture();
+    forEachEdge([&](Edge edge) {
+        if (picture.edge(edge) == kHumanColour)
+            painter.fillRect(
+                visibleLine(painter, middleLine(edgeRect(edge), edge.family == Vertical)),
+                kOwnerLine);
+    });
+}
+
+void BoardView::paintCursor(QPainter& painter) const
+{
+    // Two rings round the bar, black inside and white outside, so that one of
+    // them stands out at 3 : 1 or more against the blue board and against the
+    // bar in any of its colours.
+    const QRectF bar = edgeRect(cursor_);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(Qt::black, 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.drawRect(bar.adjusted(-1, -1, 1, 1));
+    pen.setColor(Qt::white);
+    painter.setPen(pen);
+    painter.drawRect(bar.adjusted(-3, -3, 3, 3));
+    painter.restore();
 }
 
 void BoardView::paintPreview(QPainter& painter) const
@@ -145,9 +213,40 @@ void BoardView::refresh()
     update();
 }
 
+QString BoardView::describe(Edge edge) const
+{
+    const Colour colour = presenter_.picture().edge(edge);
+    const QString owner = colour == kHumanColour ? tr("yours")
+        : colour == kComputerColour              ? tr("the computer's")
+                                                 : tr("open");
+    const GridPosition p = edgePosition(edge);
+    // Rows and columns of dots, counted from 1 at the top left.
+    if (edge.family == Vertical)
+        return tr("Vertical edge in column %1 between rows %2 and %3, %4")
+            .arg(p.column + 1)
+            .arg(p.row + 1)
+            .arg(p.row + 2)
+            .arg(owner);
+    return tr("Horizontal edge in row %1 between columns %2 and %3, %4")
+        .arg(p.row + 1)
+        .arg(p.column + 1)
+        .arg(p.column + 2)
+        .arg(owner);
+}
+
+void BoardView::announce(const QString& text) { setAccessibleDescription(text); }
+
+void BoardView::setOwnerMarks(bool on)
+{
+    ownerMarks_ = on;
+    update();
+}
+
 void BoardView::updatePreview()
 {
-    std::optional<Edge> edge = pointer_ ? edgeAt(*pointer_) : std::nullopt;
+    std::optional<Edge> edge = cursorLeads_ && hasFocus() ? std::optional(cursor_)
+        : pointer_                                        ? edgeAt(*pointer_)
+                                                          : std::nullopt;
     if (edge && !presenter_.isPlayableNow(*edge))
         edge.reset();
     if (edge == preview_)
@@ -185,20 +284,33 @@ void BoardView::paintEvent(QPaintEvent*)
             painter.fillRect(snapped(painter, edgeRect(edge)), layout::colour(picture.edge(edge)));
         }
     }
+    if (ownerMarks_)
+        paintOwnerMarks(painter);
     paintLastComputerEdges(painter);
     paintPreview(painter);
 
     painter.setRenderHint(QPainter::Antialiasing);
 
     // A marker is a disc in its owner's colour inside a blue rim; unowned, both
-    // are blue and the square looks empty.
+    // are blue and the square looks empty. With Owner Marks the human's is a
+    // ring instead.
     QPen rim(blue);
     rim.setWidthF(1.0);
-    painter.setPen(rim);
     for (int square = 1; square <= kSquareCount; ++square) {
         const QRectF r = snapped(painter, layout::onBoard(layout::marker(square)))
                              .adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setBrush(layout::colour(picture.squares[static_cast<std::size_t>(square)]));
+        const Colour colour = picture.squares[static_cast<std::size_t>(square)];
+        if (ownerMarks_ && colour == kHumanColour) {
+            QPen ring(layout::colour(colour));
+            ring.setWidthF(r.width() / 4);
+            painter.setPen(ring);
+            painter.setBrush(blue);
+            const qreal half = ring.widthF() / 2;
+            painter.drawEllipse(r.adjusted(half, half, -half, -half));
+            continue;
+        }
+        painter.setPen(rim);
+        painter.setBrush(layout::colour(colour));
         painter.drawEllipse(r);
     }
 
@@ -207,6 +319,9 @@ void BoardView::paintEvent(QPaintEvent*)
     painter.setBrush(layout::colour(kDotColour));
     for (int dot = 1; dot <= kDotCount; ++dot)
         painter.drawEllipse(snapped(painter, layout::onBoard(layout::dot(dot))));
+
+    if (hasFocus())
+        paintCursor(painter);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
@@ -231,7 +346,56 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
 void BoardView::mouseMoveEvent(QMouseEvent* event)
 {
     pointer_ = toLayout(event->position());
+    cursorLeads_ = false;
     updatePreview();
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return moveCursor(Step::Left);
+    case Qt::Key_Right:
+        return moveCursor(Step::Right);
+    case Qt::Key_Up:
+        return moveCursor(Step::Up);
+    case Qt::Key_Down:
+        return moveCursor(Step::Down);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (presenter_.isPlayableNow(cursor_))
+            emit edgeClicked(cursor_);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void BoardView::moveCursor(Step step)
+{
+    cursor_ = edgeStep(cursor_, step);
+    cursorLeads_ = true;
+    updatePreview();
+    update();
+    boardCursorMoved(this);
+}
+
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    cursorLeads_ = true;
+    updatePreview();
+    update();
+    boardCursorMoved(this);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    cursorLeads_ = false;
+    updatePreview();
+    update();
 }
 
 void BoardView::leaveEvent(QEvent*)

@@ -3,7 +3,9 @@
 // dots, the 60 edges and the 25 square markers, and turns a click on an edge
 // into the edge's family and index. It keeps no state of the game itself: it
 // paints the presenter's picture of the board, marks the computer's last edges
-// and previews the edge under the pointer; what it keeps is the pointer's.
+// and previews the edge under the pointer or the keyboard cursor; what it keeps
+// is the pointer's and the cursor's. With the focus, the arrow keys move the
+// cursor from edge to edge and Enter or Space draws the edge under it.
 #pragma once
 
 #include <optional>
@@ -11,6 +13,7 @@
 #include <QWidget>
 
 #include "board/Board.h"
+#include "board/BoxGeometry.h"
 
 namespace quadlo {
 
@@ -38,9 +41,23 @@ public:
     // The board drawn smaller, with the rest of the form, where the screen has
     // no room for it at its full size.
     void setScale(double scale);
+    double scale() const { return scale_; }
+
+    // Owner Marks: every owned square and edge says its owner by its shape as
+    // well as its colour, a ring for the human and a disc for the computer, and
+    // a light line along the middle of the human's edges.
+    void setOwnerMarks(bool on);
+
+    // The edge under the keyboard cursor, shown while the board has the focus.
+    Edge keyboardCursor() const { return cursor_; }
+    // What the board says of an edge to a screen reader.
+    QString describe(Edge edge) const;
+    // Tells a screen reader what a turn did.
+    void announce(const QString& text);
 
 signals:
-    // A press and a release of the left button on the same edge.
+    // A press and a release of the left button on the same edge, or Enter or
+    // Space on a playable edge under the cursor.
     void edgeClicked(quadlo::Edge edge);
 
 protected:
@@ -49,12 +66,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QPointF toLayout(QPointF point) const { return point / scale_; }
     void paintLastComputerEdges(QPainter& painter) const;
     void paintPreview(QPainter& painter) const;
+    void paintOwnerMarks(QPainter& painter) const;
+    void paintCursor(QPainter& painter) const;
     void updatePreview();
+    void moveCursor(Step step);
 
     const TurnPresenter& presenter_;
     double scale_ = 1.0;
@@ -62,6 +85,10 @@ private:
     // Where the pointer is, in the layout's coordinates, while it is over the board.
     std::optional<QPointF> pointer_;
     std::optional<Edge> preview_;
+    Edge cursor_ { Horizontal, 1 };
+    // The preview follows whichever moved last, the pointer or the cursor.
+    bool cursorLeads_ = false;
+    bool ownerMarks_ = false;
 };
 
 } // namespace quadlo

@@ -151,6 +151,12 @@ void TurnPresenter::showNext()
     changed();
     if (!showing()) {
         sync();
+        if (onTurnShown) {
+            std::vector<TurnEvent> turn;
+            for (const Step& step : steps_)
+                turn.insert(turn.end(), step.begin(), step.end());
+            onTurnShown(turn);
+        }
         showPendingMessage();
     } else if (clock_) {
         // Step 0 is the human's; the computer's moves are the steps after it.

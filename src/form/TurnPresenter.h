@@ -90,6 +90,8 @@ public:
     // lies under it must be painted at once.
     std::function<void()> onChanged;
     std::function<void()> onPaintNow;
+    // The whole of a click's turn has been shown: what it did, in order.
+    std::function<void(const std::vector<TurnEvent>&)> onTurnShown;
 
     void happened(const TurnEvent& event) override;
     void showMessage(

@@ -14,12 +14,14 @@
 #include <QRadioButton>
 
 #include "Version.h"
+#include "form/BoardAccessible.h"
 #include "form/BoardView.h"
 #include "form/FileIcon.h"
 #include "form/Fonts.h"
 #include "form/FormPlacement.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/OptionStyle.h"
+#include "form/Preferences.h"
 #include "form/TitleLabel.h"
 
 namespace quadlo {
@@ -120,6 +122,9 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
         if (isVisible())
             repaint();
     };
+    presenter_.onTurnShown = [this](const std::vector<TurnEvent>& events) {
+        lblGameboard_->announce(turnSummary(events, game().humanToMove()));
+    };
 
     installFontSubstitutes();
 
@@ -180,6 +185,7 @@ void frmQuadlo::createControls(QWidget* client)
 
     lblGameboard_ = new BoardView(presenter_, client);
     lblGameboard_->setObjectName(QStringLiteral("lblGameboard"));
+    lblGameboard_->setAccessibleName(tr("Board"));
     form.place(lblGameboard_, layout::kGameboard);
     connect(lblGameboard_, &BoardView::edgeClicked, this,
         [this](Edge edge) { presenter_.click(edge); });
@@ -219,8 +225,10 @@ void frmQuadlo::createControls(QWidget* client)
             presenter_.run(
                 [id](Game& game) { game.selectDifficulty(static_cast<Difficulty>(id)); });
     });
+    // The board is the next Tab stop after the options.
     QWidget::setTabOrder(lblMedium_, lblHard_);
     QWidget::setTabOrder(lblHard_, lblEasy_);
+    QWidget::setTabOrder(lblEasy_, lblGameboard_);
 }
 
 void frmQuadlo::createMenus()
@@ -232,6 +240,15 @@ void frmQuadlo::createMenus()
     QAction* newGame = command(file, "mnuNew", QStringLiteral("&New Game"), Qt::Key_N);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
     QAction* exit = command(file, "mnuExit", QStringLiteral("E&xit"), Qt::Key_X);
+
+    QMenu* view = menu(bar, "mnuView", QStringLiteral("&View"));
+    ownerMarks_ = command(view, "mnuOwnerMarks", QStringLiteral("Owner &Marks"), Qt::Key_M);
+    instantTurns_ = view->addAction(QStringLiteral("&Instant Turns"));
+    instantTurns_->setObjectName(QStringLiteral("mnuInstantTurns"));
+    for (QAction* choice : { ownerMarks_, instantTurns_ }) {
+        choice->setCheckable(true);
+        connect(choice, &QAction::toggled, this, &frmQuadlo::viewChoiceToggled);
+    }
 
     QMenu* help = menu(bar, "mnuHelp", QStringLiteral("&Help"));
     QAction* rules = command(help, "mnuRules", QStringLiteral("Rules"), Qt::Key_R);
@@ -277,11 +294,48 @@ bool frmQuadlo::eventFilter(QObject* watched, QEvent* event)
     return (boardPress || key) && presenter_.hurry();
 }
 
+void frmQuadlo::setStepClock(StepClock* clock)
+{
+    pacedClock_ = clock;
+    applyViewChoices();
+}
+
+void frmQuadlo::usePreferences(Preferences& preferences, bool instantNow)
+{
+    preferences_ = &preferences;
+    const ViewChoices& kept = preferences.choices();
+    const QSignalBlocker ownerMarks(ownerMarks_);
+    const QSignalBlocker instantTurns(instantTurns_);
+    ownerMarks_->setChecked(kept.ownerMarks);
+    instantTurns_->setChecked(kept.instantTurns || instantNow);
+    applyViewChoices();
+}
+
+void frmQuadlo::viewChoiceToggled()
+{
+    applyViewChoices();
+    if (preferences_)
+        preferences_->set({ ownerMarks_->isChecked(), instantTurns_->isChecked() });
+}
+
+void frmQuadlo::applyViewChoices()
+{
+    lblGameboard_->setOwnerMarks(ownerMarks_->isChecked());
+    presenter_.setClock(instantTurns_->isChecked() ? nullptr : pacedClock_);
+}
+
 void frmQuadlo::pictureChanged()
 {
     const BoardPicture& picture = presenter_.picture();
     lblScore1_->setText(QString::number(picture.humanScore));
     lblScore2_->setText(QString::number(picture.computerScore));
+    // A screen reader hears whose score a label shows, not only its number.
+    const QString human = tr("Human score %1").arg(picture.humanScore);
+    const QString computer = tr("Computer score %1").arg(picture.computerScore);
+    if (lblScore1_->accessibleName() != human)
+        lblScore1_->setAccessibleName(human);
+    if (lblScore2_->accessibleName() != computer)
+        lblScore2_->setAccessibleName(computer);
     syncOptions();
     lblGameboard_->refresh();
 }

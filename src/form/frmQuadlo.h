@@ -14,6 +14,7 @@
 #include "form/TurnPresenter.h"
 #include "game/Platform.h"
 
+class QAction;
 class QButtonGroup;
 class QLabel;
 class QRadioButton;
@@ -24,6 +25,7 @@ class BoardView;
 class FormPlacement;
 class MessageBoxPresenter;
 class OptionStyle;
+class Preferences;
 
 class frmQuadlo final : public QMainWindow, public FormHost {
     Q_OBJECT
@@ -40,9 +42,13 @@ public:
     const Game& game() const { return presenter_.game(); }
     const TurnPresenter& presenter() const { return presenter_; }
 
-    // Paces the computer's moves by `clock`; null (the default) shows every
-    // turn at once. The clock must outlive the window.
-    void setStepClock(StepClock* clock) { presenter_.setClock(clock); }
+    // Paces the computer's moves by `clock` unless Instant Turns is on; null
+    // (the default) shows every turn at once. The clock must outlive the window.
+    void setStepClock(StepClock* clock);
+    // Takes the View choices from `preferences` and keeps every change there;
+    // `instantNow` turns Instant Turns on for this run without keeping it.
+    // The preferences must outlive the window.
+    void usePreferences(Preferences& preferences, bool instantNow = false);
 
     // The icon in every size a desktop asks for, from the resources; each size
     // is read when it is first asked for.
@@ -58,6 +64,8 @@ protected:
 private:
     void createControls(QWidget* client);
     void createMenus();
+    void applyViewChoices();
+    void viewChoiceToggled();
     void pictureChanged();
     void syncOptions();
     // The focus goes to the selected option, or to Medium with none selected.
@@ -76,6 +84,10 @@ private:
     QRadioButton* lblMedium_ = nullptr;
     QRadioButton* lblHard_ = nullptr;
     QButtonGroup* options_ = nullptr;
+    QAction* ownerMarks_ = nullptr;
+    QAction* instantTurns_ = nullptr;
+    StepClock* pacedClock_ = nullptr;
+    Preferences* preferences_ = nullptr;
     bool syncing_ = false;
     bool shown_ = false;
 };

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Version.h"
+#include "form/Preferences.h"
 #include "form/StepClock.h"
 #include "form/frmQuadlo.h"
 
@@ -166,9 +167,10 @@ int main(int argc, char* argv[])
 
     // Declared before the window, which stops it when it closes.
     quadlo::TimerStepClock clock;
+    quadlo::Preferences preferences(quadlo::Preferences::defaultPath());
     quadlo::frmQuadlo window;
-    if (!showsTurnsAtOnce)
-        window.setStepClock(&clock);
+    window.setStepClock(&clock);
+    window.usePreferences(preferences, showsTurnsAtOnce);
     window.show();
     return QApplication::exec();
 }

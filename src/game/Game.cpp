@@ -65,8 +65,7 @@ Game::~Game() = default;
 bool Game::isPlayable(Edge edge) const
 {
     return (edge.family == Vertical || edge.family == Horizontal) && edge.index >= 1
-        && edge.index <= kEdgesPerFamily && board_.isOpen(edge) && board_.turnCount % 2 != 0
-        && !board_.gameOver;
+        && edge.index <= kEdgesPerFamily && board_.isOpen(edge) && humanToMove();
 }
 
 void Game::Form_Load()

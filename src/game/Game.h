@@ -49,8 +49,10 @@ public:
 
     const Board& board() const { return board_; }
 
+    // Whether the human is to move in a game not yet over.
+    bool humanToMove() const { return board_.turnCount % 2 != 0 && !board_.gameOver; }
     // Whether a click on the edge now draws it for the human: a playable edge
-    // (index 1..30), still open, with the human to move in a game not yet over.
+    // (index 1..30), still open, with the human to move.
     bool isPlayable(Edge edge) const;
 
     // Reports every edge drawn and square awarded from now on; null for none.

@@ -3,6 +3,11 @@
 // table written out by hand.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <set>
+#include <utility>
+#include <vector>
+
 #include "board/BoxGeometry.h"
 
 namespace quadlo {
@@ -153,6 +158,47 @@ TEST(BoxGeometry, EdgesOnTheRimBorderOneSquareAndInnerEdgesTwo)
     // Vertical edge 6 lies between squares 1 and 2.
     EXPECT_EQ(squareSides(1).var3, 6);
     EXPECT_EQ(squareSides(2).var1, 6);
+}
+
+// An edge's middle in half pitches from the top-left dot, from the numbering
+// alone: vertical edge 5c + r + 1 at (2c, 2r + 1), horizontal 5r + c + 1 at
+// (2c + 1, 2r).
+std::pair<int, int> middle(Edge edge)
+{
+    const int major = (edge.index - 1) / 5;
+    const int minor = (edge.index - 1) % 5;
+    return edge.family == Vertical ? std::pair { 2 * major, 2 * minor + 1 }
+                                   : std::pair { 2 * minor + 1, 2 * major };
+}
+
+TEST(BoxGeometry, ArrowStepsGoTheirWayAndReachEverySixtyEdgesFromAnyOne)
+{
+    const std::pair<Step, std::pair<int, int>> steps[] = { { Step::Left, { -1, 0 } },
+        { Step::Right, { 1, 0 } }, { Step::Up, { 0, -1 } }, { Step::Down, { 0, 1 } } };
+    std::set<std::pair<int, int>> reached;
+    std::vector<Edge> todo { Edge { Horizontal, 1 } };
+    while (!todo.empty()) {
+        const Edge edge = todo.back();
+        todo.pop_back();
+        if (!reached.insert({ edge.family, edge.index }).second)
+            continue;
+        const auto [x, y] = middle(edge);
+        for (const auto& [step, way] : steps) {
+            const Edge next = edgeStep(edge, step);
+            const auto [nx, ny] = middle(next);
+            // Forward along the arrow, or not at all at the rim; never more than
+            // half a pitch aside.
+            const int forward = (nx - x) * way.first + (ny - y) * way.second;
+            const int aside = way.first ? std::abs(ny - y) : std::abs(nx - x);
+            EXPECT_TRUE(next == edge || (forward > 0 && aside <= 1))
+                << edge.family << "/" << edge.index << " to " << next.family << "/" << next.index;
+            todo.push_back(next);
+        }
+    }
+    EXPECT_EQ(reached.size(), 60u);
+    // Down and Up come back to where they started inside the board.
+    EXPECT_EQ(
+        edgeStep(edgeStep(Edge { Horizontal, 7 }, Step::Down), Step::Up), (Edge { Horizontal, 7 }));
 }
 
 } // namespace

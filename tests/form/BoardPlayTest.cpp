@@ -5,7 +5,11 @@
 #include <QLabel>
 #include <QTest>
 
+#include <QAccessible>
+#include <QLabel>
+
 #include "FormTestSupport.h"
+#include "form/BoardAccessible.h"
 
 using namespace quadlo;
 using namespace quadlo::test;
@@ -97,13 +101,13 @@ private slots:
         QCOMPARE(board.edgesMarked(Mark::h).size(), std::size_t(1));
         QCOMPARE(board.turnCount, 3);
 
-        // The computer's last edge is green with a white line along its middle.
+        // The computer's last edge is green with a dark line along its middle.
         const QImage image = boardImage(*window);
         QCOMPARE(pixelAt(image, edgeCentre(Horizontal, 1)), QColor(255, 0, 0));
         QCOMPARE(
             pixelAt(image, edgeSide(computer[0].family, computer[0].index)), QColor(0, 255, 0));
         QCOMPARE(
-            pixelAt(image, edgeCentre(computer[0].family, computer[0].index)), QColor(Qt::white));
+            pixelAt(image, edgeCentre(computer[0].family, computer[0].index)), QColor(Qt::black));
         for (Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
                 if (board.isOpen(family, index))
@@ -225,6 +229,110 @@ private slots:
         clickEdge(*window, Vertical, 30);
         QVERIFY(visibleState(board) == finished);
         QCOMPARE(boxes.shown.size(), std::size_t(1));
+    }
+
+    void theKeyboardAloneMovesTheCursorAndDrawsOnlyAPlayableEdge()
+    {
+        const Board& board = window->game().board();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        BoardView* view = boardOf(*window);
+        QCOMPARE(QApplication::focusWidget(), view);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(view->keyboardCursor(), (Edge { Horizontal, 2 }));
+        // The preview follows the cursor.
+        QCOMPARE(pixelAt(boardImage(*window), edgeCentre(Horizontal, 2)), QColor(255, 160, 160));
+        QCOMPARE(pixelAt(boardImage(*window), edgeCentre(Horizontal, 1)), QColor(0, 0, 255));
+
+        QTest::keyClick(view, Qt::Key_Space);
+        QCOMPARE(board.lblshape2[2].tag, Mark::h);
+        const VisibleState after = visibleState(board);
+        QTest::keyClick(view, Qt::Key_Return);
+        QVERIFY(visibleState(board) == after);
+        QTest::keyClick(view, Qt::Key_Left);
+        QTest::keyClick(view, Qt::Key_Enter);
+        QCOMPARE(board.lblshape2[1].tag, Mark::h);
+    }
+
+    // One of the cursor's two rings stands out at 3 : 1 from the blue board, and
+    // one from the bar under it, open (previewed) or drawn.
+    void theCursorStandsOutFromTheBoardAndFromTheEdgeUnderIt()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        BoardView* view = boardOf(*window);
+        const Board& board = window->game().board();
+        QTest::keyClick(view, Qt::Key_Space);
+        const Edge computer = board.edgesMarked(Mark::c).at(0);
+        for (const Edge edge : { Edge { Horizontal, 7 }, computer }) {
+            while (view->keyboardCursor() != edge) {
+                const QPoint at
+                    = edgeCentre(view->keyboardCursor().family, view->keyboardCursor().index);
+                const QPoint to = edgeCentre(edge.family, edge.index);
+                QTest::keyClick(view,
+                    to.y() > at.y() + 5       ? Qt::Key_Down
+                        : to.y() < at.y() - 5 ? Qt::Key_Up
+                        : to.x() > at.x()     ? Qt::Key_Right
+                                              : Qt::Key_Left);
+            }
+            const QImage focused = boardImage(*window);
+            const QColor bar = pixelAt(focused, edgeSide(edge.family, edge.index));
+            view->clearFocus();
+            const QImage plain = boardImage(*window);
+            view->setFocus(Qt::TabFocusReason);
+            bool fromBoard = false;
+            bool fromBar = false;
+            for (int y = 0; y < focused.height(); ++y) {
+                for (int x = 0; x < focused.width(); ++x) {
+                    if (focused.pixel(x, y) == plain.pixel(x, y))
+                        continue;
+                    fromBoard |= contrast(focused.pixelColor(x, y), QColor(0, 0, 255)) >= 3.0;
+                    fromBar |= contrast(focused.pixelColor(x, y), bar) >= 3.0;
+                }
+            }
+            QVERIFY2(fromBoard && fromBar, qPrintable(bar.name()));
+        }
+    }
+
+    void aScreenReaderHearsTheBoardItsEdgesTheScoresAndWhatATurnDid()
+    {
+        BoardView* view = boardOf(*window);
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(board->text(QAccessible::Name), QStringLiteral("Board"));
+        QCOMPARE(board->childCount(), 60);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QAccessibleInterface* cursor = board->focusChild();
+        QVERIFY(cursor);
+        QCOMPARE(cursor->text(QAccessible::Name),
+            QStringLiteral("Horizontal edge in row 1 between columns 1 and 2, open"));
+        QVERIFY(cursor->state().focused);
+        QCOMPARE(board->indexOfChild(cursor), 1);
+
+        QTest::keyClick(view, Qt::Key_Space);
+        QCOMPARE(cursor->text(QAccessible::Name),
+            QStringLiteral("Horizontal edge in row 1 between columns 1 and 2, yours"));
+        QCOMPARE(board->text(QAccessible::Description),
+            QStringLiteral("Computer drew an edge. Your move."));
+        const Edge computer = window->game().board().edgesMarked(Mark::c).at(0);
+        QVERIFY(board->child(2 * (computer.index - 1) + (computer.family == Vertical ? 0 : 1))
+                    ->text(QAccessible::Name)
+                    .endsWith(QStringLiteral(", the computer's")));
+        QCOMPARE(window->findChild<QLabel*>("lblScore1")->accessibleName(),
+            QStringLiteral("Human score 0"));
+        QCOMPARE(window->findChild<QLabel*>("lblScore2")->accessibleName(),
+            QStringLiteral("Computer score 0"));
+
+        using quadlo::Player;
+        const std::vector<TurnEvent> turn { drew(Player::Human, { Vertical, 1 }),
+            took(Player::Human, 1), drew(Player::Human, { Vertical, 2 }),
+            drew(Player::Computer, { Vertical, 3 }), took(Player::Computer, 2),
+            took(Player::Computer, 3), drew(Player::Computer, { Vertical, 4 }),
+            drew(Player::Computer, { Vertical, 5 }) };
+        QCOMPARE(turnSummary(turn, true),
+            QStringLiteral(
+                "You took a square. Computer drew 3 edges and took 2 squares. Your move."));
+        QCOMPARE(turnSummary({ drew(Player::Human, { Vertical, 1 }), took(Player::Human, 1),
+                                 took(Player::Human, 2) },
+                     false),
+            QStringLiteral("You took 2 squares. Game over."));
     }
 };
 

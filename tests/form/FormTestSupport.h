@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -44,6 +45,15 @@ inline QPoint edgeCentre(Family family, int index)
     const int width = family == Vertical ? 135 : 495;
     const int height = family == Vertical ? 495 : 135;
     return QPoint((left - 360 + width / 2) / 15, (top - 1080 + height / 2) / 15);
+}
+
+// The point of the edge's middle line that lies `fraction` of the way along its
+// bar (33 px long), from its left or top end.
+inline QPoint alongEdge(Edge edge, double fraction)
+{
+    const int offset = qRound((fraction - 0.5) * 33);
+    return edgeCentre(edge.family, edge.index)
+        + (edge.family == Vertical ? QPoint(0, offset) : QPoint(offset, 0));
 }
 
 // A point of the edge's bar 3 px off its middle line across its thickness (the
@@ -132,6 +142,20 @@ inline QColor pixelAt(const QImage& image, QPoint logical)
 {
     const qreal ratio = image.devicePixelRatio();
     return image.pixelColor(QPoint(qRound(logical.x() * ratio), qRound(logical.y() * ratio)));
+}
+
+// The contrast ratio of two colours, from their relative luminance (sRGB).
+inline double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 inline QString describe(QRect r)

@@ -67,14 +67,14 @@ private slots:
                 .toPoint();
         };
         QSet<int> bars;
-        // The computer's last edges carry a white line along their middle; the
+        // The computer's last edges carry a dark line along their middle; the
         // lines, too, have one size.
         QSet<int> marks;
         for (const Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
                 const QPoint centre = device(edgeCentre(family, index));
                 const QColor colour = image.pixelColor(centre);
-                (colour == QColor(Qt::white) ? marks : bars) << runThrough(
+                (colour == QColor(Qt::black) ? marks : bars) << runThrough(
                     image, centre, family == Vertical ? QPoint(1, 0) : QPoint(0, 1), colour);
             }
         }

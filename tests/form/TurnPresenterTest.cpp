@@ -106,15 +106,19 @@ private slots:
                 QCOMPARE(clock.delays[i], i == 0 ? 400 : 200);
             longestTurn = std::max(longestTurn, computerEdges.size());
 
-            // The turn's computer edges, and only they, carry the mark.
+            // The turn's computer edges, and only they, carry the mark: whole on
+            // the final one, in dashes on the others.
             const QImage shown = boardImage(*window);
             for (Family family : { Vertical, Horizontal }) {
                 for (int index = 1; index <= kEdgesPerFamily; ++index) {
                     const Edge edge { family, index };
-                    const bool marked = std::find(computerEdges.begin(), computerEdges.end(), edge)
-                        != computerEdges.end();
+                    const auto found = std::find(computerEdges.begin(), computerEdges.end(), edge);
+                    const bool marked = found != computerEdges.end();
                     QCOMPARE(
-                        pixelAt(shown, edgeCentre(family, index)) == QColor(Qt::white), marked);
+                        pixelAt(shown, edgeCentre(family, index)) == QColor(Qt::black), marked);
+                    if (marked)
+                        QCOMPARE(pixelAt(shown, alongEdge(edge, 0.3)) == QColor(Qt::black),
+                            found + 1 == computerEdges.end());
                 }
             }
         }

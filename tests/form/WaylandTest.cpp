@@ -34,7 +34,8 @@ private slots:
         }
         QVERIFY(board.gameOver);
         QCOMPARE(presenter.shown.size(), std::size_t(1));
-        QCOMPARE(pixelAt(boardImage(window), markerCentre(13)), layout::colour(board.shpMiddle[13].backColor));
+        QCOMPARE(pixelAt(boardImage(window), markerCentre(13)),
+            layout::colour(board.shpMiddle[13].backColor));
 
         window.close();
         QVERIFY(!window.isVisible());

@@ -27,20 +27,6 @@ QRect twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-// The contrast ratio of two colours, from their relative luminance (sRGB).
-double contrast(QColor a, QColor b)
-{
-    const auto luminance = [](QColor c) {
-        const auto linear = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 } // namespace
 
 class WindowLayoutTest : public WindowTest {
@@ -206,38 +192,50 @@ private slots:
 
     void titleFitsItsLabel() { verifyTitleInk(*window); }
 
-    void menusHaveTheLayoutsItemsAndShortcuts()
+    void menusHaveTheirItemsAndShortcuts()
     {
+        struct Item {
+            const char* name;
+            const char* text; // null for a separator
+            const char* shortcut;
+        };
+        struct Menu {
+            const char* name;
+            const char* title;
+            std::vector<Item> items;
+        };
+        const std::vector<Menu> menus {
+            { "mnuFile", "&File",
+                { { "mnuNew", "&New Game", "Ctrl+N" }, { "mnuSeparator1", nullptr, "" },
+                    { "mnuExit", "E&xit", "Ctrl+X" } } },
+            { "mnuView", "&View",
+                { { "mnuOwnerMarks", "Owner &Marks", "Ctrl+M" },
+                    { "mnuInstantTurns", "&Instant Turns", "" } } },
+            { "mnuHelp", "&Help",
+                { { "mnuRules", "Rules", "Ctrl+R" }, { "mnuSeparator2", nullptr, "" },
+                    { "mnuAbout", "About", "Ctrl+A" } } },
+        };
         const QList<QAction*> top = window->menuBar()->actions();
-        QCOMPARE(top.size(), 2);
-        auto* file = window->findChild<QMenu*>("mnuFile");
-        auto* help = window->findChild<QMenu*>("mnuHelp");
-        QCOMPARE(top[0], file->menuAction());
-        QCOMPARE(top[1], help->menuAction());
-        QCOMPARE(file->title(), QStringLiteral("&File"));
-        QCOMPARE(help->title(), QStringLiteral("&Help"));
-
-        const auto expectItems
-            = [](QMenu* menu, const char* first, const char* firstText, QKeySequence firstKey,
-                  const char* separator, const char* second, const char* secondText,
-                  QKeySequence secondKey) {
-                  const QList<QAction*> items = menu->actions();
-                  QCOMPARE(items.size(), 3);
-                  QCOMPARE(items[0]->objectName(), QString::fromLatin1(first));
-                  QCOMPARE(items[0]->text(), QString::fromLatin1(firstText));
-                  QCOMPARE(items[0]->shortcut(), firstKey);
-                  QVERIFY(items[1]->isSeparator());
-                  QCOMPARE(items[1]->objectName(), QString::fromLatin1(separator));
-                  QCOMPARE(items[2]->objectName(), QString::fromLatin1(second));
-                  QCOMPARE(items[2]->text(), QString::fromLatin1(secondText));
-                  QCOMPARE(items[2]->shortcut(), secondKey);
-              };
-        expectItems(file, "mnuNew", "&New Game", QKeySequence(QStringLiteral("Ctrl+N")),
-            "mnuSeparator1", "mnuExit", "E&xit", QKeySequence(QStringLiteral("Ctrl+X")));
-        if (QTest::currentTestFailed())
-            return;
-        expectItems(help, "mnuRules", "Rules", QKeySequence(QStringLiteral("Ctrl+R")),
-            "mnuSeparator2", "mnuAbout", "About", QKeySequence(QStringLiteral("Ctrl+A")));
+        QCOMPARE(top.size(), qsizetype(menus.size()));
+        for (std::size_t m = 0; m < menus.size(); ++m) {
+            auto* menu = window->findChild<QMenu*>(menus[m].name);
+            QVERIFY(menu);
+            QCOMPARE(top[qsizetype(m)], menu->menuAction());
+            QCOMPARE(menu->title(), QString::fromLatin1(menus[m].title));
+            const QList<QAction*> items = menu->actions();
+            QCOMPARE(items.size(), qsizetype(menus[m].items.size()));
+            for (qsizetype i = 0; i < items.size(); ++i) {
+                const Item& want = menus[m].items[std::size_t(i)];
+                QCOMPARE(items[i]->objectName(), QString::fromLatin1(want.name));
+                QCOMPARE(items[i]->isSeparator(), want.text == nullptr);
+                if (want.text)
+                    QCOMPARE(items[i]->text(), QString::fromLatin1(want.text));
+                QCOMPARE(items[i]->shortcut(), QKeySequence(QString::fromLatin1(want.shortcut)));
+            }
+        }
+        // The View choices are off until the player turns them on.
+        QVERIFY(!window->findChild<QAction*>("mnuOwnerMarks")->isChecked());
+        QVERIFY(!window->findChild<QAction*>("mnuInstantTurns")->isChecked());
     }
 
     void windowCarriesTheIconInEveryDesktopSize()
@@ -271,17 +269,17 @@ private slots:
                 order << widget->objectName();
             widget = widget->nextInFocusChain();
         } while (widget != start && order.size() < 10);
-        QCOMPARE(order, QStringList({ "lblMedium", "lblHard", "lblEasy" }));
+        QCOMPARE(order, QStringList({ "lblMedium", "lblHard", "lblEasy", "lblGameboard" }));
     }
 
-    // An exclusive option group is a single Tab stop, as on every desktop; with
-    // nothing else to take the focus, Tab stays on the selected option.
-    void tabStaysOnTheSelectedOption()
+    // An exclusive option group is a single Tab stop, as on every desktop; the
+    // board is the other one.
+    void tabGoesFromTheSelectedOptionToTheBoardAndBack()
     {
         QWidget* medium = window->findChild<QWidget*>("lblMedium");
         QTest::keyClick(medium, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), medium);
-        QTest::keyClick(medium, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), boardOf(*window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), medium);
     }
 
@@ -318,7 +316,7 @@ private slots:
             qPrintable(QStringLiteral("%1 of %2 pixels at 3 : 1").arg(strong).arg(mark)));
     }
 
-    void onlyTheOptionButtonsTakeTheFocus()
+    void onlyTheOptionButtonsAndTheBoardTakeTheFocus()
     {
         QStringList focusable;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -326,7 +324,7 @@ private slots:
                 focusable << widget->objectName();
         }
         focusable.sort();
-        QCOMPARE(focusable, QStringList({ "lblEasy", "lblHard", "lblMedium" }));
+        QCOMPARE(focusable, QStringList({ "lblEasy", "lblGameboard", "lblHard", "lblMedium" }));
         QCOMPARE(window->focusPolicy(), Qt::NoFocus);
     }
 
