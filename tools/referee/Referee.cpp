@@ -221,7 +221,10 @@ int refereeEdge(Edge edge)
     return (edge.family == Vertical ? 0 : 30) + edge.index - 1;
 }
 
-std::string judgePosition(const View& view)
+namespace {
+
+// The position's marks, colours, scores, captions and level.
+std::string judgeOwnership(const View& view)
 {
     const Drawn drawn = drawnIn(view);
     for (int e = 0; e < kEdges; ++e) {
@@ -251,9 +254,20 @@ std::string judgePosition(const View& view)
         return "a score caption differs from its score";
     if (view.level == '?')
         return "more than one level is selected";
-    if (!view.settled)
-        return "the game was left in the middle of a turn";
     return {};
+}
+
+std::string judgeSettled(const View& view)
+{
+    return view.settled ? std::string() : "the game was left in the middle of a turn";
+}
+
+} // namespace
+
+std::string judgePosition(const View& view)
+{
+    std::string wrong = judgeOwnership(view);
+    return wrong.empty() ? judgeSettled(view) : wrong;
 }
 
 std::string judgeStart(const View& view)
@@ -278,7 +292,7 @@ std::string judgeClick(const View& before, int clicked, const View& after, const
         return "a click was played while the computer was to move";
     if (std::string wrong = judgeMarks(before, after); !wrong.empty())
         return wrong;
-    if (std::string wrong = judgePosition(after); !wrong.empty())
+    if (std::string wrong = judgeOwnership(after); !wrong.empty())
         return wrong;
     if (after.level != before.level)
         return "the level changed during the click";
@@ -336,6 +350,8 @@ std::string judgeClick(const View& before, int clicked, const View& after, const
             + std::to_string(expected.size())
             + (seen.messages.empty() ? std::string()
                                      : ", the first: " + seen.messages.front().text);
+    if (std::string wrong = judgeSettled(after); !wrong.empty())
+        return wrong;
     return judgeRecord(before, clicked, after, seen.steps);
 }
 
