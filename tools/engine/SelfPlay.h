@@ -62,13 +62,15 @@ public:
     RefereedGame& operator=(const RefereedGame&) = delete;
 
     // Starts game `game` (0-based) of the run on the generator seed `seed`
-    // and selects `level`.
+    // and selects `level`. Throws SelfPlayFault when the referee finds the
+    // new game not at a game's start.
     void start(std::uint32_t game, std::uint32_t seed, Difficulty level);
     // The human's next edge: throws when the game has run past the click
     // bound or has no open edge left.
     Edge choose(BaselinePlayer& human) const;
-    // Clicks `edge` and returns how long the game's handler ran. A click on an
-    // open edge is the game's next move.
+    // Clicks `edge` and returns how long the game's handler ran. Throws
+    // SelfPlayFault when the referee finds that the click broke a rule. A
+    // click on an open edge is the game's next move.
     std::chrono::steady_clock::duration click(Edge edge);
 
     const Board& board() const { return game_.board(); }

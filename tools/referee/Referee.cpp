@@ -5,6 +5,7 @@
 #include "referee/Referee.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace quadlo::referee {
 
@@ -285,7 +286,8 @@ std::string judgeClick(const View& before, int clicked, const View& after, const
 {
     if (before.over || clicked < 0 || clicked >= kEdges || before.edges[clicked] != 'a') {
         if (!(after == before) || !seen.messages.empty() || !seen.steps.empty())
-            return "a click on a drawn edge changed the game";
+            return before.over ? "a click after the end changed the game"
+                               : "a click on a drawn edge changed the game";
         return {};
     }
     if (!before.humanToMove())
