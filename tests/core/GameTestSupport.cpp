@@ -24,6 +24,8 @@ RandomGameReport playRandomGames(Difficulty level, int games, std::uint32_t seed
             play->start(static_cast<std::uint32_t>(g), gameSeed, level);
             const Board& board = play->board();
             while (!board.gameOver) {
+                // Now and then a click on a drawn edge, which must change
+                // nothing at all.
                 if (clumsy() % 8 == 0 && board.turnCount > 1) {
                     std::uniform_int_distribution<int> pick(1, kEdgesPerFamily);
                     const Edge drawn { static_cast<Family>(clumsy() % 2 + 1), pick(clumsy) };
