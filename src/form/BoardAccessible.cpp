@@ -18,10 +18,7 @@ namespace {
 constexpr int kEdgeCount = 2 * kEdgesPerFamily;
 
 // Children in the order of forEachEdge: vertical i, then horizontal i.
-Edge edgeOfChild(int index)
-{
-    return { index % 2 == 0 ? Vertical : Horizontal, index / 2 + 1 };
-}
+Edge edgeOfChild(int index) { return { index % 2 == 0 ? Vertical : Horizontal, index / 2 + 1 }; }
 int childOfEdge(Edge edge) { return 2 * (edge.index - 1) + (edge.family == Vertical ? 0 : 1); }
 
 class EdgeAccessible final : public QAccessibleInterface {

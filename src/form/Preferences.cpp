@@ -55,20 +55,19 @@ void Preferences::read()
     if (!file.exists())
         return;
     if (!file.isFile() || !file.isReadable()) {
-        warn_(QStringLiteral("cannot read the settings in %1; playing with the defaults")
-                  .arg(path_));
+        warn_(
+            QStringLiteral("cannot read the settings in %1; playing with the defaults").arg(path_));
         return;
     }
     const QSettings settings(path_, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError) {
-        warn_(QStringLiteral("the settings in %1 are damaged; playing with the defaults")
-                  .arg(path_));
+        warn_(
+            QStringLiteral("the settings in %1 are damaged; playing with the defaults").arg(path_));
         return;
     }
     ViewChoices read;
-    for (const auto& [key, choice] :
-        { std::pair { kOwnerMarks, &ViewChoices::ownerMarks },
-            std::pair { kInstantTurns, &ViewChoices::instantTurns } }) {
+    for (const auto& [key, choice] : { std::pair { kOwnerMarks, &ViewChoices::ownerMarks },
+             std::pair { kInstantTurns, &ViewChoices::instantTurns } }) {
         if (!settings.contains(key))
             continue;
         const std::optional<bool> value = truth(settings.value(key));
@@ -97,13 +96,12 @@ void Preferences::write()
         + word(choices_.ownerMarks) + "\ninstantTurns=" + word(choices_.instantTurns) + "\n";
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size()
-        && file.commit();
+    const bool written
+        = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
     // Said once: the game goes on with the choices in memory.
     if (!written && !writeFailed_) {
         writeFailed_ = true;
-        warn_(QStringLiteral("cannot write the settings to %1: %2")
-                  .arg(path_, file.errorString()));
+        warn_(QStringLiteral("cannot write the settings to %1: %2").arg(path_, file.errorString()));
     }
 }
 

@@ -40,9 +40,10 @@ std::vector<Edge> sidesOf(int square);
 // Awards a square to a player as the scoring pass would (marker, score, caption).
 void own(Board& board, int square, Mark owner);
 
-// The invariants between events: no hypothetical mark, colours matching marks,
-// markers owned exactly when their four sides are drawn, scores equal to the
-// marker counts and shown in the captions, the template edges open.
+// The invariants between events, as the rules referee judges a position: no
+// hypothetical mark, colours matching marks, markers owned exactly when their
+// four sides are drawn, scores equal to the marker counts and shown in the
+// captions, the template edges open and no turn's working state left behind.
 ::testing::AssertionResult invariantsHold(const Board& board);
 
 // Only the edge marks and colours, for "the board is unchanged" checks.

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A game wired to the platform fakes, and a random human player for whole-game
-// checks.
+// A game wired to the platform fakes, and the whole-game check.
 #pragma once
 
 #include <cstdint>
@@ -47,11 +46,12 @@ struct TestGame {
     Game game;
 };
 
-// Plays whole games with a human who clicks a uniformly chosen open edge, now
-// and then also a drawn one, and checks the board after every event.
+// Plays whole games against the baseline humans in turn (random, greedy and
+// careful), now and then also clicking a drawn edge, with the referee judging
+// every start and every click. A game stops at its first fault.
 struct RandomGameReport {
     int games = 0;
-    int faults = 0;
+    int faultyGames = 0;
     std::string firstFault;
     int deepestNesting = 0;
 };

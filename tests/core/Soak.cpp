@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The long whole-game check: many random games at each level (100,000 by
-// default) with the board's invariants checked after every click. Not part of
-// the default test run; `make soak` runs it.
+// The long whole-game check: many games at each level (100,000 by default)
+// against the baseline humans, every click judged by the rules referee. Not
+// part of the default test run; `make soak` runs it.
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,10 +19,10 @@ int main(int argc, char** argv)
              std::pair { quadlo::Difficulty::Medium, "medium" },
              std::pair { quadlo::Difficulty::Hard, "hard" } }) {
         const auto report = quadlo::test::playRandomGames(level, games, 1);
-        std::printf("%-6s %d games, %d faults, deepest nesting %d%s%s\n", name, report.games,
-            report.faults, report.deepestNesting, report.faults ? ": " : "",
+        std::printf("%-6s %d games, %d with a fault, deepest nesting %d%s%s\n", name, report.games,
+            report.faultyGames, report.deepestNesting, report.faultyGames ? "; first: " : "",
             report.firstFault.c_str());
-        failed += report.faults;
+        failed += report.faultyGames;
     }
     return failed == 0 ? 0 : 1;
 }

@@ -99,7 +99,7 @@ TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
 TEST(EngineProgram, AnOptionTakesItsValueAfterAnEqualsSignAsWellAsAfterABlank)
 {
     const auto joined = runProgram("selfplay --level=hard --games=3 --seed=7");
-    EXPECT_EQ(lines(joined.out).at(0), "selfplay: level hard, human random, 3 games, seed 7");
+    EXPECT_EQ(lines(joined.out).at(0), "selfplay: level hard, human greedy, 3 games, seed 7");
     EXPECT_EQ(joined.out, runProgram("selfplay --level hard --games 3 --seed 7").out);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Self-play as a library: the baseline players' choices, whole games that end
-// properly and add up, reproducibility from the seed, and the summary table.
+// properly and add up, a broken rule named, reproducibility from the seed, and
+// the summary table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <sstream>
 
+#include "GameTestSeam.h"
 #include "engine/Bench.h"
 #include "engine/CommandLine.h"
 #include "engine/SelfPlay.h"
@@ -73,6 +75,21 @@ TEST(SelfPlay, EveryGameEndsWithTwentyFiveSquaresAndOneWinner)
     }
 }
 
+TEST(SelfPlay, AClickThatBreaksARuleFailsTheRunNamingTheGameTheMoveAndTheRule)
+{
+    RefereedGame play;
+    play.start(2, 5, Difficulty::Medium);
+    play.click({ Vertical, 1 });
+    // The human is given square 25 behind the game's back, none of its sides drawn.
+    GameTestSeam::board(play.game()).shpMiddle[25] = { Mark::h, kHumanColour };
+    try {
+        play.click(openEdges(play.board()).front());
+        ADD_FAILURE() << "the click was not judged";
+    } catch (const SelfPlayFault& fault) {
+        EXPECT_STREQ(fault.what(), "game 3, move 2: square 25 is owned with an open side");
+    }
+}
+
 bool sameGames(const std::vector<GameRecord>& a, const std::vector<GameRecord>& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
@@ -104,11 +121,11 @@ TEST(SelfPlay, TheTableGivesWinsMeansAndSampleDeviations)
     EXPECT_EQ(summarise({ { 10, 15, 20 } }).human.sdScore, 0.0);
 }
 
-TEST(SelfPlay, OptionsDefaultToAHundredMediumGamesAgainstTheRandomPlayerWithSeedOne)
+TEST(SelfPlay, OptionsDefaultToAHundredMediumGamesAgainstTheGreedyPlayerWithSeedOne)
 {
     const auto d = std::get<SelfPlayOptions>(parseSelfPlayArguments({}));
     EXPECT_EQ(std::tuple(d.level, d.human, d.games, d.seed),
-        std::tuple(Difficulty::Medium, HumanStrategy::Random, 100u, 1u));
+        std::tuple(Difficulty::Medium, HumanStrategy::Greedy, 100u, 1u));
     const auto g = std::get<SelfPlayOptions>(parseSelfPlayArguments(
         { "--seed", "4294967295", "--games", "3", "--human", "careful", "--level", "easy" }));
     EXPECT_EQ(std::tuple(g.level, g.human, g.games, g.seed),

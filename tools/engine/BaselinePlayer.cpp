@@ -39,13 +39,10 @@ std::string_view humanStrategyName(HumanStrategy strategy)
 
 std::vector<Edge> openEdges(const Board& board)
 {
-    std::vector<Edge> edges;
-    for (Family family : { Vertical, Horizontal }) {
-        for (int i = 1; i <= kEdgesPerFamily; ++i) {
-            if (board.isOpen(family, i))
-                edges.push_back({ family, i });
-        }
-    }
+    // The vertical edges first, as the baseline humans have always drawn from.
+    std::vector<Edge> edges = board.openEdges();
+    std::stable_partition(
+        edges.begin(), edges.end(), [](Edge edge) { return edge.family == Vertical; });
     return edges;
 }
 

@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The self-play loop: one Game for the whole run, as a user would play game
-// after game with New Game in between, and the level selected afresh before
-// each game.
+// The self-play loop: one refereed Game for the whole run, and the level
+// selected afresh after each New Game.
 #include "engine/SelfPlay.h"
 
 #include <cmath>
 #include <cstdio>
 #include <random>
-
-#include "board/RandomSource.h"
-#include "engine/Replay.h"
-#include "game/Game.h"
 
 namespace quadlo::engine {
 
@@ -32,8 +27,6 @@ int computerEdges(const Board& board)
     return count;
 }
 
-std::string gameLabel(std::uint32_t game) { return "game " + std::to_string(game + 1) + ": "; }
-
 } // namespace
 
 std::uint32_t gameSeed(std::uint32_t seed, std::uint32_t game)
@@ -46,53 +39,75 @@ std::uint32_t playerSeed(std::uint32_t seed, std::uint32_t game)
     return derivedSeed(seed, game, 1);
 }
 
+RefereedGame::RefereedGame()
+    : random_([this] { return seed_; })
+    , game_(random_, referee_, form_)
+{
+    game_.setTurnObserver(&referee_);
+}
+
+void RefereedGame::start(std::uint32_t game, std::uint32_t seed, Difficulty level)
+{
+    number_ = game;
+    moves_ = 0;
+    seed_ = seed;
+    if (started_)
+        game_.mnuNew_Click();
+    else
+        game_.Form_Load();
+    started_ = true;
+    game_.selectDifficulty(level);
+    if (const std::string wrong = referee_.judgeStart(board()); !wrong.empty())
+        fail("at its start", wrong);
+}
+
+Edge RefereedGame::choose(BaselinePlayer& human) const
+{
+    if (moves_ == kMaxHumanClicks)
+        fail("move " + std::to_string(moves_),
+            "not over after " + std::to_string(kMaxHumanClicks) + " human clicks");
+    const std::optional<Edge> edge = human.choose(board());
+    if (!edge)
+        fail("move " + std::to_string(moves_), "no open edge left, but the game is not over");
+    return *edge;
+}
+
+std::chrono::steady_clock::duration RefereedGame::click(Edge edge)
+{
+    const bool move = board().isOpen(edge);
+    moves_ += move;
+    referee_.before(board(), random_.drawCount());
+    const auto start = std::chrono::steady_clock::now();
+    game_.edgeClicked(edge);
+    const auto took = std::chrono::steady_clock::now() - start;
+    if (const std::string wrong = referee_.judge(edge, board(), random_.drawCount());
+        !wrong.empty())
+        fail((move ? "move " : "after move ") + std::to_string(moves_), wrong);
+    return took;
+}
+
+void RefereedGame::fail(const std::string& when, const std::string& what) const
+{
+    throw SelfPlayFault("game " + std::to_string(number_ + 1) + ", " + when + ": " + what);
+}
+
 std::vector<GameRecord> playGames(
     const SelfPlayOptions& options, TurnTimes* turnTimes, const GamesDone& done)
 {
-    std::uint32_t currentSeed = gameSeed(options.seed, 0);
-    GameRandom random([&currentSeed] { return currentSeed; });
-    // A game shows exactly one message box, its result.
-    MessageLog messages;
-    HeadlessForm form;
-    Game game(random, messages, form);
-    const Board& board = game.board();
-
+    RefereedGame play;
+    const Board& board = play.board();
     std::vector<GameRecord> records;
     records.reserve(options.games);
     for (std::uint32_t g = 0; g < options.games; ++g) {
-        currentSeed = gameSeed(options.seed, g);
-        if (g == 0)
-            game.Form_Load();
-        else
-            game.mnuNew_Click();
-        game.selectDifficulty(options.level);
+        play.start(g, gameSeed(options.seed, g), options.level);
         BaselinePlayer player(options.human, playerSeed(options.seed, g));
-        messages.takeLines();
-
-        int clicks = 0;
         while (!board.gameOver) {
-            if (clicks == kMaxHumanClicks)
-                throw SelfPlayFault(gameLabel(g) + "not over after "
-                    + std::to_string(kMaxHumanClicks) + " human clicks");
-            const std::optional<Edge> edge = player.choose(board);
-            if (!edge)
-                throw SelfPlayFault(gameLabel(g) + "no open edge left, but the game is not over");
             const int before = turnTimes ? computerEdges(board) : 0;
-            const auto start = std::chrono::steady_clock::now();
-            game.edgeClicked(*edge);
-            const auto elapsed = std::chrono::steady_clock::now() - start;
+            const auto took = play.click(play.choose(player));
             if (turnTimes && computerEdges(board) > before)
-                turnTimes->push_back(elapsed);
-            ++clicks;
+                turnTimes->push_back(took);
         }
-
-        if (const std::size_t shown = messages.takeLines().size(); shown != 1)
-            throw SelfPlayFault(
-                gameLabel(g) + std::to_string(shown) + " result messages instead of one");
-        if (board.humanScore + board.computerScore != kSquareCount)
-            throw SelfPlayFault(gameLabel(g) + "final score " + std::to_string(board.humanScore)
-                + "-" + std::to_string(board.computerScore) + " does not add up to 25");
-        records.push_back({ board.humanScore, board.computerScore, clicks });
+        records.push_back({ board.humanScore, board.computerScore, play.moves() });
         if (done)
             done(g + 1);
     }

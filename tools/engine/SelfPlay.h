@@ -4,6 +4,8 @@
 // Every game is reproducible from the run's seed and its number alone: the
 // game's generator is reseeded at each game start from a seed derived from
 // both, and the baseline player has its own engine derived the same way.
+// The rules referee judges every start and every click, so a run that broke a
+// rule fails instead of printing a table.
 #pragma once
 
 #include <chrono>
@@ -15,14 +17,20 @@
 #include <vector>
 
 #include "board/Board.h"
+#include "board/RandomSource.h"
 #include "engine/BaselinePlayer.h"
+#include "engine/Replay.h"
 #include "engine/Script.h"
+#include "game/Game.h"
+#include "referee/Referee.h"
 
 namespace quadlo::engine {
 
 struct SelfPlayOptions {
     Difficulty level = Difficulty::Medium;
-    HumanStrategy human = HumanStrategy::Random;
+    // The greedy human takes every square offered, so its games reach the
+    // human's extra turns, which a random human seldom earns.
+    HumanStrategy human = HumanStrategy::Greedy;
     std::uint32_t games = 100;
     std::uint32_t seed = 1;
 };
@@ -33,9 +41,9 @@ struct GameRecord {
     int humanClicks;
 };
 
-// A game that broke a rule the driver relies on: it did not end within the
-// click bound, ended without its result message, or ended with scores that
-// do not add up to 25.
+// A game that broke a rule: the message names the game, the move and the
+// rule, as in "game 3, move 17: the computer moved after the human closed a
+// square".
 class SelfPlayFault : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -44,6 +52,46 @@ public:
 // More clicks than this in one game means the game is not making progress:
 // 60 edges, and one click that the computer answers without drawing it.
 inline constexpr int kMaxHumanClicks = 61;
+
+// One Game for a whole run, as a user plays game after game with New Game in
+// between, with the referee as its message presenter and turn observer.
+class RefereedGame {
+public:
+    RefereedGame();
+    RefereedGame(const RefereedGame&) = delete;
+    RefereedGame& operator=(const RefereedGame&) = delete;
+
+    // Starts game `game` (0-based) of the run on the generator seed `seed`
+    // and selects `level`. Throws SelfPlayFault when the referee finds the
+    // new game not at a game's start.
+    void start(std::uint32_t game, std::uint32_t seed, Difficulty level);
+    // The human's next edge: throws when the game has run past the click
+    // bound or has no open edge left.
+    Edge choose(BaselinePlayer& human) const;
+    // Clicks `edge` and returns how long the game's handler ran. Throws
+    // SelfPlayFault when the referee finds that the click broke a rule. A
+    // click on an open edge is the game's next move.
+    std::chrono::steady_clock::duration click(Edge edge);
+
+    const Board& board() const { return game_.board(); }
+    // For tests, which reach past its API through their seam.
+    Game& game() { return game_; }
+    int moves() const { return moves_; }
+
+private:
+    // Throws SelfPlayFault naming the game, when in it ("move 17") and what
+    // went wrong.
+    [[noreturn]] void fail(const std::string& when, const std::string& what) const;
+
+    std::uint32_t seed_ = 0;
+    GameRandom random_;
+    referee::Referee referee_;
+    HeadlessForm form_;
+    Game game_;
+    bool started_ = false;
+    std::uint32_t number_ = 0;
+    int moves_ = 0;
+};
 
 // Seeds of game `game` (0-based) of a run with seed `seed`.
 std::uint32_t gameSeed(std::uint32_t seed, std::uint32_t game);
