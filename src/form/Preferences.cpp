@@ -6,10 +6,12 @@
 #include <optional>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace quadlo {
 
@@ -34,6 +36,28 @@ std::optional<bool> truth(const QVariant& value)
     return std::nullopt;
 }
 
+// Whether the bytes read as the INI text this file is written in: UTF-8 lines,
+// each blank, a comment, a [section] or a key=value.
+bool looksLikeSettings(const QByteArray& bytes)
+{
+    if (bytes.contains('\0'))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (utf8.hasError())
+        return false;
+    for (const QString& raw : text.split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        const bool fine = line.isEmpty() || line.startsWith(QLatin1Char(';'))
+            || line.startsWith(QLatin1Char('#'))
+            || (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+            || line.indexOf(QLatin1Char('=')) > 0;
+        if (!fine)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString Preferences::defaultPath()
@@ -51,16 +75,20 @@ Preferences::Preferences(QString path, std::function<void(const QString&)> warn)
 
 void Preferences::read()
 {
-    const QFileInfo file(path_);
-    if (!file.exists())
+    if (!QFileInfo::exists(path_))
         return;
-    if (!file.isFile() || !file.isReadable()) {
+    QFile file(path_);
+    if (!QFileInfo(path_).isFile() || !file.open(QIODevice::ReadOnly)) {
         warn_(
             QStringLiteral("cannot read the settings in %1; playing with the defaults").arg(path_));
         return;
     }
+    // Two choices fit in a few lines: a long file is no settings file of
+    // ours, and is not read through.
+    constexpr qint64 kLongest = 64 * 1024;
     const QSettings settings(path_, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
+    if (file.size() > kLongest || !looksLikeSettings(file.readAll())
+        || settings.status() != QSettings::NoError) {
         warn_(
             QStringLiteral("the settings in %1 are damaged; playing with the defaults").arg(path_));
         return;

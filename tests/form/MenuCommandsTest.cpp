@@ -3,15 +3,20 @@
 // the difficulty, Rules and About show their texts, the real message boxes look
 // as the game asks, and Exit ends the program.
 #include <QAbstractButton>
+#include <QAction>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "FormTestSupport.h"
 #include "form/MessageBoxPresenter.h"
+#include "form/Preferences.h"
 
 using namespace quadlo;
 using namespace quadlo::test;
@@ -176,6 +181,70 @@ private slots:
         QTimer::singleShot(5000, &loop, [&loop] { loop.exit(99); });
         QCOMPARE(loop.exec(), 0);
         QVERIFY(boxes.shown.empty());
+    }
+
+    // Owner Marks turned on from the View menu is kept in the file and read
+    // back by the next run; it draws the human's squares as rings.
+    void viewChoicesAreKeptBetweenRuns()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("quadlo/quadlo.conf"));
+        QStringList warnings;
+        const auto warn = [&](const QString& line) { warnings << line; };
+        {
+            Preferences preferences(path, warn);
+            window->usePreferences(preferences);
+            QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+            QVERIFY(window->findChild<QAction*>("mnuOwnerMarks")->isChecked());
+        }
+        Preferences again(path, warn);
+        QCOMPARE(again.choices(), (ViewChoices { true, false }));
+        QVERIFY(warnings.isEmpty());
+
+        // --instant for one run shows every turn at once without keeping it.
+        window->usePreferences(again, true);
+        QVERIFY(window->findChild<QAction*>("mnuInstantTurns")->isChecked());
+        QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { true, false }));
+    }
+
+    void aSettingsFileThatCannotServeLeavesTheDefaultsAndSaysSoOnce()
+    {
+        QTemporaryDir dir;
+        const auto file = [&](const char* name, const QByteArray& text) {
+            const QString path = dir.filePath(QLatin1String(name));
+            QFile out(path);
+            if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
+                qFatal("cannot write %s", qPrintable(path));
+            return path;
+        };
+        struct Case {
+            QString path;
+            int warnings;
+        };
+        QDir(dir.path()).mkdir(QStringLiteral("a-folder"));
+        const std::vector<Case> cases {
+            { dir.filePath(QStringLiteral("missing.conf")), 0 },
+            { file("empty.conf", ""), 0 },
+            { file("words.conf", "[View]\nownerMarks=banana\n"), 1 },
+            { file("binary.conf", QByteArray("\x00\xff[View\n=\x01", 12)), 1 },
+            { dir.filePath(QStringLiteral("a-folder")), 1 },
+        };
+        for (const Case& c : cases) {
+            int warnings = 0;
+            const Preferences preferences(c.path, [&](const QString&) { ++warnings; });
+            QCOMPARE(preferences.choices(), ViewChoices {});
+            QVERIFY2(warnings == c.warnings, qPrintable(c.path));
+        }
+
+        // A file whose folder cannot be made: the choice holds for this run,
+        // and the failure is told once, not at every change.
+        int warnings = 0;
+        Preferences preferences(file("plain", "") + QStringLiteral("/quadlo.conf"),
+            [&](const QString&) { ++warnings; });
+        preferences.set({ true, false });
+        preferences.set({ false, false });
+        QCOMPARE(preferences.choices(), ViewChoices {});
+        QCOMPARE(warnings, 1);
     }
 };
 
