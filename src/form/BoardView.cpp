@@ -387,7 +387,10 @@ void BoardView::focusInEvent(QFocusEvent* event)
     cursorLeads_ = true;
     updatePreview();
     update();
-    boardCursorMoved(this);
+    // The board's own focus is told once this event returns; its edge's
+    // comes after it.
+    QMetaObject::invokeMethod(
+        this, [this] { boardCursorMoved(this); }, Qt::QueuedConnection);
 }
 
 void BoardView::focusOutEvent(QFocusEvent* event)
