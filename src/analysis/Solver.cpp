@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Alpha-beta on the margin, driven by null-window tests that close in on the
+// value (MTD), with a two-way transposition table of bounds and one rule that
+// plays a capture without searching its alternatives.
+//
+// The capture rule. Let box B have three sides drawn and its fourth, e, open,
+// and let the box N beyond e be off the board, have three sides drawn (e then
+// completes both), or have at most one side drawn besides e. Then drawing e is
+// as good as any move: V(s) = k + V(s+e), k the boxes e completes.
+//   Beyond the rim or with N on three sides, e touches nothing but the boxes
+// it completes: a free k points either player may take on any turn without
+// losing the move, so the mover loses nothing by taking them now.
+//   With N on at most one side, induction on the open edges: any other move m
+// that completes nothing hands the opponent a position where they can take B
+// (after which N is still open or N, B... are as in s+e+m), so -V(s+m) <=
+// -1 - V(s+m+e) <= 1 + V(s+e). A move m that completes boxes and leaves N on
+// at most one side keeps the rule's premise, so by induction its line is
+// worth m's boxes + 1 + V(s+m+e), which the mover also reaches by e then m.
+// The one remaining m is a side f of N (N then on two sides) that completes
+// the box X beyond it: s+f and s+e are then the same position with B and X
+// exchanged (each has one of them taken and the other capturable into N), so
+// 1 + V(s+f) = 1 + V(s+e).
+//   When N has exactly two sides drawn, taking B opens N, and declining the
+// last two boxes of a chain can be right; there every move is searched.
+#include "analysis/Solver.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace quadlo::analysis {
+
+namespace {
+
+constexpr int kNoEdge = 0xFF;
+
+std::size_t slotOf(EdgeSet key)
+{
+    const std::uint64_t mixed = (key ^ (key >> 29)) * 0x9E3779B97F4A7C15ULL;
+    return static_cast<std::size_t>(mixed >> (64 - Solver::kTableBits)) & ~std::size_t { 1 };
+}
+
+} // namespace
+
+Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget)
+    : board_(board)
+    , budget_(nodeBudget)
+    , table_(std::size_t { 1 } << kTableBits)
+{
+}
+
+Solver::Entry* Solver::find(EdgeSet key)
+{
+    Entry* bucket = &table_[slotOf(key)];
+    for (int i = 0; i < 2; ++i) {
+        if (bucket[i].open != 0 && bucket[i].key == key)
+            return &bucket[i];
+    }
+    return nullptr;
+}
+
+// The first slot keeps the entry with more open edges, which cost more to
+// find again; the second takes whatever the first does not.
+void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
+{
+    if (Entry* entry = find(key)) {
+        entry->lower = static_cast<std::int8_t>(std::max<int>(entry->lower, lower));
+        entry->upper = static_cast<std::int8_t>(std::min<int>(entry->upper, upper));
+        entry->best = static_cast<std::uint8_t>(best);
+        return;
+    }
+    Entry* bucket = &table_[slotOf(key)];
+    Entry& slot = open >= bucket[0].open ? bucket[0] : bucket[1];
+    if (&slot == &bucket[0] && bucket[0].open != 0)
+        bucket[1] = bucket[0];
+    slot = { key, static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper),
+        static_cast<std::uint8_t>(open), static_cast<std::uint8_t>(best) };
+}
+
+int Solver::search(EdgeSet drawn, int alpha, int beta)
+{
+    if (++nodes_ > budget_)
+        throw GaveUp {};
+
+    const int boxes = board_.boxCount();
+    std::array<int, kMaxBoxes> sidesDrawn;
+    for (int box = 0; box < boxes; ++box)
+        sidesDrawn[static_cast<std::size_t>(box)] = std::popcount(drawn & board_.sides(box));
+
+    // The capture rule; taking a box never leaves a new box on three sides,
+    // so one pass takes every capture it allows.
+    int gained = 0;
+    for (int box = 0; box < boxes; ++box) {
+        if (sidesDrawn[static_cast<std::size_t>(box)] != 3)
+            continue;
+        const int edge = std::countr_zero(board_.sides(box) & ~drawn);
+        const auto& across = board_.boxesOf(edge);
+        const int other = across[0] == box ? across[1] : across[0];
+        const int otherSides = other < 0 ? 0 : sidesDrawn[static_cast<std::size_t>(other)];
+        if (otherSides == 2)
+            continue;
+        drawn |= edgeBit(edge);
+        sidesDrawn[static_cast<std::size_t>(box)] = 4;
+        ++gained;
+        if (other >= 0) {
+            gained += otherSides == 3;
+            ++sidesDrawn[static_cast<std::size_t>(other)];
+        }
+    }
+
+    int remaining = 0;
+    for (int box = 0; box < boxes; ++box)
+        remaining += sidesDrawn[static_cast<std::size_t>(box)] != 4;
+    if (remaining == 0)
+        return gained;
+    alpha -= gained;
+    beta -= gained;
+    if (remaining <= alpha)
+        return remaining + gained;
+    if (-remaining >= beta)
+        return -remaining + gained;
+
+    int lower = -remaining;
+    int upper = remaining;
+    int hint = kNoEdge;
+    if (const Entry* entry = find(drawn)) {
+        lower = entry->lower;
+        upper = entry->upper;
+        hint = entry->best;
+        if (lower >= beta || lower == upper)
+            return lower + gained;
+        if (upper <= alpha)
+            return upper + gained;
+    }
+    alpha = std::max(alpha, lower);
+    beta = std::min(beta, upper);
+    const int windowLow = alpha;
+
+    // Captures first, then edges that give nothing away, then those that
+    // offer one box, then two.
+    std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
+    std::array<int, 4> kindCount {};
+    const EdgeSet open = board_.allEdges() & ~drawn;
+    for (EdgeSet rest = open; rest != 0; rest &= rest - 1) {
+        const int edge = std::countr_zero(rest);
+        if (edge == hint)
+            continue;
+        int kind = 1;
+        for (int box : board_.boxesOf(edge)) {
+            if (box < 0)
+                continue;
+            const int s = sidesDrawn[static_cast<std::size_t>(box)];
+            if (s == 3) {
+                kind = 0;
+                break;
+            }
+            kind += s == 2;
+        }
+        auto k = static_cast<std::size_t>(kind);
+        byKind[k][static_cast<std::size_t>(kindCount[k]++)] = static_cast<std::uint8_t>(edge);
+    }
+
+    int best = -remaining - 1;
+    int bestEdge = kNoEdge;
+    auto tryEdge = [&](int edge) {
+        int taken = 0;
+        for (int box : board_.boxesOf(edge))
+            taken += box >= 0 && sidesDrawn[static_cast<std::size_t>(box)] == 3;
+        const EdgeSet next = drawn | edgeBit(edge);
+        const int v = taken > 0 ? taken + search(next, alpha - taken, beta - taken)
+                                : -search(next, -beta, -alpha);
+        if (v > best) {
+            best = v;
+            bestEdge = edge;
+            alpha = std::max(alpha, v);
+        }
+        return alpha >= beta;
+    };
+    bool cut = hint != kNoEdge && (open & edgeBit(hint)) != 0 && tryEdge(hint);
+    for (std::size_t k = 0; k < 4 && !cut; ++k) {
+        for (int i = 0; i < kindCount[k] && !cut; ++i)
+            cut = tryEdge(byKind[k][static_cast<std::size_t>(i)]);
+    }
+
+    const int openCount = std::popcount(open);
+    if (best <= windowLow)
+        store(drawn, openCount, -remaining, best, bestEdge);
+    else if (best >= beta)
+        store(drawn, openCount, best, remaining, bestEdge);
+    else
+        store(drawn, openCount, best, best, bestEdge);
+    return best + gained;
+}
+
+int Solver::exact(EdgeSet drawn)
+{
+    const int remaining = board_.boxCount() - board_.completedBoxes(drawn);
+    int lower = -remaining;
+    int upper = remaining;
+    int guess = 0;
+    while (lower < upper) {
+        const int beta = std::clamp(guess, lower + 1, upper);
+        const int v = search(drawn, beta - 1, beta);
+        if (v < beta)
+            upper = v;
+        else
+            lower = v;
+        guess = v;
+    }
+    return lower;
+}
+
+bool Solver::reaches(EdgeSet drawn, int edge, int bound)
+{
+    const int taken = board_.completes(drawn, edge);
+    const EdgeSet next = drawn | edgeBit(edge);
+    if (taken > 0)
+        return taken + search(next, bound - taken - 1, bound - taken) >= bound;
+    return -search(next, -bound, -bound + 1) >= bound;
+}
+
+std::optional<int> Solver::value(EdgeSet drawn)
+{
+    nodes_ = 0;
+    try {
+        return exact(drawn);
+    } catch (const GaveUp&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::vector<EdgeValue>> Solver::edgeValues(EdgeSet drawn)
+{
+    nodes_ = 0;
+    std::vector<EdgeValue> values;
+    try {
+        for (EdgeSet rest = board_.allEdges() & ~drawn; rest != 0; rest &= rest - 1) {
+            const int edge = std::countr_zero(rest);
+            const int taken = board_.completes(drawn, edge);
+            const EdgeSet next = drawn | edgeBit(edge);
+            values.push_back({ edge, taken > 0 ? taken + exact(next) : -exact(next) });
+        }
+    } catch (const GaveUp&) {
+        return std::nullopt;
+    }
+    std::stable_sort(values.begin(), values.end(),
+        [](const EdgeValue& x, const EdgeValue& y) { return x.value > y.value; });
+    return values;
+}
+
+std::optional<EdgeValue> Solver::bestEdge(EdgeSet drawn)
+{
+    nodes_ = 0;
+    try {
+        const int v = exact(drawn);
+        for (EdgeSet rest = board_.allEdges() & ~drawn; rest != 0; rest &= rest - 1) {
+            const int edge = std::countr_zero(rest);
+            if (reaches(drawn, edge, v))
+                return EdgeValue { edge, v };
+        }
+    } catch (const GaveUp&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace quadlo::analysis

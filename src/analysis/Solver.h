@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exact solver: the final margin under perfect play of any position on a
+// BoxBoard, for the player to move, counting only the boxes still to be
+// taken (what the mover will take from here minus what the other will). A
+// position's value depends on its drawn edges alone, so one transposition
+// table serves every question asked of the same board.
+//
+// Every answer is exact or absent: a call that would search more nodes than
+// the budget allows gives up and returns nothing, never a guess.
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "analysis/BoxBoard.h"
+
+namespace quadlo::analysis {
+
+// An open edge and the margin for the player to move if they draw it and
+// both then play perfectly.
+struct EdgeValue {
+    int edge;
+    int value;
+};
+
+class Solver {
+public:
+    static constexpr std::uint64_t kNoBudget = std::numeric_limits<std::uint64_t>::max();
+    // 2^20 entries of 16 bytes: the table takes 16 MiB whatever is asked.
+    static constexpr unsigned kTableBits = 20;
+
+    explicit Solver(const BoxBoard& board, std::uint64_t nodeBudget = kNoBudget);
+
+    const BoxBoard& board() const { return board_; }
+    // The most nodes one call may search before it gives up.
+    void setNodeBudget(std::uint64_t nodes) { budget_ = nodes; }
+    // Nodes searched by the last call.
+    std::uint64_t nodes() const { return nodes_; }
+
+    // The value of the position; none if the budget ran out.
+    std::optional<int> value(EdgeSet drawn);
+    // Every open edge's value, best first (ties in edge order); none if the
+    // budget ran out.
+    std::optional<std::vector<EdgeValue>> edgeValues(EdgeSet drawn);
+    // One best edge and its value (the position's value); none if the budget
+    // ran out or no edge is open.
+    std::optional<EdgeValue> bestEdge(EdgeSet drawn);
+
+private:
+    struct Entry {
+        EdgeSet key = 0;
+        std::int8_t lower = 0;
+        std::int8_t upper = 0;
+        std::uint8_t open = 0; // 0 for an empty slot: no stored position is finished
+        std::uint8_t best = 0;
+    };
+    struct GaveUp { };
+
+    int exact(EdgeSet drawn);
+    int search(EdgeSet drawn, int alpha, int beta);
+    // The position's value is at least `bound` when the mover draws `edge`.
+    bool reaches(EdgeSet drawn, int edge, int bound);
+    Entry* find(EdgeSet key);
+    void store(EdgeSet key, int open, int lower, int upper, int best);
+
+    BoxBoard board_;
+    std::uint64_t budget_;
+    std::uint64_t nodes_ = 0;
+    std::vector<Entry> table_;
+};
+
+} // namespace quadlo::analysis
