@@ -9,8 +9,11 @@
 // the budget allows gives up and returns nothing, never a guess.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -30,12 +33,17 @@ public:
     static constexpr std::uint64_t kNoBudget = std::numeric_limits<std::uint64_t>::max();
     // 2^20 entries of 16 bytes: the table takes 16 MiB whatever is asked.
     static constexpr unsigned kTableBits = 20;
+    // Positions with fewer open edges are searched again rather than stored:
+    // that costs less than the table's cache misses.
+    static constexpr int kTableFromOpen = 8;
 
     explicit Solver(const BoxBoard& board, std::uint64_t nodeBudget = kNoBudget);
 
     const BoxBoard& board() const { return board_; }
     // The most nodes one call may search before it gives up.
     void setNodeBudget(std::uint64_t nodes) { budget_ = nodes; }
+    // Forgets every stored bound, as a new solver would start.
+    void clear();
     // Nodes searched by the last call.
     std::uint64_t nodes() const { return nodes_; }
 
@@ -58,6 +66,12 @@ private:
     };
     struct GaveUp { };
 
+    static Entry* allocateTable();
+    // The side counts of the position being searched, kept up to date as
+    // edges are drawn and taken back.
+    void setUp(EdgeSet drawn);
+    int draw(int edge); // returns the boxes it completes
+    void undraw(int edge);
     int exact(EdgeSet drawn);
     int search(EdgeSet drawn, int alpha, int beta);
     // The position's value is at least `bound` when the mover draws `edge`.
@@ -68,7 +82,14 @@ private:
     BoxBoard board_;
     std::uint64_t budget_;
     std::uint64_t nodes_ = 0;
-    std::vector<Entry> table_;
+    struct FreeTable {
+        void operator()(Entry* table) const;
+    };
+    std::unique_ptr<Entry[], FreeTable> table_;
+    std::function<void(int)> undrawEdge_;
+    std::array<std::uint8_t, kMaxBoxes> sidesDrawn_ {};
+    std::uint32_t threeSided_ = 0;
+    int completed_ = 0;
 };
 
 } // namespace quadlo::analysis
