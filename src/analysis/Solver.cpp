@@ -20,18 +20,24 @@
 // the box X beyond it: s+f and s+e are then the same position with B and X
 // exchanged (each has one of them taken and the other capturable into N), so
 // 1 + V(s+f) = 1 + V(s+e).
-//   When N has exactly two sides drawn, taking B opens N, and declining the
-// last two boxes of a chain can be right; there every move is searched.
+//
+// The decline rule. When N has exactly two sides drawn, taking B opens N,
+// and declining the last two boxes of a chain can be right. But a move m
+// that completes nothing and is neither e nor N's other open side g is never
+// better than e: the opponent can answer m with e, so -V(s+m) <= -1 -
+// V(s+m+e), while e then m is worth 1 - V(s+e+m) to the mover, m completing
+// nothing there either. So with such a B on the board only captures and g
+// are searched, and with two such boxes of different g only captures.
 #include "analysis/Solver.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstdlib>
 #include <memory>
 #include <new>
 
-#include <functional>
 #include <sys/mman.h>
 
 namespace quadlo::analysis {
@@ -75,7 +81,6 @@ Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget)
     : board_(board)
     , budget_(nodeBudget)
     , table_(allocateTable())
-    , undrawEdge_([this](int edge) { undraw(edge); })
 {
 }
 
@@ -162,32 +167,8 @@ void Solver::setUp(EdgeSet drawn)
     }
 }
 
-namespace {
-
-// Takes back the captures the rule made when the node returns.
-class Undraw {
-public:
-    explicit Undraw(const std::function<void(int)>& undraw)
-        : undraw_(undraw)
-    {
-    }
-    Undraw(const Undraw&) = delete;
-    Undraw& operator=(const Undraw&) = delete;
-    ~Undraw()
-    {
-        for (int i = count_; i-- > 0;)
-            undraw_(edges_[static_cast<std::size_t>(i)]);
-    }
-    void add(int edge) { edges_[static_cast<std::size_t>(count_++)] = edge; }
-
-private:
-    const std::function<void(int)>& undraw_;
-    std::array<int, kMaxBoxes> edges_ {};
-    int count_ = 0;
-};
-
-} // namespace
-
+// A search that gives up leaves the side counts as they were at that node;
+// every public call sets them up afresh.
 int Solver::search(EdgeSet drawn, int alpha, int beta)
 {
     if (++nodes_ > budget_)
@@ -195,7 +176,8 @@ int Solver::search(EdgeSet drawn, int alpha, int beta)
 
     // The capture rule; taking a box never leaves a new box on three sides,
     // so one pass takes every capture it allows.
-    Undraw captured(undrawEdge_);
+    std::array<std::uint8_t, kMaxBoxes> captured;
+    int capturedCount = 0;
     int gained = 0;
     for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
         const int box = std::countr_zero(rest);
@@ -208,18 +190,23 @@ int Solver::search(EdgeSet drawn, int alpha, int beta)
             continue;
         gained += draw(edge);
         drawn |= edgeBit(edge);
-        captured.add(edge);
+        captured[static_cast<std::size_t>(capturedCount++)] = static_cast<std::uint8_t>(edge);
     }
+    const int v = gained + searchMoves(drawn, alpha - gained, beta - gained);
+    while (capturedCount > 0)
+        undraw(captured[static_cast<std::size_t>(--capturedCount)]);
+    return v;
+}
 
+int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
+{
     const int remaining = board_.boxCount() - completed_;
     if (remaining == 0)
-        return gained;
-    alpha -= gained;
-    beta -= gained;
+        return 0;
     if (remaining <= alpha)
-        return remaining + gained;
+        return remaining;
     if (-remaining >= beta)
-        return -remaining + gained;
+        return -remaining;
 
     const EdgeSet open = board_.allEdges() & ~drawn;
     const int openCount = std::popcount(open);
@@ -232,19 +219,39 @@ int Solver::search(EdgeSet drawn, int alpha, int beta)
         upper = entry->upper;
         hint = entry->best;
         if (lower >= beta || lower == upper)
-            return lower + gained;
+            return lower;
         if (upper <= alpha)
-            return upper + gained;
+            return upper;
     }
     alpha = std::max(alpha, lower);
     beta = std::min(beta, upper);
     const int windowLow = alpha;
 
+    // With a box left to take, only captures and the declining edge are
+    // searched (the decline rule above).
+    EdgeSet candidates = open;
+    if (threeSided_ != 0) {
+        EdgeSet takes = 0;
+        EdgeSet declines = open;
+        for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
+            const int box = std::countr_zero(rest);
+            const int edge = std::countr_zero(board_.sides(box) & ~drawn);
+            const auto& across = board_.boxesOf(edge);
+            const int next = across[0] == box ? across[1] : across[0];
+            assert(next >= 0 && sidesDrawn_[static_cast<std::size_t>(next)] == 2);
+            takes |= edgeBit(edge);
+            declines &= board_.sides(next) & ~drawn & ~edgeBit(edge);
+        }
+        candidates = takes | declines;
+    }
+
     // Captures first, then edges that give nothing away, then those that
     // offer one box, then two.
     std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
     std::array<int, 4> kindCount {};
-    for (EdgeSet rest = open; rest != 0; rest &= rest - 1) {
+    if (hint != kNoEdge && (candidates & edgeBit(hint)) == 0)
+        hint = kNoEdge;
+    for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
         const int edge = std::countr_zero(rest);
         if (edge == hint)
             continue;
@@ -268,14 +275,8 @@ int Solver::search(EdgeSet drawn, int alpha, int beta)
     auto tryEdge = [&](int edge) {
         const int taken = draw(edge);
         const EdgeSet next = drawn | edgeBit(edge);
-        int v = 0;
-        try {
-            v = taken > 0 ? taken + search(next, alpha - taken, beta - taken)
-                          : -search(next, -beta, -alpha);
-        } catch (const GaveUp&) {
-            undraw(edge);
-            throw;
-        }
+        const int v = taken > 0 ? taken + search(next, alpha - taken, beta - taken)
+                                : -search(next, -beta, -alpha);
         undraw(edge);
         if (v > best) {
             best = v;
@@ -298,7 +299,7 @@ int Solver::search(EdgeSet drawn, int alpha, int beta)
         else
             store(drawn, openCount, best, best, bestEdge);
     }
-    return best + gained;
+    return best;
 }
 
 int Solver::exact(EdgeSet drawn)

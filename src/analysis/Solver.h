@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -74,6 +73,8 @@ private:
     void undraw(int edge);
     int exact(EdgeSet drawn);
     int search(EdgeSet drawn, int alpha, int beta);
+    // The rest of a node once the capture rule has played.
+    int searchMoves(EdgeSet drawn, int alpha, int beta);
     // The position's value is at least `bound` when the mover draws `edge`.
     bool reaches(EdgeSet drawn, int edge, int bound);
     Entry* find(EdgeSet key);
@@ -86,7 +87,6 @@ private:
         void operator()(Entry* table) const;
     };
     std::unique_ptr<Entry[], FreeTable> table_;
-    std::function<void(int)> undrawEdge_;
     std::array<std::uint8_t, kMaxBoxes> sidesDrawn_ {};
     std::uint32_t threeSided_ = 0;
     int completed_ = 0;
