@@ -2,9 +2,11 @@
 // quadlo-engine: the headless front end of the game. It replays scripts of
 // clicks and menu commands and prints every state they lead to, plays the
 // computer against baseline human players, and times the computer's turns.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <string_view>
 #include <system_error>
@@ -13,11 +15,16 @@
 #include <unistd.h>
 
 #include "Version.h"
+#include "engine/Analyse.h"
+#include "engine/AnalysisBench.h"
+#include "engine/AnalysisOptions.h"
 #include "engine/Bench.h"
 #include "engine/CommandLine.h"
 #include "engine/Quote.h"
 #include "engine/Replay.h"
+#include "engine/Review.h"
 #include "engine/SelfPlay.h"
+#include "engine/Solve.h"
 
 namespace {
 
@@ -34,13 +41,15 @@ int usageError(const std::string& message)
     return kUsageError;
 }
 
-int replay(const std::vector<std::string_view>& args)
+// Runs `play` on the script FILE, or on the standard input for none or "-".
+int onScript(const std::vector<std::string_view>& operands, const char* command,
+    const std::function<int(std::istream&)>& play)
 {
-    if (args.empty())
-        return runReplay(std::cin, std::cout, std::cerr);
-    if (args.size() > 1)
-        return usageError("replay takes at most one FILE");
-    const std::string path(args[0]);
+    if (operands.size() > 1)
+        return usageError(std::string(command) + " takes at most one FILE");
+    if (operands.empty() || operands[0] == "-")
+        return play(std::cin);
+    const std::string path(operands[0]);
     // A directory opens as a stream on Linux and then reads as empty.
     std::error_code ec;
     std::ifstream file;
@@ -50,7 +59,39 @@ int replay(const std::vector<std::string_view>& args)
         std::cerr << "error: cannot open " << path << '\n';
         return kReplayBadInput;
     }
-    return runReplay(file, std::cout, std::cerr);
+    return play(file);
+}
+
+int replay(const std::vector<std::string_view>& args)
+{
+    return onScript(
+        args, "replay", [](std::istream& in) { return runReplay(in, std::cout, std::cerr); });
+}
+
+// analyse [FILE|-], review FILE, solve --boxes WxH, each with [--budget N].
+int analysisCommand(std::string_view command, const std::vector<std::string_view>& args)
+{
+    const bool solve = command == "solve";
+    const auto parsed = parseAnalysisArguments(args,
+        solve ? std::vector<std::string_view> { "--boxes" } : std::vector<std::string_view> {},
+        command == "review" ? kReviewBudget : kAnalysisBudget);
+    if (const auto* error = std::get_if<CommandLineError>(&parsed))
+        return usageError(error->message);
+    const AnalysisArguments& arguments = std::get<AnalysisArguments>(parsed);
+    if (solve) {
+        std::string error;
+        const int status = runSolve(arguments, std::cout, error);
+        return error.empty() ? status : usageError(error);
+    }
+    if (command == "review") {
+        if (arguments.operands.size() != 1)
+            return usageError("review takes one FILE");
+        return onScript(arguments.operands, "review", [&](std::istream& in) {
+            return runReview(in, std::cout, std::cerr, arguments.budget);
+        });
+    }
+    return onScript(arguments.operands, "analyse",
+        [&](std::istream& in) { return runAnalyse(in, std::cout, std::cerr, arguments.budget); });
 }
 
 int selfplay(const std::vector<std::string_view>& args)
@@ -70,8 +111,12 @@ int selfplay(const std::vector<std::string_view>& args)
     return 0;
 }
 
-int bench(const std::vector<std::string_view>& args)
+int bench(std::vector<std::string_view> args)
 {
+    if (const auto flag = std::find(args.begin(), args.end(), "--analysis"); flag != args.end()) {
+        args.erase(flag);
+        return benchAnalysis(args, std::cout, std::cerr);
+    }
     const auto parsed = parseBenchArguments(args);
     if (const auto* error = std::get_if<CommandLineError>(&parsed))
         return usageError(error->message);
@@ -100,6 +145,8 @@ int run(std::vector<std::string_view> args)
         return selfplay(args);
     if (command == "bench")
         return bench(args);
+    if (command == "analyse" || command == "review" || command == "solve")
+        return analysisCommand(command, args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << kUsage;
         return 0;

@@ -11,11 +11,25 @@
 namespace quadlo::engine {
 
 const char* const kUsage
-    = "usage: quadlo-engine replay [FILE]\n"
-      "       quadlo-engine selfplay [--level easy|medium|hard] [--human random|greedy|careful]\n"
+    = "usage: quadlo-engine replay [FILE|-]\n"
+      "       quadlo-engine selfplay [--level easy|medium|hard]\n"
+      "                              [--human random|greedy|careful|expert]\n"
       "                              [--games N] [--seed S]\n"
       "       quadlo-engine bench [--games N]\n"
-      "       quadlo-engine --help | --version\n";
+      "       quadlo-engine bench --analysis [--positions N] [--budget N]\n"
+      "       quadlo-engine analyse [--budget N] [FILE|-]\n"
+      "       quadlo-engine review [--budget N] FILE\n"
+      "       quadlo-engine solve --boxes WxH [--budget N]\n"
+      "       quadlo-engine --help | --version\n"
+      "\n"
+      "analyse   plays a replay script and prints 'value V' for the player to move,\n"
+      "          then 'v I V' or 'h I V' for every open edge, best first\n"
+      "review    judges each human move of a game where the solver can: the squares\n"
+      "          it lost against the best move, and the first move that lost any\n"
+      "solve     the value of the empty WxH board (at most 64 edges) for the first\n"
+      "          player, and the time taken\n"
+      "--budget  the most nodes the solver may search for one answer (50,000,000;\n"
+      "          review 5,000,000 a move); beyond it, one line says so, exit 5\n";
 
 namespace {
 
@@ -82,7 +96,8 @@ std::variant<SelfPlayOptions, CommandLineError> parseSelfPlayArguments(
             } else if (name == "--human") {
                 const auto human = humanStrategyFromName(value);
                 if (!human)
-                    return "--human " + quoted(value) + " is not one of random, greedy, careful";
+                    return "--human " + quoted(value)
+                        + " is not one of random, greedy, careful, expert";
                 options.human = *human;
             } else if (name == "--games") {
                 return readGames(value, options.games);

@@ -115,6 +115,14 @@ std::string ReplaySession::stateLine() const
 int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
 {
     ReplaySession session;
+    return runScript(in, session, out, err, [&out](ReplaySession& s, const Command& command) {
+        return static_cast<bool>(out << s.run(command));
+    });
+}
+
+int runScript(std::istream& in, ReplaySession& session, std::ostream& out, std::ostream& err,
+    const ScriptStep& step)
+{
     std::string line;
     for (long number = 1; std::getline(in, line); ++number) {
         const ParsedLine parsed = parseLine(line);
@@ -127,7 +135,7 @@ int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
         if (!command)
             continue;
         try {
-            if (!(out << session.run(*command))) {
+            if (!step(session, *command)) {
                 err << "error: line " << number << ": cannot write the output\n";
                 return kOutputFailed;
             }

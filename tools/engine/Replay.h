@@ -14,6 +14,7 @@
 // stream and nothing more is printed.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -72,6 +73,14 @@ private:
 // One message box as a replay line; line breaks in the text become the two
 // characters "\n" so that the message stays on one line.
 std::string messageLine(const std::string& text, int style, const std::string& title);
+
+// Reads the script line by line and hands each command to `step`, which
+// plays it on the session and returns false when it could not write its
+// output. The statuses and error lines are those of the replay; `out` is
+// flushed before an error line so that the two streams stay in order.
+using ScriptStep = std::function<bool(ReplaySession&, const Command&)>;
+int runScript(std::istream& in, ReplaySession& session, std::ostream& out, std::ostream& err,
+    const ScriptStep& step);
 
 // Reads the script line by line, printing as it goes.
 int runReplay(std::istream& in, std::ostream& out, std::ostream& err);

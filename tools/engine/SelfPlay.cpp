@@ -4,8 +4,10 @@
 // each game.
 #include "engine/SelfPlay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <random>
 
 #include "board/RandomSource.h"
@@ -70,11 +72,15 @@ std::vector<GameRecord> playGames(
         messages.takeLines();
 
         int clicks = 0;
+        // Processor time, so that a loaded machine does not inflate it.
+        std::clock_t slowest = 0;
         while (!board.gameOver) {
             if (clicks == kMaxHumanClicks)
                 throw SelfPlayFault(gameLabel(g) + "not over after "
                     + std::to_string(kMaxHumanClicks) + " human clicks");
+            const std::clock_t thinking = std::clock();
             const std::optional<Edge> edge = player.choose(board);
+            slowest = std::max(slowest, std::clock() - thinking);
             if (!edge)
                 throw SelfPlayFault(gameLabel(g) + "no open edge left, but the game is not over");
             const int before = turnTimes ? computerEdges(board) : 0;
@@ -92,7 +98,8 @@ std::vector<GameRecord> playGames(
         if (board.humanScore + board.computerScore != kSquareCount)
             throw SelfPlayFault(gameLabel(g) + "final score " + std::to_string(board.humanScore)
                 + "-" + std::to_string(board.computerScore) + " does not add up to 25");
-        records.push_back({ board.humanScore, board.computerScore, clicks });
+        records.push_back({ board.humanScore, board.computerScore, clicks,
+            static_cast<double>(slowest) / CLOCKS_PER_SEC });
         if (done)
             done(g + 1);
     }
@@ -143,6 +150,8 @@ SelfPlaySummary summarise(const std::vector<GameRecord>& records)
         else
             ++summary.computer.wins;
         humanSum += r.humanScore;
+        summary.slowestChoiceSeconds
+            = std::max(summary.slowestChoiceSeconds, r.slowestChoiceSeconds);
         computerSum += r.computerScore;
     }
     const double n = static_cast<double>(records.size());
@@ -177,6 +186,11 @@ std::string formatSelfPlayTable(const SelfPlayOptions& options, const SelfPlaySu
         { std::pair { "human", summary.human }, std::pair { "computer", summary.computer } }) {
         std::snprintf(line, sizeof line, "%-9s %8u %8.2f %8.2f\n", name, side.wins, side.meanScore,
             side.sdScore);
+        out += line;
+    }
+    if (options.human == HumanStrategy::Expert) {
+        std::snprintf(line, sizeof line, "slowest expert move: %.3f s of processor time\n",
+            summary.slowestChoiceSeconds);
         out += line;
     }
     return out;
