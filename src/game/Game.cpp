@@ -58,6 +58,7 @@ Game::Game(RandomSource& random, MessagePresenter& messages, FormHost& form)
 
 void Game::Form_Load()
 {
+    history_.clear();
     board_.gameOver = false;
     random_.reseed();
     board_.searchMode = false;
@@ -89,8 +90,10 @@ void Game::edgeClicked(Edge edge)
         return;
     if (!board_.isOpen(edge))
         return;
-    if (board_.turnCount % 2 != 0)
+    if (board_.turnCount % 2 != 0) {
+        history_.push_back({ board_, random_.position() });
         draw(Player::Human, edge);
+    }
     // Also when the count was even: the computer moves and the click is not drawn.
     ComputerMove1();
 }
@@ -103,11 +106,25 @@ void Game::optionsFocused()
         board_.selectDifficulty(Difficulty::Medium);
 }
 
+void Game::takeBack()
+{
+    if (history_.empty())
+        return;
+    const Board now = board_;
+    board_ = history_.back().board;
+    board_.lblEasy = now.lblEasy;
+    board_.lblMedium = now.lblMedium;
+    board_.lblHard = now.lblHard;
+    random_.restore(history_.back().random);
+    history_.pop_back();
+}
+
 void Game::setPosition(const Position& position)
 {
     if (position.turn < 0 || position.turn > kMaxPositionTurn)
         throw std::out_of_range("turn " + std::to_string(position.turn) + " is outside 0.."
             + std::to_string(kMaxPositionTurn));
+    history_.clear();
     for (std::size_t i = 0; i < kEdgesPerFamily; ++i) {
         board_.lblshape1[i + 1] = { position.vertical[i], markColour(position.vertical[i]) };
         board_.lblshape2[i + 1] = { position.horizontal[i], markColour(position.horizontal[i]) };

@@ -78,6 +78,7 @@ std::string ReplaySession::run(const Command& command)
                    [&](const SelectCommand& c) { game_.selectDifficulty(c.difficulty); },
                    [&](const ClickCommand& c) { game_.edgeClicked(c.edge); },
                    [&](const NewCommand&) { game_.mnuNew_Click(); },
+                   [&](const UndoCommand&) { game_.takeBack(); },
                    [&](const PositionCommand& c) { game_.setPosition(c); },
                },
         command);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replaying a script against one game, as the program starts it: the controls
 // in their design state, Form_Load run once, no option selected. Each click,
-// new, select and position prints the message boxes it showed and then one
+// new, undo, select and position prints the message boxes it showed and then one
 // state line; other tools read this output, so its format is fixed:
 //
 //   message: <title> | <style> | <text>
