@@ -44,17 +44,27 @@ namespace quadlo::analysis {
 
 namespace {
 
-constexpr int kNoEdge = 0xFF;
+// No edge to try first.
+constexpr int kNoHint = -1;
 // What a search that failed low stores as its lower bound: nothing known.
-constexpr int kNoLowerBound = -128;
-
-std::size_t slotOf(EdgeSet key)
-{
-    const std::uint64_t mixed = (key ^ (key >> 29)) * 0x9E3779B97F4A7C15ULL;
-    return static_cast<std::size_t>(mixed >> (64 - Solver::kTableBits)) & ~std::size_t { 1 };
-}
+// Values lie within -31..31, since no board of 64 edges has 32 boxes.
+constexpr int kNoLowerBound = -32;
 
 constexpr std::size_t kTableEntries = std::size_t { 1 } << Solver::kTableBits;
+constexpr int kBucketBits = Solver::kTableBits - 1;
+
+// Slot fields above the kept key bits (at most 64 - kBucketBits of them).
+constexpr int kLowerAt = 64 - kBucketBits;
+constexpr int kUpperAt = kLowerAt + 6;
+constexpr int kBestAt = kUpperAt + 6;
+constexpr int kDepthAt = kBestAt + 6;
+static_assert(kDepthAt + 2 == 64);
+
+// Open edges in four classes, for choosing which slot of a bucket to keep.
+constexpr std::uint64_t depthClass(int open)
+{
+    return open >= 30 ? 3 : open >= 20 ? 2 : open >= 12;
+}
 
 // The table is probed at random at every node, so it is asked for in huge
 // pages where the system has them: one page-table entry then covers 2 MiB of
@@ -63,17 +73,17 @@ constexpr std::size_t kHugePage = std::size_t { 2 } << 20;
 
 } // namespace
 
-Solver::Entry* Solver::allocateTable()
+Solver::Slot* Solver::allocateTable()
 {
-    const std::size_t bytes = kTableEntries * sizeof(Entry);
+    const std::size_t bytes = kTableEntries * sizeof(Slot);
     void* memory = std::aligned_alloc(kHugePage, bytes);
     if (memory == nullptr)
         throw std::bad_alloc();
 #ifdef MADV_HUGEPAGE
     ::madvise(memory, bytes, MADV_HUGEPAGE);
 #endif
-    auto* table = static_cast<Entry*>(memory);
-    std::uninitialized_fill_n(table, kTableEntries, Entry {});
+    auto* table = static_cast<Slot*>(memory);
+    std::uninitialized_fill_n(table, kTableEntries, Slot { 0 });
     return table;
 }
 
@@ -81,41 +91,70 @@ Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget)
     : board_(board)
     , budget_(nodeBudget)
     , table_(allocateTable())
+    , keptBits_(std::max(0, board.edgeCount() - kBucketBits))
 {
 }
 
-void Solver::FreeTable::operator()(Entry* table) const { std::free(table); }
+void Solver::FreeTable::operator()(Slot* table) const { std::free(table); }
 
-void Solver::clear() { std::fill_n(table_.get(), kTableEntries, Entry {}); }
+void Solver::clear() { std::fill_n(table_.get(), kTableEntries, Slot { 0 }); }
 
-Solver::Entry* Solver::find(EdgeSet key)
+// Multiplying by an odd number and folding high bits into low ones are both
+// one-to-one on the board's edge bits, so two positions never mix alike.
+EdgeSet Solver::mix(EdgeSet key) const
 {
-    Entry* bucket = &table_.get()[slotOf(key)];
+    const EdgeSet mask = board_.allEdges();
+    const int fold = std::max(1, board_.edgeCount() / 2);
+    key = (key * 0x9E3779B97F4A7C15ULL) & mask;
+    key ^= key >> fold;
+    key = (key * 0xC2B2AE3D27D4EB4FULL) & mask;
+    key ^= key >> fold;
+    return key;
+}
+
+std::optional<Solver::Entry> Solver::find(EdgeSet key) const
+{
+    const EdgeSet mixed = mix(key);
+    const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
+    const Slot* bucket = &table_.get()[(mixed >> keptBits_) * 2];
     for (int i = 0; i < 2; ++i) {
-        if (bucket[i].open != 0 && bucket[i].key == key)
-            return &bucket[i];
+        const Slot slot = bucket[i];
+        if (slot != 0 && (slot & keptMask) == (mixed & keptMask))
+            return Entry { static_cast<int>(slot >> kLowerAt & 63) - 32,
+                static_cast<int>(slot >> kUpperAt & 63) - 32,
+                static_cast<int>(slot >> kBestAt & 63) };
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // The first slot keeps the entry with more open edges, which cost more to
 // find again; the second takes whatever the first does not.
 void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
 {
-    if (Entry* entry = find(key)) {
-        entry->lower = static_cast<std::int8_t>(std::max<int>(entry->lower, lower));
-        entry->upper = static_cast<std::int8_t>(std::min<int>(entry->upper, upper));
-        // An edge that failed low is no better than the others tried.
-        if (lower > kNoLowerBound)
-            entry->best = static_cast<std::uint8_t>(best);
-        return;
+    const EdgeSet mixed = mix(key);
+    const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
+    Slot* bucket = &table_.get()[(mixed >> keptBits_) * 2];
+    Slot* slot = nullptr;
+    for (int i = 0; i < 2 && slot == nullptr; ++i) {
+        if (bucket[i] != 0 && (bucket[i] & keptMask) == (mixed & keptMask))
+            slot = &bucket[i];
     }
-    Entry* bucket = &table_.get()[slotOf(key)];
-    Entry& slot = open >= bucket[0].open ? bucket[0] : bucket[1];
-    if (&slot == &bucket[0] && bucket[0].open != 0)
+    const std::uint64_t depth = depthClass(open);
+    if (slot != nullptr) {
+        // An edge that failed low is no better than the others tried.
+        if (lower == kNoLowerBound)
+            best = static_cast<int>(*slot >> kBestAt & 63);
+        lower = std::max(lower, static_cast<int>(*slot >> kLowerAt & 63) - 32);
+        upper = std::min(upper, static_cast<int>(*slot >> kUpperAt & 63) - 32);
+    } else if (bucket[0] == 0 || depth >= (bucket[0] >> kDepthAt)) {
         bucket[1] = bucket[0];
-    slot = { key, static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper),
-        static_cast<std::uint8_t>(open), static_cast<std::uint8_t>(best) };
+        slot = &bucket[0];
+    } else {
+        slot = &bucket[1];
+    }
+    *slot = (mixed & keptMask) | static_cast<Slot>(lower + 32) << kLowerAt
+        | static_cast<Slot>(upper + 32) << kUpperAt
+        | static_cast<Slot>(std::max(best, 0)) << kBestAt | depth << kDepthAt;
 }
 
 int Solver::draw(int edge)
@@ -213,8 +252,8 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
     const bool tabled = openCount >= kTableFromOpen;
     int lower = -remaining;
     int upper = remaining;
-    int hint = kNoEdge;
-    if (const Entry* entry = tabled ? find(drawn) : nullptr) {
+    int hint = kNoHint;
+    if (const auto entry = tabled ? find(drawn) : std::nullopt) {
         lower = entry->lower;
         upper = entry->upper;
         hint = entry->best;
@@ -249,8 +288,8 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
     // offer one box, then two.
     std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
     std::array<int, 4> kindCount {};
-    if (hint != kNoEdge && (candidates & edgeBit(hint)) == 0)
-        hint = kNoEdge;
+    if (hint != kNoHint && (candidates & edgeBit(hint)) == 0)
+        hint = kNoHint;
     for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
         const int edge = std::countr_zero(rest);
         if (edge == hint)
@@ -271,7 +310,7 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
     }
 
     int best = -remaining - 1;
-    int bestEdge = kNoEdge;
+    int bestEdge = kNoHint;
     auto tryEdge = [&](int edge) {
         const int taken = draw(edge);
         const EdgeSet next = drawn | edgeBit(edge);
@@ -285,7 +324,7 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
         }
         return alpha >= beta;
     };
-    bool cut = hint != kNoEdge && tryEdge(hint);
+    bool cut = hint != kNoHint && tryEdge(hint);
     for (std::size_t k = 0; k < 4 && !cut; ++k) {
         for (int i = 0; i < kindCount[k] && !cut; ++i)
             cut = tryEdge(byKind[k][static_cast<std::size_t>(i)]);
@@ -367,10 +406,9 @@ std::optional<EdgeValue> Solver::bestEdge(EdgeSet drawn)
         const int v = exact(drawn);
         // The edge that raised the root's lower bound to the value reaches
         // it; the others are tried only if the table lost the root.
-        const Entry* root = find(drawn);
+        const auto root = find(drawn);
         const EdgeSet open = board_.allEdges() & ~drawn;
-        if (root != nullptr && root->best != kNoEdge && (open & edgeBit(root->best)) != 0
-            && reaches(drawn, root->best, v))
+        if (root && (open & edgeBit(root->best)) != 0 && reaches(drawn, root->best, v))
             return EdgeValue { root->best, v };
         for (EdgeSet rest = open; rest != 0; rest &= rest - 1) {
             const int edge = std::countr_zero(rest);

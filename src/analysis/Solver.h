@@ -30,8 +30,9 @@ struct EdgeValue {
 class Solver {
 public:
     static constexpr std::uint64_t kNoBudget = std::numeric_limits<std::uint64_t>::max();
-    // 2^20 entries of 16 bytes: the table takes 16 MiB whatever is asked.
-    static constexpr unsigned kTableBits = 20;
+    // 2^21 entries of 8 bytes, in buckets of two: the table takes 16 MiB
+    // whatever is asked.
+    static constexpr unsigned kTableBits = 21;
     // Positions with fewer open edges are searched again rather than stored:
     // that costs less than the table's cache misses.
     static constexpr int kTableFromOpen = 8;
@@ -56,16 +57,21 @@ public:
     std::optional<EdgeValue> bestEdge(EdgeSet drawn);
 
 private:
+    // One stored position, unpacked. In the table each is one 64-bit word:
+    // the low bits of a one-to-one mix of the edge set (its high bits are the
+    // bucket's number, so the position is known exactly), the bounds and the
+    // best edge in 6 bits each, and a coarse count of open edges in 2.
     struct Entry {
-        EdgeSet key = 0;
-        std::int8_t lower = 0;
-        std::int8_t upper = 0;
-        std::uint8_t open = 0; // 0 for an empty slot: no stored position is finished
-        std::uint8_t best = 0;
+        int lower;
+        int upper;
+        int best;
     };
+    using Slot = std::uint64_t;
     struct GaveUp { };
 
-    static Entry* allocateTable();
+    static Slot* allocateTable();
+    // The mixed edge set, its bucket and the bits of it a slot keeps.
+    EdgeSet mix(EdgeSet key) const;
     // The side counts of the position being searched, kept up to date as
     // edges are drawn and taken back.
     void setUp(EdgeSet drawn);
@@ -77,16 +83,17 @@ private:
     int searchMoves(EdgeSet drawn, int alpha, int beta);
     // The position's value is at least `bound` when the mover draws `edge`.
     bool reaches(EdgeSet drawn, int edge, int bound);
-    Entry* find(EdgeSet key);
+    std::optional<Entry> find(EdgeSet key) const;
     void store(EdgeSet key, int open, int lower, int upper, int best);
 
     BoxBoard board_;
     std::uint64_t budget_;
     std::uint64_t nodes_ = 0;
     struct FreeTable {
-        void operator()(Entry* table) const;
+        void operator()(Slot* table) const;
     };
-    std::unique_ptr<Entry[], FreeTable> table_;
+    std::unique_ptr<Slot[], FreeTable> table_;
+    int keptBits_; // of the mixed edge set, in each slot
     std::array<std::uint8_t, kMaxBoxes> sidesDrawn_ {};
     std::uint32_t threeSided_ = 0;
     int completed_ = 0;

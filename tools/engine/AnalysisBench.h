@@ -2,7 +2,8 @@
 // Timing the exact solver (bench --analysis [--positions N] [--budget N]): a
 // fixed, seeded set of game positions (20 by default) for each of 30, 34, 36,
 // 38 and 40 open edges, each solved for its value and a best edge from an
-// empty transposition table. A position the solver gives up on counts as
+// empty transposition table, timed in processor time so that a loaded
+// machine does not inflate it. A position the solver gives up on counts as
 // slower than every solved one, and a percentile that falls on one shows as
 // "-".
 #pragma once
