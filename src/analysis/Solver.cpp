@@ -93,6 +93,80 @@ Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget)
     , table_(allocateTable())
     , keptBits_(std::max(0, board.edgeCount() - kBucketBits))
 {
+    buildSymmetries();
+}
+
+// Every edge as a point on a grid of half-box steps: a horizontal edge at
+// (2c + 1, 2r), a vertical one at (2c, 2r + 1). The symmetries are the
+// mirrorings of that grid, and on a square board its transposition too.
+void Solver::buildSymmetries()
+{
+    const int width = 2 * board_.columns();
+    const int height = 2 * board_.rows();
+    auto edgeAt = [this](int x, int y) {
+        return y % 2 == 0 ? board_.horizontal(y / 2, (x - 1) / 2)
+                          : board_.vertical((y - 1) / 2, x / 2);
+    };
+    std::vector<std::pair<int, int>> points(static_cast<std::size_t>(board_.edgeCount()));
+    for (int r = 0; r <= board_.rows(); ++r) {
+        for (int c = 0; c < board_.columns(); ++c)
+            points[static_cast<std::size_t>(board_.horizontal(r, c))] = { 2 * c + 1, 2 * r };
+    }
+    for (int r = 0; r < board_.rows(); ++r) {
+        for (int c = 0; c <= board_.columns(); ++c)
+            points[static_cast<std::size_t>(board_.vertical(r, c))] = { 2 * c, 2 * r + 1 };
+    }
+    symmetries_ = board_.columns() == board_.rows() ? 8 : 4;
+    byteImage_.resize(static_cast<std::size_t>(symmetries_));
+    for (int s = 0; s < symmetries_; ++s) {
+        auto& images = edgeImage_[static_cast<std::size_t>(s)];
+        for (int e = 0; e < board_.edgeCount(); ++e) {
+            auto [x, y] = points[static_cast<std::size_t>(e)];
+            if (s & 1)
+                x = width - x;
+            if (s & 2)
+                y = height - y;
+            if (s & 4)
+                std::swap(x, y);
+            images[static_cast<std::size_t>(e)] = static_cast<std::uint8_t>(edgeAt(x, y));
+            edgePreimage_[static_cast<std::size_t>(s)][images[static_cast<std::size_t>(e)]]
+                = static_cast<std::uint8_t>(e);
+        }
+        auto& bytes = byteImage_[static_cast<std::size_t>(s)];
+        for (int at = 0; at < 8; ++at) {
+            for (int value = 0; value < 256; ++value) {
+                EdgeSet mapped = 0;
+                for (int bit = 0; bit < 8; ++bit) {
+                    const int e = at * 8 + bit;
+                    if ((value >> bit & 1) && e < board_.edgeCount())
+                        mapped |= edgeBit(images[static_cast<std::size_t>(e)]);
+                }
+                bytes[static_cast<std::size_t>(at)][static_cast<std::size_t>(value)] = mapped;
+            }
+        }
+    }
+}
+
+EdgeSet Solver::image(int symmetry, EdgeSet edges) const
+{
+    const auto& bytes = byteImage_[static_cast<std::size_t>(symmetry)];
+    EdgeSet mapped = 0;
+    for (std::size_t at = 0; at < 8; ++at)
+        mapped |= bytes[at][static_cast<std::size_t>(edges >> (8 * at) & 0xFF)];
+    return mapped;
+}
+
+Solver::TableKey Solver::tableKey(EdgeSet drawn) const
+{
+    TableKey least { drawn, 0 };
+    if (std::popcount(drawn) > kSymmetricUpToDrawn)
+        return least;
+    for (int s = 1; s < symmetries_; ++s) {
+        const EdgeSet mapped = image(s, drawn);
+        if (mapped < least.key)
+            least = { mapped, s };
+    }
+    return least;
 }
 
 void Solver::FreeTable::operator()(Slot* table) const { std::free(table); }
@@ -253,10 +327,13 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
     int lower = -remaining;
     int upper = remaining;
     int hint = kNoHint;
-    if (const auto entry = tabled ? find(drawn) : std::nullopt) {
+    const TableKey key = tabled ? tableKey(drawn) : TableKey { drawn, 0 };
+    const auto& toKey = edgeImage_[static_cast<std::size_t>(key.symmetry)];
+    if (const auto entry = tabled ? find(key.key) : std::nullopt) {
         lower = entry->lower;
         upper = entry->upper;
-        hint = entry->best;
+        hint = edgePreimage_[static_cast<std::size_t>(key.symmetry)]
+                            [static_cast<std::size_t>(entry->best)];
         if (lower >= beta || lower == upper)
             return lower;
         if (upper <= alpha)
@@ -331,12 +408,15 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
     }
 
     if (tabled) {
+        auto keyed = [&toKey](int edge) {
+            return edge == kNoHint ? 0 : toKey[static_cast<std::size_t>(edge)];
+        };
         if (best <= windowLow)
-            store(drawn, openCount, kNoLowerBound, best, hint);
+            store(key.key, openCount, kNoLowerBound, best, keyed(hint));
         else if (best >= beta)
-            store(drawn, openCount, best, remaining, bestEdge);
+            store(key.key, openCount, best, remaining, keyed(bestEdge));
         else
-            store(drawn, openCount, best, best, bestEdge);
+            store(key.key, openCount, best, best, keyed(bestEdge));
     }
     return best;
 }
@@ -406,10 +486,14 @@ std::optional<EdgeValue> Solver::bestEdge(EdgeSet drawn)
         const int v = exact(drawn);
         // The edge that raised the root's lower bound to the value reaches
         // it; the others are tried only if the table lost the root.
-        const auto root = find(drawn);
+        const TableKey key = tableKey(drawn);
+        const auto root = find(key.key);
         const EdgeSet open = board_.allEdges() & ~drawn;
-        if (root && (open & edgeBit(root->best)) != 0 && reaches(drawn, root->best, v))
-            return EdgeValue { root->best, v };
+        const int hint = root ? edgePreimage_[static_cast<std::size_t>(key.symmetry)]
+                                             [static_cast<std::size_t>(root->best)]
+                              : kNoHint;
+        if (hint != kNoHint && (open & edgeBit(hint)) != 0 && reaches(drawn, hint, v))
+            return EdgeValue { hint, v };
         for (EdgeSet rest = open; rest != 0; rest &= rest - 1) {
             const int edge = std::countr_zero(rest);
             if (reaches(drawn, edge, v))

@@ -36,6 +36,11 @@ public:
     // Positions with fewer open edges are searched again rather than stored:
     // that costs less than the table's cache misses.
     static constexpr int kTableFromOpen = 8;
+    // Positions with at most this many edges drawn are stored under the
+    // least of their images by the board's symmetries (4, or 8 on a square
+    // board): near the empty board mirror images meet often, and later
+    // they hardly ever do, so the cost is not worth paying there.
+    static constexpr int kSymmetricUpToDrawn = 14;
 
     explicit Solver(const BoxBoard& board, std::uint64_t nodeBudget = kNoBudget);
 
@@ -86,7 +91,23 @@ private:
     std::optional<Entry> find(EdgeSet key) const;
     void store(EdgeSet key, int open, int lower, int upper, int best);
 
+    // The key a position is stored under, and the symmetry that takes the
+    // position to it (0 for none); edges map with the same symmetry.
+    struct TableKey {
+        EdgeSet key;
+        int symmetry;
+    };
+    TableKey tableKey(EdgeSet drawn) const;
+    EdgeSet image(int symmetry, EdgeSet edges) const;
+    void buildSymmetries();
+
     BoxBoard board_;
+    int symmetries_ = 1;
+    // Per symmetry: the image of each edge, of its inverse, and of each
+    // byte of an edge set.
+    std::array<std::array<std::uint8_t, kMaxEdges>, 8> edgeImage_ {};
+    std::array<std::array<std::uint8_t, kMaxEdges>, 8> edgePreimage_ {};
+    std::vector<std::array<std::array<EdgeSet, 256>, 8>> byteImage_;
     std::uint64_t budget_;
     std::uint64_t nodes_ = 0;
     struct FreeTable {
