@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Alpha-beta on the margin, driven by null-window tests that close in on the
-// value (MTD), with a two-way transposition table of bounds and one rule that
-// plays a capture without searching its alternatives.
+// value (MTD), with a two-way transposition table of bounds and two rules,
+// proved below, that cut down the moves searched.
 //
 // The capture rule. Let box B have three sides drawn and its fourth, e, open,
 // and let the box N beyond e be off the board, have three sides drawn (e then
@@ -10,16 +10,19 @@
 //   Beyond the rim or with N on three sides, e touches nothing but the boxes
 // it completes: a free k points either player may take on any turn without
 // losing the move, so the mover loses nothing by taking them now.
-//   With N on at most one side, induction on the open edges: any other move m
-// that completes nothing hands the opponent a position where they can take B
-// (after which N is still open or N, B... are as in s+e+m), so -V(s+m) <=
-// -1 - V(s+m+e) <= 1 + V(s+e). A move m that completes boxes and leaves N on
-// at most one side keeps the rule's premise, so by induction its line is
-// worth m's boxes + 1 + V(s+m+e), which the mover also reaches by e then m.
-// The one remaining m is a side f of N (N then on two sides) that completes
-// the box X beyond it: s+f and s+e are then the same position with B and X
-// exchanged (each has one of them taken and the other capturable into N), so
-// 1 + V(s+f) = 1 + V(s+e).
+//   With N on at most one side, by induction on the open edges, for every
+// other move m:
+//   - m completes nothing: the opponent may answer e, which takes B alone and
+// keeps the move, so V(s+m) >= 1 + V(s+m+e); and after e the mover may play
+// m, which completes nothing there either, so V(s+e) >= -V(s+e+m). Hence
+// -V(s+m) <= -1 + V(s+e) < 1 + V(s+e).
+//   - m completes c boxes and leaves N on at most one side: s+m meets the
+// premise, so its line is worth c + 1 + V(s+m+e), which the mover also
+// reaches by e then m.
+//   - m completes boxes and puts N on two sides: m is a side f of N and
+// completes only the box X beyond it. Then s+f and s+e are the same position
+// with B and X exchanged (one of them taken, the other on three sides with
+// its last side towards N), so 1 + V(s+f) = 1 + V(s+e).
 //
 // The decline rule. When N has exactly two sides drawn, taking B opens N,
 // and declining the last two boxes of a chain can be right. But a move m

@@ -21,7 +21,7 @@ namespace quadlo::engine {
 inline constexpr int kSolverGaveUp = 5;
 
 // Budgets: analyse and solve, 50 million nodes (a few seconds on one core);
-// review, 5 million a move, since a game has many moves.
+// review, 5 million for each position it judges, since a game has many.
 inline constexpr std::uint64_t kAnalysisBudget = 50'000'000;
 inline constexpr std::uint64_t kReviewBudget = 5'000'000;
 

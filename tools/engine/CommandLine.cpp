@@ -29,7 +29,7 @@ const char* const kUsage
       "solve     the value of the empty WxH board (at most 64 edges) for the first\n"
       "          player, and the time taken\n"
       "--budget  the most nodes the solver may search for one answer (50,000,000;\n"
-      "          review 5,000,000 a move); beyond it, one line says so, exit 5\n";
+      "          review 5,000,000 a position); beyond it, one line says so, exit 5\n";
 
 namespace {
 

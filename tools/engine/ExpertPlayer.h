@@ -2,7 +2,10 @@
 // The expert in the human's seat (selfplay --human expert): perfect play as
 // soon as the exact solver can settle the position within its budget, and
 // until then safe play, which never hands the opponent a square:
-//   - a square that can be taken is taken;
+//   - a square that can be taken is taken: provably right when taking it
+//     opens no further square (the solver's capture rule), and in a chain
+//     the usual choice, declining being worth while only near the end, by
+//     which time the solver has taken over;
 //   - otherwise an edge that gives no square its third side, at random;
 //   - with no such edge left (and the position still too big), the edge
 //     after which the opponent can take the fewest squares.
