@@ -110,11 +110,13 @@ void Game::takeBack()
 {
     if (history_.empty())
         return;
-    const Board now = board_;
+    const bool easy = board_.lblEasy;
+    const bool medium = board_.lblMedium;
+    const bool hard = board_.lblHard;
     board_ = history_.back().board;
-    board_.lblEasy = now.lblEasy;
-    board_.lblMedium = now.lblMedium;
-    board_.lblHard = now.lblHard;
+    board_.lblEasy = easy;
+    board_.lblMedium = medium;
+    board_.lblHard = hard;
     random_.restore(history_.back().random);
     history_.pop_back();
 }
