@@ -153,6 +153,28 @@ TEST(Solver, AgreesWithBruteForceOnAThousandPositions)
     }
 }
 
+// Near the empty board positions are stored under a mirror image; square and
+// oblong boards have different sets of mirrorings.
+TEST(Solver, AgreesWithBruteForceWhereItStoresPositionsByTheirMirrorImages)
+{
+    for (const auto& [columns, rows] : { std::pair { 3, 3 }, { 2, 4 }, { 4, 2 } }) {
+        const BoxBoard board = *BoxBoard::make(columns, rows);
+        Solver solver(board);
+        std::mt19937 random(7);
+        for (int n = 0; n < 60; ++n) {
+            const EdgeSet drawn = seededPosition(random, board, board.edgeCount() - 8 - n % 7);
+            const BruteForce brute(columns, rows, drawn);
+            ASSERT_EQ(solver.value(drawn), brute.value[0])
+                << columns << "x" << rows << " position " << n;
+            const auto best = solver.bestEdge(drawn);
+            ASSERT_TRUE(best.has_value());
+            const auto i = static_cast<std::size_t>(
+                std::find(brute.open.begin(), brute.open.end(), best->edge) - brute.open.begin());
+            EXPECT_EQ(brute.edgeValue(i, board.completes(drawn, best->edge)), brute.value[0]);
+        }
+    }
+}
+
 TEST(Solver, ValuesSmallBoardsFromEmptyAsTheBruteForceDoes)
 {
     for (const auto& [columns, rows] :

@@ -194,6 +194,17 @@ TEST(EngineProgram, SolveGivesTheFirstPlayersMarginOnTwoByTwoAndRefusesBadSizes)
     }
 }
 
+TEST(EngineProgram, ReviewLeavesOutMovesTheBudgetCannotDecide)
+{
+    const auto path = std::filesystem::temp_directory_path()
+        / ("quadlo-engine-review-" + std::to_string(::getpid()) + ".txt");
+    std::ofstream(path) << "select easy\nseed 1\nclick v 1\nclick h 30\n";
+    const auto run = runProgram("review --budget 100 '" + path.string() + "'");
+    std::filesystem::remove(path);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "turning point: none\ndecided 0 of 2 human moves\n");
+}
+
 TEST(EngineProgram, ReviewNamesTheMoveThatThrewTheGameAway)
 {
     const auto path = std::filesystem::temp_directory_path()
