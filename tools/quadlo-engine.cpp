@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quadlo-engine: the headless front end of the game. It replays scripts of
 // clicks and menu commands and prints every state they lead to, plays the
-// computer against baseline human players, and times the computer's turns.
+// computer against baseline human players, times the computer's turns, and
+// runs the exact solver on a position, a game or an empty board.
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -12,11 +14,16 @@
 #include <unistd.h>
 
 #include "Version.h"
+#include "engine/Analyse.h"
+#include "engine/AnalysisBench.h"
+#include "engine/AnalysisOptions.h"
 #include "engine/Bench.h"
 #include "engine/CommandLine.h"
 #include "engine/Quote.h"
 #include "engine/Replay.h"
+#include "engine/Review.h"
 #include "engine/SelfPlay.h"
+#include "engine/Solve.h"
 
 namespace {
 
@@ -74,8 +81,51 @@ int selfplay(const std::vector<std::string_view>& args)
     return 0;
 }
 
-int bench(const std::vector<std::string_view>& args)
+// analyse [FILE|-], review FILE, solve --boxes WxH, each with [--budget N].
+int analysisCommand(std::string_view command, const std::vector<std::string_view>& args)
 {
+    const bool solve = command == "solve";
+    const auto parsed = solve
+        ? parseAnalysisArguments(args, { { "--boxes" }, { "--budget" } }, kAnalysisBudget)
+        : parseAnalysisArguments(
+            args, { { "--budget" } }, command == "review" ? kReviewBudget : kAnalysisBudget);
+    if (const auto status = stopHere(parsed, command))
+        return *status;
+    const AnalysisArguments& arguments = std::get<AnalysisArguments>(parsed);
+    if (solve) {
+        if (const std::string extra = noOperands(arguments.operands); !extra.empty())
+            return usageError(extra);
+        std::string error;
+        const int status = runSolve(arguments, std::cout, error);
+        return error.empty() ? status : usageError(error);
+    }
+    const bool review = command == "review";
+    if (arguments.operands.size() > 1 || (review && arguments.operands.empty()))
+        return usageError(
+            std::string(command) + (review ? " takes one FILE" : " takes at most one FILE"));
+    InputFile script;
+    if (const auto error
+        = script.open(arguments.operands.empty() ? "-" : arguments.operands[0], std::cin)) {
+        std::cerr << errorLine(error->message);
+        return kReplayBadInput;
+    }
+    return review ? runReview(script.stream(), std::cout, std::cerr, arguments.budget)
+                  : runAnalyse(script.stream(), std::cout, std::cerr, arguments.budget);
+}
+
+int bench(std::vector<std::string_view> args)
+{
+    if (const auto flag = std::find(args.begin(), args.end(), "--analysis"); flag != args.end()) {
+        args.erase(flag);
+        const auto parsed
+            = parseAnalysisArguments(args, { { "--positions" }, { "--budget" } }, kAnalysisBudget);
+        if (const auto status = stopHere(parsed, "bench"))
+            return *status;
+        if (const std::string extra = noOperands(std::get<AnalysisArguments>(parsed).operands);
+            !extra.empty())
+            return usageError(extra);
+        return benchAnalysis(std::get<AnalysisArguments>(parsed), std::cout, std::cerr);
+    }
     const auto parsed = parseBenchArguments(args);
     if (const auto status = stopHere(parsed, "bench"))
         return *status;
@@ -104,6 +154,8 @@ int run(std::vector<std::string_view> args)
         return selfplay(args);
     if (command == "bench")
         return bench(args);
+    if (command == "analyse" || command == "review" || command == "solve")
+        return analysisCommand(command, args);
     if (command == "--help" || command == "-h" || command == "help") {
         std::cout << usage();
         return 0;

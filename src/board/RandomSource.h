@@ -5,6 +5,7 @@
 // is counted, because how many values a turn takes is part of its behaviour.
 #pragma once
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -28,8 +29,23 @@ public:
 
     std::uint64_t drawCount() const { return draws_; }
 
+    // Where the source stands; restoring it makes the draws that followed
+    // come again, and the count go back with them (Take Back).
+    struct Position {
+        std::uint64_t draws = 0;
+        std::any state;
+    };
+    Position position() const { return { draws_, saveState() }; }
+    void restore(const Position& position)
+    {
+        restoreState(position.state);
+        draws_ = position.draws;
+    }
+
 protected:
     virtual float next() = 0;
+    virtual std::any saveState() const = 0;
+    virtual void restoreState(const std::any& state) = 0;
 
 private:
     std::uint64_t draws_ = 0;
@@ -51,6 +67,11 @@ public:
 
 protected:
     float next() override;
+    std::any saveState() const override { return engine_; }
+    void restoreState(const std::any& state) override
+    {
+        engine_ = std::any_cast<const std::mt19937&>(state);
+    }
 
 private:
     SeedProvider seedProvider_;
@@ -81,6 +102,11 @@ public:
 
 protected:
     float next() override;
+    std::any saveState() const override { return position_; }
+    void restoreState(const std::any& state) override
+    {
+        position_ = std::any_cast<std::size_t>(state);
+    }
 
 private:
     std::vector<float> values_;

@@ -70,6 +70,7 @@ bool Game::isPlayable(Edge edge) const
 
 void Game::Form_Load()
 {
+    history_.clear();
     board_.gameOver = false;
     random_.reseed();
     board_.searchMode = false;
@@ -101,8 +102,10 @@ void Game::edgeClicked(Edge edge)
         return;
     if (!board_.isOpen(edge))
         return;
-    if (board_.turnCount % 2 != 0)
+    if (board_.turnCount % 2 != 0) {
+        history_.push_back({ board_, random_.position() });
         draw(Player::Human, edge);
+    }
     // Also when the count was even: the computer moves and the click is not drawn.
     ComputerMove1();
 }
@@ -115,11 +118,27 @@ void Game::optionsFocused()
         board_.selectDifficulty(Difficulty::Medium);
 }
 
+void Game::takeBack()
+{
+    if (history_.empty())
+        return;
+    const bool easy = board_.lblEasy;
+    const bool medium = board_.lblMedium;
+    const bool hard = board_.lblHard;
+    board_ = history_.back().board;
+    board_.lblEasy = easy;
+    board_.lblMedium = medium;
+    board_.lblHard = hard;
+    random_.restore(history_.back().random);
+    history_.pop_back();
+}
+
 void Game::setPosition(const Position& position)
 {
     if (position.turn < 0 || position.turn > kMaxPositionTurn)
         throw std::out_of_range("turn " + std::to_string(position.turn) + " is outside 0.."
             + std::to_string(kMaxPositionTurn));
+    history_.clear();
     for (std::size_t i = 0; i < kEdgesPerFamily; ++i) {
         board_.lblshape1[i + 1] = { position.vertical[i], markColour(position.vertical[i]) };
         board_.lblshape2[i + 1] = { position.horizontal[i], markColour(position.horizontal[i]) };

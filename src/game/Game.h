@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "board/Board.h"
 #include "board/RandomSource.h"
@@ -82,6 +83,15 @@ public:
     void mnuAbout_Click();
     void mnuExit_Click();
 
+    // Take Back: undoes the human's last edge together with the computer's
+    // whole answer to it, as far back as the start of the game. The board,
+    // owners, scores, captions, last-edge state and the generator's position
+    // come back as they were before the edge, so the same edge then gets the
+    // same answer; the level selected stays as it is now. A new game or a
+    // position set up clears what there is to take back.
+    bool canTakeBack() const { return !history_.empty(); }
+    void takeBack();
+
     // The computer's turn: scores the last edge, announces the end of the game,
     // gives the human an extra turn, or chooses, draws and scores its own edge
     // and moves again after a completed square.
@@ -110,6 +120,12 @@ private:
     std::unique_ptr<Strategies> strategies_;
     int nesting_ = 0;
     int deepestNesting_ = 0;
+    // Before each human edge of this game: the board and the generator.
+    struct Before {
+        Board board;
+        RandomSource::Position random;
+    };
+    std::vector<Before> history_;
 };
 
 } // namespace quadlo

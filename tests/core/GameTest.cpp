@@ -3,6 +3,7 @@
 // cascade, the end of the game, New Game and the Help menu.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -324,6 +325,84 @@ TEST(GameFlow, NewGameClearsTheBoardAndKeepsTheStoredDifficulty)
     fresh->game.mnuNew_Click();
     EXPECT_FALSE(fresh->board().savedDifficulty.has_value());
     EXPECT_FALSE(fresh->board().selectedDifficulty().has_value());
+}
+
+// Everything a take back must bring back: the edges, the owners, scores and
+// captions, the game flow's flags and last edge, and the generator's draws.
+struct WholeState {
+    test::EdgeSnapshot edges;
+    test::ScoreSnapshot scores;
+    std::int16_t turnCount;
+    std::int16_t moveEdge;
+    Family moveFamily;
+    bool gameOver;
+    bool nearEndgame;
+    bool lateEndgame;
+    std::uint64_t draws;
+    bool operator==(const WholeState&) const = default;
+};
+
+WholeState wholeState(TestGame& t)
+{
+    const Board& b = t.board();
+    return { test::snapshot(b), test::scores(b), b.turnCount, b.moveEdge, b.moveFamily, b.gameOver,
+        b.nearEndgame, b.lateEndgame, t.random->drawCount() };
+}
+
+// The first open edge that gives no square a third side, in board order.
+Edge firstSafeEdge(const Board& board)
+{
+    Edge found { NoFamily, 0 };
+    forEachEdge([&](Edge e) {
+        bool safe = board.isOpen(e);
+        for (int square = 1; square <= kSquareCount && safe; ++square) {
+            const auto sides = sideEdges(square);
+            if (std::find(sides.begin(), sides.end(), e) != sides.end())
+                safe = drawnSides(board, square) < 2;
+        }
+        if (safe && found.family == NoFamily)
+            found = e;
+    });
+    return found;
+}
+
+TEST(GameFlow, TakeBackRestoresTheWholeStateAndTheSameEdgeGetsTheSameAnswer)
+{
+    auto t = TestGame::seeded(11);
+    t->board().selectDifficulty(Difficulty::Hard);
+    EXPECT_FALSE(t->game.canTakeBack());
+    const WholeState start = wholeState(*t);
+    for (int i = 0; i < 3; ++i)
+        t->click(firstSafeEdge(t->board()));
+    const WholeState beforeFourth = wholeState(*t);
+    const Edge fourth = firstSafeEdge(t->board());
+    t->click(fourth);
+    const WholeState afterFourth = wholeState(*t);
+    t->click(firstSafeEdge(t->board()));
+    ASSERT_NE(wholeState(*t), afterFourth);
+
+    // The level chosen since stays chosen.
+    t->board().selectDifficulty(Difficulty::Medium);
+    t->game.takeBack();
+    EXPECT_EQ(wholeState(*t), afterFourth);
+    EXPECT_EQ(t->board().selectedDifficulty(), Difficulty::Medium);
+    t->board().selectDifficulty(Difficulty::Hard);
+    t->game.takeBack();
+    EXPECT_EQ(wholeState(*t), beforeFourth);
+    t->click(fourth);
+    EXPECT_EQ(wholeState(*t), afterFourth);
+
+    for (int i = 0; i < 4; ++i)
+        t->game.takeBack();
+    EXPECT_EQ(wholeState(*t), start);
+    EXPECT_FALSE(t->game.canTakeBack());
+    t->game.takeBack();
+    EXPECT_EQ(wholeState(*t), start);
+
+    t->click(fourth);
+    EXPECT_TRUE(t->game.canTakeBack());
+    t->game.mnuNew_Click();
+    EXPECT_FALSE(t->game.canTakeBack());
 }
 
 TEST(GameFlow, NewGameReseedsTheGeneratorSoTheSameSeedReplaysTheSameGame)

@@ -8,6 +8,7 @@
 
 #include "EngineTestSupport.h"
 #include "Version.h"
+#include "engine/AnalysisOptions.h"
 #include "engine/CommandLine.h"
 #include "engine/Replay.h"
 
@@ -79,7 +80,8 @@ TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
         { "selfplay --level expert",
             "quadlo-engine: error: --level 'expert' is not one of easy, medium, hard" },
         { "selfplay --human perfect",
-            "quadlo-engine: error: --human 'perfect' is not one of random, greedy, careful" },
+            "quadlo-engine: error: --human 'perfect' is not one of random, greedy, careful, "
+            "expert" },
         { "selfplay --seed -1",
             "quadlo-engine: error: --seed '-1' is not a whole number 0..4294967295" },
         { "selfplay --seed 1 --seed 2", "quadlo-engine: error: option --seed given twice" },
@@ -127,7 +129,7 @@ TEST(EngineProgram, HelpAndTheManualListEveryExitStatus)
         section = line.starts_with(".SH ") ? line : section;
         inManual += section == ".SH EXIT STATUS" && line.starts_with(".B ") ? line.substr(3) : "";
     }
-    EXPECT_EQ(inHelp, "0123" + std::to_string(kOutputFailed));
+    EXPECT_EQ(inHelp, "0123" + std::to_string(kOutputFailed) + std::to_string(kSolverGaveUp));
     EXPECT_EQ(inManual, inHelp);
 }
 
@@ -150,8 +152,8 @@ TEST(EngineProgram, EveryCommandFailsWithStatusFourWhenItsOutputCannotBeWritten)
 {
     const std::string script = "select easy\nrandom 0.5 0.7\nclick v 1\n";
     for (const std::string output : { ">/dev/full", ">&-" }) {
-        for (const std::string args :
-            { "replay", "selfplay --games 3", "bench --games 1", "help", "--version" }) {
+        for (const std::string args : { "replay", "selfplay --games 3", "bench --games 1",
+                 "solve --boxes 2x2", "help", "--version" }) {
             const auto run = runProgram(args, script, output);
             EXPECT_EQ(run.status, kOutputFailed) << args << output;
             EXPECT_NE(run.err.find("cannot write the output"), std::string::npos)
@@ -177,6 +179,90 @@ TEST(EngineProgram, BenchPrintsAHeaderAndOneRowPerLevel)
     EXPECT_EQ(out[0].rfind("bench: 2 games a level", 0), 0u) << out[0];
     EXPECT_EQ(
         out[2].substr(0, 7) + out[3].substr(0, 7) + out[4].substr(0, 7), "easy   medium hard   ");
+}
+
+// Squares 1..23 owned; square 24 lacks only its right side v 25, which is
+// square 25's left side; square 25 also lacks its bottom h 30. Drawing v 25
+// takes both squares (+2); drawing h 30 hands both over (-2).
+std::string twoSquaresLeft()
+{
+    test::PositionText p;
+    for (int square = 1; square <= 23; ++square)
+        p.own(square, square % 2 == 1 ? 'h' : 'c');
+    for (auto [family, index] :
+        { std::pair { 'v', 20 }, { 'h', 24 }, { 'h', 29 }, { 'h', 25 }, { 'v', 30 } })
+        p.draw(family, index);
+    return p.line() + "\n";
+}
+
+TEST(EngineProgram, AnalyseGivesTheValueAndEveryOpenEdgeBestFirst)
+{
+    const auto run = runProgram("analyse -", twoSquaresLeft());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "value 2\nv 25 2\nh 30 -2\n");
+}
+
+TEST(EngineProgram, AnalyseAndSolveSayWhenTheBudgetIsTooSmallAndExitFive)
+{
+    test::PositionText allVertical;
+    for (int i = 1; i <= 30; ++i)
+        allVertical.draw('v', i);
+    const auto analyse = runProgram("analyse --budget 10", allVertical.line() + "\n");
+    EXPECT_EQ(analyse.status, kSolverGaveUp);
+    EXPECT_EQ(analyse.out, "gave up: the position needs more than 10 nodes\n");
+    const auto solve = runProgram("solve --boxes 3x3 --budget 10");
+    EXPECT_EQ(solve.status, kSolverGaveUp);
+    EXPECT_EQ(lines(solve.out),
+        std::vector<std::string> { "gave up: the board needs more than 10 nodes" });
+}
+
+TEST(EngineProgram, SolveGivesTheFirstPlayersMarginOnTwoByTwoAndRefusesBadSizes)
+{
+    const auto run = runProgram("solve --boxes 2x2");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto out = lines(run.out);
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0], "value 2");
+    EXPECT_TRUE(out[1].starts_with("time ") && out[1].ends_with(" s")) << out[1];
+    for (const auto& [args, error] : std::vector<std::pair<std::string, std::string>> {
+             { "solve --boxes 5x6",
+                 "quadlo-engine: error: --boxes '5x6' has 71 edges; the solver takes boards of at "
+                 "most 64" },
+             { "solve --boxes 0x4", "quadlo-engine: error: --boxes '0x4' has no box" },
+             { "solve --boxes 3by3",
+                 "quadlo-engine: error: --boxes '3by3' is not W x H boxes written WxH, such as "
+                 "3x3" },
+             { "solve", "quadlo-engine: error: solve takes --boxes WxH and no other operand" },
+             { "solve --boxes 2x2 --budget 0",
+                 "quadlo-engine: error: --budget '0' is not a whole number 1..1000000000000" },
+         }) {
+        const auto bad = runProgram(args);
+        EXPECT_EQ(bad.status, 2) << args;
+        EXPECT_EQ(lines(bad.err).at(0), error) << args;
+    }
+}
+
+TEST(EngineProgram, ReviewLeavesOutMovesTheBudgetCannotDecide)
+{
+    const auto path = std::filesystem::temp_directory_path()
+        / ("quadlo-engine-review-" + std::to_string(::getpid()) + ".txt");
+    std::ofstream(path) << "select easy\nseed 1\nclick v 1\nclick h 30\n";
+    const auto run = runProgram("review --budget 100 '" + path.string() + "'");
+    std::filesystem::remove(path);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "turning point: none\ndecided 0 of 2 human moves\n");
+}
+
+TEST(EngineProgram, ReviewNamesTheMoveThatThrewTheGameAway)
+{
+    const auto path = std::filesystem::temp_directory_path()
+        / ("quadlo-engine-review-" + std::to_string(::getpid()) + ".txt");
+    std::ofstream(path) << twoSquaresLeft() << "select easy\nseed 1\nclick h 30\n";
+    const auto run = runProgram("review '" + path.string() + "'");
+    std::filesystem::remove(path);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(
+        run.out, "move 1 h 30 lost 4\nturning point: move 1 h 30\ndecided 1 of 1 human moves\n");
 }
 
 } // namespace

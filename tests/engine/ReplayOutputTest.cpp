@@ -245,5 +245,19 @@ TEST(ReplayOutput, ScriptedValuesTakeOverFromTheSeededGeneratorForGood)
     EXPECT_EQ(field(out[3], "rng"), "4");
 }
 
+TEST(ReplayOutput, UndoTakesBackTheClickWithItsAnswerAndWithNothingToTakeBackChangesNothing)
+{
+    const auto out = output("seed 7\nselect hard\nclick v 1\nundo\nclick v 1\nundo\nundo\n");
+    ASSERT_EQ(out.size(), 6u);
+    EXPECT_NE(out[1], out[0]);
+    EXPECT_EQ(out[2], out[0]);
+    EXPECT_EQ(out[3], out[1]);
+    EXPECT_EQ(out[4], out[0]);
+    EXPECT_EQ(out[5], out[0]);
+    const auto bad = test::replay("undo now\n");
+    EXPECT_EQ(bad.status, kReplayBadInput);
+    EXPECT_EQ(bad.err, "quadlo-engine: error: line 1: undo takes no arguments\n");
+}
+
 } // namespace
 } // namespace quadlo::engine

@@ -160,5 +160,31 @@ TEST(Bench, TimesEveryComputerAnswerAndOrdersItsPercentiles)
     EXPECT_GT(t.peakMemoryKiB, 0);
 }
 
+// On a board far too big to solve the expert plays safe: it takes a square
+// that is offered, and otherwise never draws a square's third side.
+TEST(BaselinePlayers, TheExpertTakesAnOfferedSquareAndOtherwiseGivesNoneAway)
+{
+    Board board;
+    for (auto [family, index] : { std::pair { Vertical, 7 }, { Horizontal, 7 }, { Vertical, 12 },
+             { Horizontal, 1 }, { Vertical, 1 } })
+        draw(board, family, index);
+    BaselinePlayer expert(HumanStrategy::Expert, 5);
+    EXPECT_EQ(expert.choose(board), (Edge { Horizontal, 12 }));
+    draw(board, Horizontal, 12);
+    const auto safe = safeEdges(board);
+    for (int trial = 0; trial < 20; ++trial) {
+        const auto choice = expert.choose(board);
+        ASSERT_TRUE(choice);
+        EXPECT_NE(std::find(safe.begin(), safe.end(), *choice), safe.end());
+    }
+}
+
+TEST(SelfPlay, TheExpertBeatsHardInSeededGames)
+{
+    const auto records = playGames({ Difficulty::Hard, HumanStrategy::Expert, 3, 5 });
+    for (const GameRecord& r : records)
+        EXPECT_GT(r.humanScore, r.computerScore);
+}
+
 } // namespace
 } // namespace quadlo::engine

@@ -19,10 +19,11 @@ void addOnce(std::vector<Edge>& edges, Edge edge)
         edges.push_back(edge);
 }
 
-constexpr NameTable<HumanStrategy, 3> kHumanStrategies { { {
+constexpr NameTable<HumanStrategy, 4> kHumanStrategies { { {
     { HumanStrategy::Random, "random" },
     { HumanStrategy::Greedy, "greedy" },
     { HumanStrategy::Careful, "careful" },
+    { HumanStrategy::Expert, "expert" },
 } } };
 
 } // namespace
@@ -86,6 +87,7 @@ std::vector<Edge> safeEdges(const Board& board)
 BaselinePlayer::BaselinePlayer(HumanStrategy strategy, std::uint32_t seed)
     : strategy_(strategy)
     , engine_(seed)
+    , expert_(strategy == HumanStrategy::Expert ? std::make_unique<ExpertPlayer>() : nullptr)
 {
 }
 
@@ -97,6 +99,8 @@ Edge BaselinePlayer::pick(const std::vector<Edge>& edges)
 
 std::optional<Edge> BaselinePlayer::choose(const Board& board)
 {
+    if (expert_)
+        return expert_->choose(board, engine_);
     if (strategy_ != HumanStrategy::Random) {
         const std::vector<Edge> completing = completingEdges(board);
         if (!completing.empty())

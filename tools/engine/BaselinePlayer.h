@@ -5,20 +5,24 @@
 //   random   any open edge, uniformly;
 //   greedy   an edge that completes a square when there is one, else random;
 //   careful  greedy, and otherwise an edge that draws no square's third side
-//            when there is one, else random.
+//            when there is one, else random;
+//   expert   perfect play once the exact solver can settle the position,
+//            safe play before (ExpertPlayer).
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string_view>
 #include <vector>
 
 #include "board/Board.h"
+#include "engine/ExpertPlayer.h"
 
 namespace quadlo::engine {
 
-enum class HumanStrategy { Random, Greedy, Careful };
+enum class HumanStrategy { Random, Greedy, Careful, Expert };
 
 std::optional<HumanStrategy> humanStrategyFromName(std::string_view name);
 std::string_view humanStrategyName(HumanStrategy strategy);
@@ -35,6 +39,8 @@ private:
 
     HumanStrategy strategy_;
     std::mt19937 engine_;
+    // Only for the expert: its solver's table is large.
+    std::unique_ptr<ExpertPlayer> expert_;
 };
 
 // The open edges of the board, vertical 1..30 then horizontal 1..30.

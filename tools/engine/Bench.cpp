@@ -19,14 +19,6 @@ double micros(std::chrono::steady_clock::duration d)
     return std::chrono::duration<double, std::micro>(d).count();
 }
 
-// The smallest value with at least `fraction` of all values at or below it.
-std::chrono::steady_clock::duration nearestRank(const TurnTimes& sorted, double fraction)
-{
-    const auto rank
-        = static_cast<std::size_t>(std::ceil(fraction * static_cast<double>(sorted.size())));
-    return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
-}
-
 } // namespace
 
 LevelTiming timeLevel(Difficulty level, const BenchOptions& options)

@@ -5,8 +5,11 @@
 // strategies is measured; the tests never assert a time.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -26,6 +29,15 @@ struct LevelTiming {
     double gamesPerSecond = 0;
     long peakMemoryKiB = 0; // the whole process so far
 };
+
+// The smallest of the sorted, non-empty values with at least `fraction` of
+// them at or below it.
+template <typename T> T nearestRank(const std::vector<T>& sorted, double fraction)
+{
+    const auto rank
+        = static_cast<std::size_t>(std::ceil(fraction * static_cast<double>(sorted.size())));
+    return sorted[std::clamp<std::size_t>(rank, 1, sorted.size()) - 1];
+}
 
 // Throws SelfPlayFault if a game goes wrong.
 LevelTiming timeLevel(Difficulty level, const BenchOptions& options);

@@ -28,17 +28,31 @@ constexpr CommandHelp kCommands[] = {
     { "replay", "replay [FILE]",
         "Reads a script from FILE, or from the standard input when FILE is - or not\n"
         "given, one command a line, and prints the state of the game after each\n"
-        "click, new, select and position; quadlo-engine(6) lists the commands.\n" },
+        "click, new, undo, select and position; quadlo-engine(6) lists the commands.\n" },
     { "selfplay",
-        "selfplay [--level easy|medium|hard] [--human random|greedy|careful]\n"
+        "selfplay [--level easy|medium|hard] [--human random|greedy|careful|expert]\n"
         "                              [--games N] [--seed S]",
         "Plays N games (100) of the computer at a level (medium) against a baseline\n"
-        "human (random), from the seed S (1), and prints the wins and the mean and\n"
+        "human (greedy), from the seed S (1), and prints the wins and the mean and\n"
         "standard deviation of each side's score. An option's value follows it as\n"
         "the next argument or after '=' (--games=5).\n" },
-    { "bench", "bench [--games N]",
+    { "bench", "bench [--games N] | bench --analysis [--positions N] [--budget N]",
         "Times the computer's turns at each level over N games (200) against the\n"
-        "random human.\n" },
+        "random human; with --analysis, the exact solver on N seeded positions (10)\n"
+        "of each of 30, 34, 36, 38 and 40 open edges.\n" },
+    { "analyse", "analyse [--budget N] [FILE]",
+        "Plays a replay script from FILE (or the standard input) and prints\n"
+        "'value V' for the player to move in the position it reaches (the squares\n"
+        "they will still take minus the other's, under perfect play), then 'v I V'\n"
+        "or 'h I V' for every open edge, best first. --budget is the most nodes the\n"
+        "solver may search (50,000,000); beyond it one line says so.\n" },
+    { "review", "review [--budget N] FILE",
+        "Replays a whole game and judges each human move the solver can decide\n"
+        "within --budget nodes a position (5,000,000): the squares it lost against\n"
+        "the best move, and the game's turning point.\n" },
+    { "solve", "solve --boxes WxH [--budget N]",
+        "Solves the empty board of W by H boxes (at most 64 edges) and prints\n"
+        "'value V' for the first player and the time taken.\n" },
 };
 
 constexpr std::string_view kExitStatuses = "\nexit status:\n"
@@ -47,7 +61,8 @@ constexpr std::string_view kExitStatuses = "\nexit status:\n"
                                            "  2  a bad command line, a bad script line, or a "
                                            "FILE that cannot be opened\n"
                                            "  3  a script ran out of its random values\n"
-                                           "  4  the output cannot be written\n";
+                                           "  4  the output cannot be written\n"
+                                           "  5  the solver ran out of its budget\n";
 
 std::string readGames(std::string_view value, std::uint32_t& games)
 {
@@ -139,7 +154,8 @@ Parsed<SelfPlayOptions> parseSelfPlayArguments(const std::vector<std::string_vie
             } else if (name == "--human") {
                 const auto human = humanStrategyFromName(value);
                 if (!human)
-                    return "--human " + quoted(value) + " is not one of random, greedy, careful";
+                    return "--human " + quoted(value)
+                        + " is not one of random, greedy, careful, expert";
                 options.human = *human;
             } else if (name == "--games") {
                 return readGames(value, options.games);

@@ -82,6 +82,7 @@ std::string ReplaySession::run(const Command& command)
                    [&](const SelectCommand& c) { game_.selectDifficulty(c.difficulty); },
                    [&](const ClickCommand& c) { game_.edgeClicked(c.edge); },
                    [&](const NewCommand&) { game_.mnuNew_Click(); },
+                   [&](const UndoCommand&) { game_.takeBack(); },
                    [&](const PositionCommand& c) { game_.setPosition(c); },
                },
         command);
@@ -119,6 +120,14 @@ std::string ReplaySession::stateLine() const
 int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
 {
     ReplaySession session;
+    return runScript(in, session, out, err, [&out](ReplaySession& s, const Command& command) {
+        return static_cast<bool>(out << s.run(command));
+    });
+}
+
+int runScript(std::istream& in, ReplaySession& session, std::ostream& out, std::ostream& err,
+    const ScriptStep& step)
+{
     std::string line;
     for (long number = 1; std::getline(in, line); ++number) {
         const ParsedLine parsed = parseLine(line);
@@ -131,7 +140,7 @@ int runReplay(std::istream& in, std::ostream& out, std::ostream& err)
         if (!command)
             continue;
         try {
-            if (!(out << session.run(*command))) {
+            if (!step(session, *command)) {
                 err << errorLine("line " + std::to_string(number) + ": cannot write the output");
                 return kOutputFailed;
             }

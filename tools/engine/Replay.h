@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replaying a script against one game, as the program starts it: the controls
 // as a new form shows them, Form_Load run once, no option selected. Each click,
-// new, select and position prints the message boxes it showed and then one
+// new, undo, select and position prints the message boxes it showed and then one
 // state line; other tools read this output, so its format is fixed:
 //
 //   message: <title> | <style> | <text>
@@ -14,6 +14,7 @@
 // stream and nothing more is printed.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -73,6 +74,14 @@ private:
 // One message box as a replay line; line breaks in the text become the two
 // characters "\n" so that the message stays on one line.
 std::string messageLine(const std::string& text, MessageStyle style, const std::string& title);
+
+// Reads the script line by line and hands each command to `step`, which
+// plays it on the session and returns false when it could not write its
+// output. The statuses and error lines are those of the replay; `out` is
+// flushed before an error line so that the two streams stay in order.
+using ScriptStep = std::function<bool(ReplaySession&, const Command&)>;
+int runScript(std::istream& in, ReplaySession& session, std::ostream& out, std::ostream& err,
+    const ScriptStep& step);
 
 // Reads the script line by line, printing as it goes.
 int runReplay(std::istream& in, std::ostream& out, std::ostream& err);

@@ -2,6 +2,8 @@
 // Delegation between the seeded generator and the scripted values.
 #include "engine/ReplayRandom.h"
 
+#include <utility>
+
 namespace quadlo::engine {
 
 ReplayRandom::ReplayRandom()
@@ -24,5 +26,21 @@ void ReplayRandom::append(float value)
 }
 
 float ReplayRandom::next() { return scripted_ ? values_.draw() : generator_.draw(); }
+
+namespace {
+using Places = std::pair<RandomSource::Position, RandomSource::Position>;
+}
+
+std::any ReplayRandom::saveState() const
+{
+    return Places { generator_.position(), values_.position() };
+}
+
+void ReplayRandom::restoreState(const std::any& state)
+{
+    const auto& places = std::any_cast<const Places&>(state);
+    generator_.restore(places.first);
+    values_.restore(places.second);
+}
 
 } // namespace quadlo::engine

@@ -28,6 +28,10 @@ public:
 
 protected:
     float next() override;
+    // Both streams' places; the seed and whether values are scripted stay
+    // as the script last set them.
+    std::any saveState() const override;
+    void restoreState(const std::any& state) override;
 
 private:
     std::uint32_t seed_ = 0;

@@ -118,11 +118,12 @@ ParsedLine parseClick(const std::vector<std::string_view>& t)
     return Command { ClickCommand { { family, *index } } };
 }
 
-ParsedLine parseNew(const std::vector<std::string_view>& t)
+// new, undo: the command word alone.
+template <typename C> ParsedLine parseWithoutArguments(const std::vector<std::string_view>& t)
 {
     if (t.size() != 1)
-        return ParseError { "new takes no arguments" };
-    return Command { NewCommand {} };
+        return ParseError { std::string(t[0]) + " takes no arguments" };
+    return Command { C {} };
 }
 
 // Reads "key=<marks>" into `marks`; the error names the key.
@@ -224,7 +225,8 @@ constexpr std::pair<std::string_view, Parser> kCommands[] = {
     { "seed", parseSeed },
     { "select", parseSelect },
     { "click", parseClick },
-    { "new", parseNew },
+    { "new", parseWithoutArguments<NewCommand> },
+    { "undo", parseWithoutArguments<UndoCommand> },
     { "position", parsePosition },
 };
 

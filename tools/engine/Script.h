@@ -36,11 +36,15 @@ struct ClickCommand {
 
 struct NewCommand { };
 
+// Take Back: the human's last edge and the computer's answer to it; with
+// nothing to take back it changes nothing.
+struct UndoCommand { };
+
 // A whole board, checked to be one a game can reach.
 struct PositionCommand : Position { };
 
 using Command = std::variant<RandomCommand, SeedCommand, SelectCommand, ClickCommand, NewCommand,
-    PositionCommand>;
+    PositionCommand, UndoCommand>;
 
 // A blank line or a comment.
 struct NoCommand { };

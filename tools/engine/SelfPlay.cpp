@@ -3,8 +3,10 @@
 // selected afresh after each New Game.
 #include "engine/SelfPlay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <random>
 
 namespace quadlo::engine {
@@ -101,13 +103,19 @@ std::vector<GameRecord> playGames(
     for (std::uint32_t g = 0; g < options.games; ++g) {
         play.start(g, gameSeed(options.seed, g), options.level);
         BaselinePlayer player(options.human, playerSeed(options.seed, g));
+        // Processor time, so that a loaded machine does not inflate it.
+        std::clock_t slowest = 0;
         while (!board.gameOver) {
+            const std::clock_t thinking = std::clock();
+            const Edge edge = play.choose(player);
+            slowest = std::max(slowest, std::clock() - thinking);
             const int before = turnTimes ? computerEdges(board) : 0;
-            const auto took = play.click(play.choose(player));
+            const auto took = play.click(edge);
             if (turnTimes && computerEdges(board) > before)
                 turnTimes->push_back(took);
         }
-        records.push_back({ board.humanScore, board.computerScore, play.moves() });
+        records.push_back({ board.humanScore, board.computerScore, play.moves(),
+            static_cast<double>(slowest) / CLOCKS_PER_SEC });
         if (done)
             done(g + 1);
     }
@@ -158,6 +166,8 @@ SelfPlaySummary summarise(const std::vector<GameRecord>& records)
         else
             ++summary.computer.wins;
         humanSum += r.humanScore;
+        summary.slowestChoiceSeconds
+            = std::max(summary.slowestChoiceSeconds, r.slowestChoiceSeconds);
         computerSum += r.computerScore;
     }
     const double n = static_cast<double>(records.size());
@@ -192,6 +202,11 @@ std::string formatSelfPlayTable(const SelfPlayOptions& options, const SelfPlaySu
         { std::pair { "human", summary.human }, std::pair { "computer", summary.computer } }) {
         std::snprintf(line, sizeof line, "%-9s %8u %8.2f %8.2f\n", name, side.wins, side.meanScore,
             side.sdScore);
+        out += line;
+    }
+    if (options.human == HumanStrategy::Expert) {
+        std::snprintf(line, sizeof line, "slowest expert move: %.3f s of processor time\n",
+            summary.slowestChoiceSeconds);
         out += line;
     }
     return out;

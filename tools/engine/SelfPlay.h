@@ -39,6 +39,7 @@ struct GameRecord {
     int humanScore;
     int computerScore;
     int humanClicks;
+    double slowestChoiceSeconds = 0; // the human player's longest think, processor time
 };
 
 // A game that broke a rule: the message names the game, the move and the
@@ -138,13 +139,15 @@ struct SideSummary {
 
 struct SelfPlaySummary {
     std::uint32_t games = 0;
+    double slowestChoiceSeconds = 0;
     SideSummary human;
     SideSummary computer;
 };
 
 SelfPlaySummary summarise(const std::vector<GameRecord>& records);
 
-// The table the selfplay command prints.
+// The table the selfplay command prints; for the expert, which thinks, also
+// its slowest move.
 std::string formatSelfPlayTable(const SelfPlayOptions& options, const SelfPlaySummary& summary);
 
 } // namespace quadlo::engine

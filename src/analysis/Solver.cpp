@@ -1,0 +1,510 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Alpha-beta on the margin, driven by null-window tests that close in on the
+// value (MTD), with a two-way transposition table of bounds and two rules,
+// proved below, that cut down the moves searched.
+//
+// The capture rule. Let box B have three sides drawn and its fourth, e, open,
+// and let the box N beyond e be off the board, have three sides drawn (e then
+// completes both), or have at most one side drawn besides e. Then drawing e is
+// as good as any move: V(s) = k + V(s+e), k the boxes e completes.
+//   Beyond the rim or with N on three sides, e touches nothing but the boxes
+// it completes: a free k points either player may take on any turn without
+// losing the move, so the mover loses nothing by taking them now.
+//   With N on at most one side, by induction on the open edges, for every
+// other move m:
+//   - m completes nothing: the opponent may answer e, which takes B alone and
+// keeps the move, so V(s+m) >= 1 + V(s+m+e); and after e the mover may play
+// m, which completes nothing there either, so V(s+e) >= -V(s+e+m). Hence
+// -V(s+m) <= -1 + V(s+e) < 1 + V(s+e).
+//   - m completes c boxes and leaves N on at most one side: s+m meets the
+// premise, so its line is worth c + 1 + V(s+m+e), which the mover also
+// reaches by e then m.
+//   - m completes boxes and puts N on two sides: m is a side f of N and
+// completes only the box X beyond it. Then s+f and s+e are the same position
+// with B and X exchanged (one of them taken, the other on three sides with
+// its last side towards N), so 1 + V(s+f) = 1 + V(s+e).
+//
+// The decline rule. When N has exactly two sides drawn, taking B opens N,
+// and declining the last two boxes of a chain can be right. But a move m
+// that completes nothing and is neither e nor N's other open side g is never
+// better than e: the opponent can answer m with e, so -V(s+m) <= -1 -
+// V(s+m+e), while e then m is worth 1 - V(s+e+m) to the mover, m completing
+// nothing there either. So with such a B on the board only captures and g
+// are searched, and with two such boxes of different g only captures.
+#include "analysis/Solver.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+#include <sys/mman.h>
+
+namespace quadlo::analysis {
+
+namespace {
+
+// No edge to try first.
+constexpr int kNoHint = -1;
+// What a search that failed low stores as its lower bound: nothing known.
+// Values lie within -31..31, since no board of 64 edges has 32 boxes.
+constexpr int kNoLowerBound = -32;
+
+constexpr std::size_t kTableEntries = std::size_t { 1 } << Solver::kTableBits;
+constexpr int kBucketBits = Solver::kTableBits - 1;
+
+// Slot fields above the kept key bits (at most 64 - kBucketBits of them).
+constexpr int kLowerAt = 64 - kBucketBits;
+constexpr int kUpperAt = kLowerAt + 6;
+constexpr int kBestAt = kUpperAt + 6;
+constexpr int kDepthAt = kBestAt + 6;
+static_assert(kDepthAt + 2 == 64);
+
+// Open edges in four classes, for choosing which slot of a bucket to keep.
+constexpr std::uint64_t depthClass(int open)
+{
+    return open >= 30 ? 3 : open >= 20 ? 2 : open >= 12;
+}
+
+// The table is probed at random at every node, so it is asked for in huge
+// pages where the system has them: one page-table entry then covers 2 MiB of
+// it instead of 4 KiB, which saves most of the address-translation misses.
+constexpr std::size_t kHugePage = std::size_t { 2 } << 20;
+
+} // namespace
+
+Solver::Slot* Solver::allocateTable()
+{
+    const std::size_t bytes = kTableEntries * sizeof(Slot);
+    void* memory = std::aligned_alloc(kHugePage, bytes);
+    if (memory == nullptr)
+        throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    ::madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+    auto* table = static_cast<Slot*>(memory);
+    std::uninitialized_fill_n(table, kTableEntries, Slot { 0 });
+    return table;
+}
+
+Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget)
+    : board_(board)
+    , budget_(nodeBudget)
+    , table_(allocateTable())
+    , keptBits_(std::max(0, board.edgeCount() - kBucketBits))
+{
+    buildSymmetries();
+}
+
+// Every edge as a point on a grid of half-box steps: a horizontal edge at
+// (2c + 1, 2r), a vertical one at (2c, 2r + 1). The symmetries are the
+// mirrorings of that grid, and on a square board its transposition too.
+void Solver::buildSymmetries()
+{
+    const int width = 2 * board_.columns();
+    const int height = 2 * board_.rows();
+    auto edgeAt = [this](int x, int y) {
+        return y % 2 == 0 ? board_.horizontal(y / 2, (x - 1) / 2)
+                          : board_.vertical((y - 1) / 2, x / 2);
+    };
+    std::vector<std::pair<int, int>> points(static_cast<std::size_t>(board_.edgeCount()));
+    for (int r = 0; r <= board_.rows(); ++r) {
+        for (int c = 0; c < board_.columns(); ++c)
+            points[static_cast<std::size_t>(board_.horizontal(r, c))] = { 2 * c + 1, 2 * r };
+    }
+    for (int r = 0; r < board_.rows(); ++r) {
+        for (int c = 0; c <= board_.columns(); ++c)
+            points[static_cast<std::size_t>(board_.vertical(r, c))] = { 2 * c, 2 * r + 1 };
+    }
+    symmetries_ = board_.columns() == board_.rows() ? 8 : 4;
+    byteImage_.resize(static_cast<std::size_t>(symmetries_));
+    for (int s = 0; s < symmetries_; ++s) {
+        auto& images = edgeImage_[static_cast<std::size_t>(s)];
+        for (int e = 0; e < board_.edgeCount(); ++e) {
+            auto [x, y] = points[static_cast<std::size_t>(e)];
+            if (s & 1)
+                x = width - x;
+            if (s & 2)
+                y = height - y;
+            if (s & 4)
+                std::swap(x, y);
+            images[static_cast<std::size_t>(e)] = static_cast<std::uint8_t>(edgeAt(x, y));
+            edgePreimage_[static_cast<std::size_t>(s)][images[static_cast<std::size_t>(e)]]
+                = static_cast<std::uint8_t>(e);
+        }
+        auto& bytes = byteImage_[static_cast<std::size_t>(s)];
+        for (int at = 0; at < 8; ++at) {
+            for (int value = 0; value < 256; ++value) {
+                EdgeSet mapped = 0;
+                for (int bit = 0; bit < 8; ++bit) {
+                    const int e = at * 8 + bit;
+                    if ((value >> bit & 1) && e < board_.edgeCount())
+                        mapped |= edgeBit(images[static_cast<std::size_t>(e)]);
+                }
+                bytes[static_cast<std::size_t>(at)][static_cast<std::size_t>(value)] = mapped;
+            }
+        }
+    }
+}
+
+EdgeSet Solver::image(int symmetry, EdgeSet edges) const
+{
+    const auto& bytes = byteImage_[static_cast<std::size_t>(symmetry)];
+    EdgeSet mapped = 0;
+    for (std::size_t at = 0; at < 8; ++at)
+        mapped |= bytes[at][static_cast<std::size_t>(edges >> (8 * at) & 0xFF)];
+    return mapped;
+}
+
+Solver::TableKey Solver::tableKey(EdgeSet drawn) const
+{
+    TableKey least { drawn, 0 };
+    if (std::popcount(drawn) > kSymmetricUpToDrawn)
+        return least;
+    for (int s = 1; s < symmetries_; ++s) {
+        const EdgeSet mapped = image(s, drawn);
+        if (mapped < least.key)
+            least = { mapped, s };
+    }
+    return least;
+}
+
+void Solver::FreeTable::operator()(Slot* table) const { std::free(table); }
+
+void Solver::clear() { std::fill_n(table_.get(), kTableEntries, Slot { 0 }); }
+
+// Multiplying by an odd number and folding high bits into low ones are both
+// one-to-one on the board's edge bits, so two positions never mix alike.
+EdgeSet Solver::mix(EdgeSet key) const
+{
+    const EdgeSet mask = board_.allEdges();
+    const int fold = std::max(1, board_.edgeCount() / 2);
+    key = (key * 0x9E3779B97F4A7C15ULL) & mask;
+    key ^= key >> fold;
+    key = (key * 0xC2B2AE3D27D4EB4FULL) & mask;
+    key ^= key >> fold;
+    return key;
+}
+
+std::optional<Solver::Entry> Solver::find(EdgeSet key) const
+{
+    const EdgeSet mixed = mix(key);
+    const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
+    const Slot* bucket = &table_.get()[(mixed >> keptBits_) * 2];
+    for (int i = 0; i < 2; ++i) {
+        const Slot slot = bucket[i];
+        if (slot != 0 && (slot & keptMask) == (mixed & keptMask))
+            return Entry { static_cast<int>(slot >> kLowerAt & 63) - 32,
+                static_cast<int>(slot >> kUpperAt & 63) - 32,
+                static_cast<int>(slot >> kBestAt & 63) };
+    }
+    return std::nullopt;
+}
+
+// The first slot keeps the entry with more open edges, which cost more to
+// find again; the second takes whatever the first does not.
+void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
+{
+    const EdgeSet mixed = mix(key);
+    const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
+    Slot* bucket = &table_.get()[(mixed >> keptBits_) * 2];
+    Slot* slot = nullptr;
+    for (int i = 0; i < 2 && slot == nullptr; ++i) {
+        if (bucket[i] != 0 && (bucket[i] & keptMask) == (mixed & keptMask))
+            slot = &bucket[i];
+    }
+    const std::uint64_t depth = depthClass(open);
+    if (slot != nullptr) {
+        // An edge that failed low is no better than the others tried.
+        if (lower == kNoLowerBound)
+            best = static_cast<int>(*slot >> kBestAt & 63);
+        lower = std::max(lower, static_cast<int>(*slot >> kLowerAt & 63) - 32);
+        upper = std::min(upper, static_cast<int>(*slot >> kUpperAt & 63) - 32);
+    } else if (bucket[0] == 0 || depth >= (bucket[0] >> kDepthAt)) {
+        bucket[1] = bucket[0];
+        slot = &bucket[0];
+    } else {
+        slot = &bucket[1];
+    }
+    *slot = (mixed & keptMask) | static_cast<Slot>(lower + 32) << kLowerAt
+        | static_cast<Slot>(upper + 32) << kUpperAt
+        | static_cast<Slot>(std::max(best, 0)) << kBestAt | depth << kDepthAt;
+}
+
+int Solver::draw(int edge)
+{
+    int taken = 0;
+    for (int box : board_.boxesOf(edge)) {
+        if (box < 0)
+            continue;
+        const std::uint32_t bit = std::uint32_t { 1 } << box;
+        const int s = ++sidesDrawn_[static_cast<std::size_t>(box)];
+        if (s == 3) {
+            threeSided_ |= bit;
+        } else if (s == 4) {
+            threeSided_ &= ~bit;
+            ++taken;
+        }
+    }
+    completed_ += taken;
+    return taken;
+}
+
+void Solver::undraw(int edge)
+{
+    for (int box : board_.boxesOf(edge)) {
+        if (box < 0)
+            continue;
+        const std::uint32_t bit = std::uint32_t { 1 } << box;
+        const int s = sidesDrawn_[static_cast<std::size_t>(box)]--;
+        if (s == 4) {
+            threeSided_ |= bit;
+            --completed_;
+        } else if (s == 3) {
+            threeSided_ &= ~bit;
+        }
+    }
+}
+
+void Solver::setUp(EdgeSet drawn)
+{
+    nodes_ = 0;
+    threeSided_ = 0;
+    completed_ = 0;
+    for (int box = 0; box < board_.boxCount(); ++box) {
+        const int s = std::popcount(drawn & board_.sides(box));
+        sidesDrawn_[static_cast<std::size_t>(box)] = static_cast<std::uint8_t>(s);
+        if (s == 3)
+            threeSided_ |= std::uint32_t { 1 } << box;
+        completed_ += s == 4;
+    }
+}
+
+// A search that gives up leaves the side counts as they were at that node;
+// every public call sets them up afresh.
+int Solver::search(EdgeSet drawn, int alpha, int beta)
+{
+    if (++nodes_ > budget_)
+        throw GaveUp {};
+
+    // The capture rule; taking a box never leaves a new box on three sides,
+    // so one pass takes every capture it allows.
+    std::array<std::uint8_t, kMaxBoxes> captured;
+    int capturedCount = 0;
+    int gained = 0;
+    for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
+        const int box = std::countr_zero(rest);
+        if ((threeSided_ & std::uint32_t { 1 } << box) == 0)
+            continue;
+        const int edge = std::countr_zero(board_.sides(box) & ~drawn);
+        const auto& across = board_.boxesOf(edge);
+        const int other = across[0] == box ? across[1] : across[0];
+        if (other >= 0 && sidesDrawn_[static_cast<std::size_t>(other)] == 2)
+            continue;
+        gained += draw(edge);
+        drawn |= edgeBit(edge);
+        captured[static_cast<std::size_t>(capturedCount++)] = static_cast<std::uint8_t>(edge);
+    }
+    const int v = gained + searchMoves(drawn, alpha - gained, beta - gained);
+    while (capturedCount > 0)
+        undraw(captured[static_cast<std::size_t>(--capturedCount)]);
+    return v;
+}
+
+int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
+{
+    const int remaining = board_.boxCount() - completed_;
+    if (remaining == 0)
+        return 0;
+    if (remaining <= alpha)
+        return remaining;
+    if (-remaining >= beta)
+        return -remaining;
+
+    const EdgeSet open = board_.allEdges() & ~drawn;
+    const int openCount = std::popcount(open);
+    const bool tabled = openCount >= kTableFromOpen;
+    int lower = -remaining;
+    int upper = remaining;
+    int hint = kNoHint;
+    const TableKey key = tabled ? tableKey(drawn) : TableKey { drawn, 0 };
+    const auto& toKey = edgeImage_[static_cast<std::size_t>(key.symmetry)];
+    if (const auto entry = tabled ? find(key.key) : std::nullopt) {
+        lower = entry->lower;
+        upper = entry->upper;
+        hint = edgePreimage_[static_cast<std::size_t>(key.symmetry)]
+                            [static_cast<std::size_t>(entry->best)];
+        if (lower >= beta || lower == upper)
+            return lower;
+        if (upper <= alpha)
+            return upper;
+    }
+    alpha = std::max(alpha, lower);
+    beta = std::min(beta, upper);
+    const int windowLow = alpha;
+
+    // With a box left to take, only captures and the declining edge are
+    // searched (the decline rule above).
+    EdgeSet candidates = open;
+    if (threeSided_ != 0) {
+        EdgeSet takes = 0;
+        EdgeSet declines = open;
+        for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
+            const int box = std::countr_zero(rest);
+            const int edge = std::countr_zero(board_.sides(box) & ~drawn);
+            const auto& across = board_.boxesOf(edge);
+            const int next = across[0] == box ? across[1] : across[0];
+            assert(next >= 0 && sidesDrawn_[static_cast<std::size_t>(next)] == 2);
+            takes |= edgeBit(edge);
+            declines &= board_.sides(next) & ~drawn & ~edgeBit(edge);
+        }
+        candidates = takes | declines;
+    }
+
+    // Captures first, then edges that give nothing away, then those that
+    // offer one box, then two.
+    std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
+    std::array<int, 4> kindCount {};
+    if (hint != kNoHint && (candidates & edgeBit(hint)) == 0)
+        hint = kNoHint;
+    for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
+        const int edge = std::countr_zero(rest);
+        if (edge == hint)
+            continue;
+        int kind = 1;
+        for (int box : board_.boxesOf(edge)) {
+            if (box < 0)
+                continue;
+            const int s = sidesDrawn_[static_cast<std::size_t>(box)];
+            if (s == 3) {
+                kind = 0;
+                break;
+            }
+            kind += s == 2;
+        }
+        auto k = static_cast<std::size_t>(kind);
+        byKind[k][static_cast<std::size_t>(kindCount[k]++)] = static_cast<std::uint8_t>(edge);
+    }
+
+    int best = -remaining - 1;
+    int bestEdge = kNoHint;
+    auto tryEdge = [&](int edge) {
+        const int taken = draw(edge);
+        const EdgeSet next = drawn | edgeBit(edge);
+        const int v = taken > 0 ? taken + search(next, alpha - taken, beta - taken)
+                                : -search(next, -beta, -alpha);
+        undraw(edge);
+        if (v > best) {
+            best = v;
+            bestEdge = edge;
+            alpha = std::max(alpha, v);
+        }
+        return alpha >= beta;
+    };
+    bool cut = hint != kNoHint && tryEdge(hint);
+    for (std::size_t k = 0; k < 4 && !cut; ++k) {
+        for (int i = 0; i < kindCount[k] && !cut; ++i)
+            cut = tryEdge(byKind[k][static_cast<std::size_t>(i)]);
+    }
+
+    if (tabled) {
+        auto keyed = [&toKey](int edge) {
+            return edge == kNoHint ? 0 : toKey[static_cast<std::size_t>(edge)];
+        };
+        if (best <= windowLow)
+            store(key.key, openCount, kNoLowerBound, best, keyed(hint));
+        else if (best >= beta)
+            store(key.key, openCount, best, remaining, keyed(bestEdge));
+        else
+            store(key.key, openCount, best, best, keyed(bestEdge));
+    }
+    return best;
+}
+
+int Solver::exact(EdgeSet drawn)
+{
+    const int remaining = board_.boxCount() - completed_;
+    int lower = -remaining;
+    int upper = remaining;
+    int guess = 0;
+    while (lower < upper) {
+        const int beta = std::clamp(guess, lower + 1, upper);
+        const int v = search(drawn, beta - 1, beta);
+        if (v < beta)
+            upper = v;
+        else
+            lower = v;
+        guess = v;
+    }
+    return lower;
+}
+
+bool Solver::reaches(EdgeSet drawn, int edge, int bound)
+{
+    const int taken = draw(edge);
+    const EdgeSet next = drawn | edgeBit(edge);
+    const bool reached = taken > 0 ? taken + search(next, bound - taken - 1, bound - taken) >= bound
+                                   : -search(next, -bound, -bound + 1) >= bound;
+    undraw(edge);
+    return reached;
+}
+
+std::optional<int> Solver::value(EdgeSet drawn)
+{
+    setUp(drawn);
+    try {
+        return exact(drawn);
+    } catch (const GaveUp&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::vector<EdgeValue>> Solver::edgeValues(EdgeSet drawn)
+{
+    setUp(drawn);
+    std::vector<EdgeValue> values;
+    try {
+        for (EdgeSet rest = board_.allEdges() & ~drawn; rest != 0; rest &= rest - 1) {
+            const int edge = std::countr_zero(rest);
+            const int taken = draw(edge);
+            const EdgeSet next = drawn | edgeBit(edge);
+            values.push_back({ edge, taken > 0 ? taken + exact(next) : -exact(next) });
+            undraw(edge);
+        }
+    } catch (const GaveUp&) {
+        return std::nullopt;
+    }
+    std::stable_sort(values.begin(), values.end(),
+        [](const EdgeValue& x, const EdgeValue& y) { return x.value > y.value; });
+    return values;
+}
+
+std::optional<EdgeValue> Solver::bestEdge(EdgeSet drawn)
+{
+    setUp(drawn);
+    try {
+        const int v = exact(drawn);
+        // The edge that raised the root's lower bound to the value reaches
+        // it; the others are tried only if the table lost the root.
+        const TableKey key = tableKey(drawn);
+        const auto root = find(key.key);
+        const EdgeSet open = board_.allEdges() & ~drawn;
+        const int hint = root ? edgePreimage_[static_cast<std::size_t>(key.symmetry)]
+                                             [static_cast<std::size_t>(root->best)]
+                              : kNoHint;
+        if (hint != kNoHint && (open & edgeBit(hint)) != 0 && reaches(drawn, hint, v))
+            return EdgeValue { hint, v };
+        for (EdgeSet rest = open; rest != 0; rest &= rest - 1) {
+            const int edge = std::countr_zero(rest);
+            if (reaches(drawn, edge, v))
+                return EdgeValue { edge, v };
+        }
+    } catch (const GaveUp&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace quadlo::analysis

@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The exact solver against a brute force written here from the rules alone:
+// every position's value and every open edge's value on a thousand seeded
+// positions, the values of small boards from empty, the mapping of the game's
+// edges, and giving up honestly when the budget is too small.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "analysis/BoardAdapter.h"
+#include "analysis/BoxBoard.h"
+#include "analysis/Solver.h"
+#include "board/BoxGeometry.h"
+
+namespace quadlo {
+namespace {
+
+using analysis::BoxBoard;
+using analysis::EdgeSet;
+using analysis::Solver;
+
+// The four edges of box (r, c) on a board of `columns` x `rows` boxes, in the
+// numbering BoxBoard documents: horizontal edges row by row, then vertical.
+std::array<int, 4> boxEdges(int columns, int rows, int r, int c)
+{
+    const int firstVertical = columns * (rows + 1);
+    const int left = firstVertical + r * (columns + 1) + c;
+    return { r * columns + c, (r + 1) * columns + c, left, left + 1 };
+}
+
+// Plain minimax over every order of the open edges, by dynamic programming
+// over which of them are drawn. Element 0 is the position's value; element
+// 1 << i the mover's margin after drawing open edge i (before the sign for a
+// change of turn).
+struct BruteForce {
+    std::vector<int> open; // the board's open edges, in increasing order
+    std::vector<std::int8_t> value; // by subset of `open` drawn
+
+    BruteForce(int columns, int rows, EdgeSet drawn)
+    {
+        const int edgeCount = columns * (rows + 1) + (columns + 1) * rows;
+        for (int e = 0; e < edgeCount; ++e) {
+            if ((drawn >> e & 1) == 0)
+                open.push_back(e);
+        }
+        // Each unfinished box as the subset of open edges it still lacks.
+        std::vector<std::uint32_t> lacking;
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < columns; ++c) {
+                std::uint32_t missing = 0;
+                for (int e : boxEdges(columns, rows, r, c)) {
+                    const auto at = std::find(open.begin(), open.end(), e);
+                    if (at != open.end())
+                        missing |= 1u << (at - open.begin());
+                }
+                if (missing != 0)
+                    lacking.push_back(missing);
+            }
+        }
+        // The one or two unfinished boxes beside each open edge.
+        std::vector<std::vector<std::uint32_t>> beside(open.size());
+        for (std::size_t i = 0; i < open.size(); ++i) {
+            for (std::uint32_t missing : lacking) {
+                if (missing & 1u << i)
+                    beside[i].push_back(missing);
+            }
+        }
+        const std::uint32_t full = (1u << open.size()) - 1;
+        value.assign(full + 1, 0);
+        for (std::uint32_t s = full; s-- > 0;) {
+            int best = -100;
+            for (std::uint32_t rest = full & ~s; rest != 0; rest &= rest - 1) {
+                const auto i = static_cast<std::size_t>(std::countr_zero(rest));
+                const std::uint32_t bit = 1u << i;
+                int completed = 0;
+                for (std::uint32_t missing : beside[i])
+                    completed += (missing & ~s) == bit;
+                const int v = completed > 0 ? completed + value[s | bit] : -value[s | bit];
+                best = std::max(best, v);
+            }
+            value[s] = static_cast<std::int8_t>(best);
+        }
+    }
+
+    int edgeValue(std::size_t i, int completed) const
+    {
+        const int after = value[1u << i];
+        return completed > 0 ? completed + after : -after;
+    }
+};
+
+// A position with `open` edges left: either edges drawn at random, or first
+// the edges that give no box its third side, as careful players draw them,
+// so that both scattered boards and long chains and loops come up.
+EdgeSet seededPosition(std::mt19937& random, const BoxBoard& board, int open)
+{
+    EdgeSet drawn = 0;
+    const bool careful = random() % 2 == 0;
+    for (int left = board.edgeCount(); left > open; --left) {
+        std::vector<int> choices;
+        for (int e = 0; e < board.edgeCount(); ++e) {
+            if (drawn & analysis::edgeBit(e))
+                continue;
+            bool safe = true;
+            for (int box : board.boxesOf(e))
+                safe = safe && (box < 0 || std::popcount(drawn & board.sides(box)) < 2);
+            if (!careful || safe)
+                choices.push_back(e);
+        }
+        if (choices.empty()) {
+            for (int e = 0; e < board.edgeCount(); ++e) {
+                if (!(drawn & analysis::edgeBit(e)))
+                    choices.push_back(e);
+            }
+        }
+        drawn |= analysis::edgeBit(choices[random() % choices.size()]);
+    }
+    return drawn;
+}
+
+TEST(Solver, AgreesWithBruteForceOnAThousandPositions)
+{
+    const BoxBoard board = *BoxBoard::make(5, 5);
+    Solver solver(board);
+    std::mt19937 random(20261209);
+    for (int n = 0; n < 1000; ++n) {
+        const int open = 12 + n % 7;
+        const EdgeSet drawn = seededPosition(random, board, open);
+        const BruteForce brute(5, 5, drawn);
+        ASSERT_EQ(solver.value(drawn), brute.value[0]) << "position " << n;
+        const auto values = solver.edgeValues(drawn);
+        ASSERT_TRUE(values.has_value());
+        ASSERT_EQ(values->size(), static_cast<std::size_t>(open));
+        for (std::size_t k = 0; k < values->size(); ++k) {
+            const auto& [edge, value] = (*values)[k];
+            const auto i = static_cast<std::size_t>(
+                std::find(brute.open.begin(), brute.open.end(), edge) - brute.open.begin());
+            ASSERT_LT(i, brute.open.size());
+            ASSERT_EQ(value, brute.edgeValue(i, board.completes(drawn, edge)))
+                << "position " << n << " edge " << edge;
+            if (k > 0) {
+                ASSERT_LE(value, (*values)[k - 1].value) << "position " << n;
+            }
+        }
+        const auto best = solver.bestEdge(drawn);
+        ASSERT_TRUE(best.has_value());
+        EXPECT_EQ(best->value, brute.value[0]);
+    }
+}
+
+// Near the empty board positions are stored under a mirror image; square and
+// oblong boards have different sets of mirrorings.
+TEST(Solver, AgreesWithBruteForceWhereItStoresPositionsByTheirMirrorImages)
+{
+    for (const auto& [columns, rows] : { std::pair { 3, 3 }, { 2, 4 }, { 4, 2 } }) {
+        const BoxBoard board = *BoxBoard::make(columns, rows);
+        Solver solver(board);
+        std::mt19937 random(7);
+        for (int n = 0; n < 60; ++n) {
+            const EdgeSet drawn = seededPosition(random, board, board.edgeCount() - 8 - n % 7);
+            const BruteForce brute(columns, rows, drawn);
+            ASSERT_EQ(solver.value(drawn), brute.value[0])
+                << columns << "x" << rows << " position " << n;
+            const auto best = solver.bestEdge(drawn);
+            ASSERT_TRUE(best.has_value());
+            const auto i = static_cast<std::size_t>(
+                std::find(brute.open.begin(), brute.open.end(), best->edge) - brute.open.begin());
+            EXPECT_EQ(brute.edgeValue(i, board.completes(drawn, best->edge)), brute.value[0]);
+        }
+    }
+}
+
+TEST(Solver, ValuesSmallBoardsFromEmptyAsTheBruteForceDoes)
+{
+    for (const auto& [columns, rows] :
+        { std::pair { 1, 1 }, { 1, 2 }, { 2, 1 }, { 1, 3 }, { 2, 2 }, { 2, 3 } }) {
+        Solver solver(*BoxBoard::make(columns, rows));
+        EXPECT_EQ(solver.value(0), BruteForce(columns, rows, 0).value[0]) << columns << "x" << rows;
+    }
+}
+
+// One box: the four sides go first, second, first, second, and the second
+// player draws the fourth. Three by three: the second player wins by 3.
+TEST(Solver, KnowsTheOneBoxAndThreeByThreeBoardsFromEmpty)
+{
+    EXPECT_EQ(Solver(*BoxBoard::make(1, 1)).value(0), -1);
+    EXPECT_EQ(Solver(*BoxBoard::make(3, 3)).value(0), -3);
+}
+
+TEST(Solver, GivesUpRatherThanGuessWhenTheBudgetIsTooSmall)
+{
+    Solver solver(*BoxBoard::make(3, 3), 1000);
+    EXPECT_FALSE(solver.value(0).has_value());
+    EXPECT_FALSE(solver.edgeValues(0).has_value());
+    EXPECT_FALSE(solver.bestEdge(0).has_value());
+    EXPECT_GT(solver.nodes(), 1000u);
+}
+
+TEST(Solver, RefusesBoardsWithoutBoxesOrWithMoreThanSixtyFourEdges)
+{
+    EXPECT_FALSE(BoxBoard::make(0, 3).has_value());
+    EXPECT_FALSE(BoxBoard::make(5, 6).has_value());
+    EXPECT_TRUE(BoxBoard::make(4, 6).has_value());
+    EXPECT_EQ(BoxBoard::make(4, 6)->edgeCount(), 58);
+}
+
+// Every game square's four sides are one solver box's four sides, and the
+// mapping goes both ways.
+TEST(Solver, SeesEachGameSquareAsOneBox)
+{
+    const BoxBoard& board = analysis::gameBoxBoard();
+    for (int square = 1; square <= kSquareCount; ++square) {
+        EdgeSet sides = 0;
+        for (const Edge edge : sideEdges(square)) {
+            EXPECT_EQ(analysis::gameEdge(analysis::solverEdge(edge)), edge);
+            sides |= analysis::edgeBit(analysis::solverEdge(edge));
+        }
+        int matches = 0;
+        for (int box = 0; box < board.boxCount(); ++box)
+            matches += board.sides(box) == sides;
+        EXPECT_EQ(matches, 1) << "square " << square;
+    }
+    Board game;
+    game.edge(sideEdges(7)[2]).tag = Mark::h;
+    EXPECT_EQ(analysis::drawnEdges(game), analysis::edgeBit(analysis::solverEdge(sideEdges(7)[2])));
+}
+
+} // namespace
+} // namespace quadlo

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The expert works on the solver's view of the board, through the adapter;
+// the solver's table is kept from move to move, since a position's value does
+// not depend on how it was reached.
+#include "engine/ExpertPlayer.h"
+
+#include <bit>
+#include <vector>
+
+#include "analysis/BoardAdapter.h"
+
+namespace quadlo::engine {
+
+namespace {
+
+using analysis::BoxBoard;
+using analysis::edgeBit;
+using analysis::EdgeSet;
+
+std::vector<int> openEdgesOf(const BoxBoard& board, EdgeSet drawn)
+{
+    std::vector<int> open;
+    for (EdgeSet rest = board.allEdges() & ~drawn; rest != 0; rest &= rest - 1)
+        open.push_back(std::countr_zero(rest));
+    return open;
+}
+
+bool givesThirdSide(const BoxBoard& board, EdgeSet drawn, int edge)
+{
+    for (int box : board.boxesOf(edge)) {
+        if (box >= 0 && std::popcount(drawn & board.sides(box)) == 2)
+            return true;
+    }
+    return false;
+}
+
+// The squares a greedy opponent takes after `drawn`, drawing every last side
+// it can.
+int squaresHandedOver(const BoxBoard& board, EdgeSet drawn)
+{
+    int taken = 0;
+    for (bool again = true; again;) {
+        again = false;
+        for (int edge : openEdgesOf(board, drawn)) {
+            if (const int n = board.completes(drawn, edge); n > 0) {
+                taken += n;
+                drawn |= edgeBit(edge);
+                again = true;
+            }
+        }
+    }
+    return taken;
+}
+
+int pick(const std::vector<int>& edges, std::mt19937& random)
+{
+    std::uniform_int_distribution<std::size_t> slot(0, edges.size() - 1);
+    return edges[slot(random)];
+}
+
+int safeEdge(const BoxBoard& board, EdgeSet drawn, std::mt19937& random)
+{
+    const std::vector<int> open = openEdgesOf(board, drawn);
+    std::vector<int> taking;
+    std::vector<int> safe;
+    for (int edge : open) {
+        if (board.completes(drawn, edge) > 0)
+            taking.push_back(edge);
+        else if (!givesThirdSide(board, drawn, edge))
+            safe.push_back(edge);
+    }
+    if (!taking.empty())
+        return taking.front();
+    if (!safe.empty())
+        return pick(safe, random);
+    std::vector<int> fewest;
+    int least = board.boxCount() + 1;
+    for (int edge : open) {
+        const int handed = squaresHandedOver(board, drawn | edgeBit(edge));
+        if (handed < least) {
+            least = handed;
+            fewest.clear();
+        }
+        if (handed == least)
+            fewest.push_back(edge);
+    }
+    return pick(fewest, random);
+}
+
+} // namespace
+
+ExpertPlayer::ExpertPlayer()
+    : solver_(analysis::gameBoxBoard(), kExpertNodeBudget)
+{
+}
+
+std::optional<Edge> ExpertPlayer::choose(const Board& board, std::mt19937& random)
+{
+    const BoxBoard& boxes = analysis::gameBoxBoard();
+    const EdgeSet drawn = analysis::drawnEdges(board);
+    const int open = std::popcount(boxes.allEdges() & ~drawn);
+    if (open == 0)
+        return std::nullopt;
+    if (open <= kExpertSolvesFrom) {
+        if (const auto best = solver_.bestEdge(drawn))
+            return analysis::gameEdge(best->edge);
+    }
+    return analysis::gameEdge(safeEdge(boxes, drawn, random));
+}
+
+} // namespace quadlo::engine

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The expert in the human's seat (selfplay --human expert): perfect play as
+// soon as the exact solver can settle the position within its budget, and
+// until then safe play, which never hands the opponent a square:
+//   - a square that can be taken is taken: provably right when taking it
+//     opens no further square (the solver's capture rule), and in a chain
+//     the usual choice, declining being worth while only near the end, by
+//     which time the solver has taken over;
+//   - otherwise an edge that gives no square its third side, at random;
+//   - with no such edge left (and the position still too big), the edge
+//     after which the opponent can take the fewest squares.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <random>
+
+#include "analysis/Solver.h"
+#include "board/Board.h"
+
+namespace quadlo::engine {
+
+// The solver is tried from this many open edges down, with this many nodes
+// a move: well under a second on one core of the machine measured.
+inline constexpr int kExpertSolvesFrom = 38;
+inline constexpr std::uint64_t kExpertNodeBudget = 3'000'000;
+
+class ExpertPlayer {
+public:
+    ExpertPlayer();
+
+    // The edge to click, or none when no edge is open.
+    std::optional<Edge> choose(const Board& board, std::mt19937& random);
+
+private:
+    analysis::Solver solver_;
+};
+
+} // namespace quadlo::engine

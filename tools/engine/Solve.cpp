@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Solving from empty: one search, timed from the call to its answer.
+#include "engine/Solve.h"
+
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+
+#include "analysis/BoxBoard.h"
+#include "analysis/Solver.h"
+#include "engine/Quote.h"
+
+namespace quadlo::engine {
+
+namespace {
+
+constexpr int kUsageStatus = 2;
+
+std::optional<int> smallNumber(std::string_view text)
+{
+    int n = 0;
+    if (text.empty() || text.size() > 3 || text.front() < '0' || text.front() > '9')
+        return std::nullopt;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc {} || end != text.data() + text.size())
+        return std::nullopt;
+    return n;
+}
+
+} // namespace
+
+std::variant<BoxesSize, CommandLineError> parseBoxes(std::string_view text)
+{
+    const std::size_t cross = text.find('x');
+    const auto columns = smallNumber(text.substr(0, cross));
+    const auto rows
+        = cross == std::string_view::npos ? std::nullopt : smallNumber(text.substr(cross + 1));
+    if (!columns || !rows)
+        return CommandLineError { "--boxes " + quoted(text)
+            + " is not W x H boxes written WxH, such as 3x3" };
+    if (*columns == 0 || *rows == 0)
+        return CommandLineError { "--boxes " + quoted(text) + " has no box" };
+    const int edges = *columns * (*rows + 1) + (*columns + 1) * *rows;
+    if (edges > analysis::kMaxEdges)
+        return CommandLineError { "--boxes " + quoted(text) + " has " + std::to_string(edges)
+            + " edges; the solver takes boards of at most " + std::to_string(analysis::kMaxEdges) };
+    return BoxesSize { *columns, *rows };
+}
+
+int runSolve(const AnalysisArguments& arguments, std::ostream& out, std::string& error)
+{
+    const auto boxes = arguments.options.find("--boxes");
+    if (boxes == arguments.options.end() || !arguments.operands.empty()) {
+        error = "solve takes --boxes WxH and no other operand";
+        return kUsageStatus;
+    }
+    const auto size = parseBoxes(boxes->second);
+    if (const auto* bad = std::get_if<CommandLineError>(&size)) {
+        error = bad->message;
+        return kUsageStatus;
+    }
+    const auto [columns, rows] = std::get<BoxesSize>(size);
+    analysis::Solver solver(*analysis::BoxBoard::make(columns, rows), arguments.budget);
+    const auto start = std::chrono::steady_clock::now();
+    const std::optional<int> value = solver.value(0);
+    const double seconds
+        = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!value) {
+        out << "gave up: the board needs more than " << arguments.budget << " nodes\n";
+        return kSolverGaveUp;
+    }
+    char time[64];
+    std::snprintf(time, sizeof time, "time %.3f s\n", seconds);
+    out << "value " << *value << '\n' << time;
+    return 0;
+}
+
+} // namespace quadlo::engine
