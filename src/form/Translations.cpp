@@ -55,6 +55,19 @@ Translations::Translations(const QLocale& locale)
     }
 }
 
+QLocale messagesLocale()
+{
+    QByteArray name;
+    for (const char* variable : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        name = qgetenv(variable);
+        if (!name.isEmpty())
+            break;
+    }
+    if (name.isEmpty() || name == "C" || name.startsWith("C.") || name == "POSIX")
+        return QLocale::c();
+    return QLocale::system();
+}
+
 void Translations::install()
 {
     if (!found_)

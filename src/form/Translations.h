@@ -34,6 +34,12 @@ private:
     bool found_ = false;
 };
 
+// The locale of the player's messages, as gettext reads it: the system's,
+// whose languages come from LANGUAGE when it is set, unless the messages'
+// locale (LC_ALL, else LC_MESSAGES, else LANG) is C or POSIX or unset, when
+// LANGUAGE is ignored and the locale is C.
+QLocale messagesLocale();
+
 // A text of the game as the player reads it: translated when it is one that
 // the core marks (a result with the winner's number of squares in it), any
 // other as it came.

@@ -172,7 +172,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Quadlo"));
     QCoreApplication::setApplicationVersion(QLatin1String(quadlo::kVersion));
     // Loaded once, and put into each application object in turn.
-    quadlo::Translations translations(QLocale::system());
+    quadlo::Translations translations(quadlo::messagesLocale());
     const Request request = readRequest(argc, argv, translations);
     if (request.exitStatus)
         return *request.exitStatus;

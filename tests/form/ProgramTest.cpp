@@ -73,7 +73,7 @@ private slots:
         }
     }
 
-    void aGermanDesktopGetsTheHelpAndTheRefusalsInGerman()
+    void aGermanDesktopGetsTheHelpAndTheRefusalsInGermanAndTheCLocaleEnglish()
     {
         const QStringList german { QStringLiteral("LANGUAGE=de"),
             QStringLiteral("LANG=de_DE.UTF-8") };
@@ -85,6 +85,10 @@ private slots:
         QCOMPARE(wrong.status, 2);
         QCOMPARE(wrong.errLines,
             QStringList { QStringLiteral("quadlo: Unerwartetes Argument 'game.txt'.") });
+        // As gettext has it, LANGUAGE counts only outside the C locale.
+        const Run c = runQuadlo({ QStringLiteral("--help") }, { QStringLiteral("LANGUAGE=de") });
+        QVERIFY2(c.out.startsWith(QStringLiteral("Usage: ")), qPrintable(c.out));
+        QVERIFY(c.out.contains(QStringLiteral("Displays this help.")));
     }
 
     void helpAndVersionFailInOneLineWhenTheirOutputCannotBeWritten()
