@@ -11,7 +11,6 @@
 #include <QTest>
 
 #include "FormTestSupport.h"
-#include "Version.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/Translations.h"
 #include "game/Game.h"
@@ -21,16 +20,24 @@ using namespace quadlo::test;
 
 namespace {
 
-QString textOf(const frmQuadlo& window, const char* name)
+// The title, the captions, the options and the menus' texts, in that order.
+QString textsOf(const frmQuadlo& window)
 {
-    if (const auto* label = window.findChild<QLabel*>(QLatin1String(name)))
-        return label->text();
-    if (const auto* option = window.findChild<QRadioButton*>(QLatin1String(name)))
-        return option->text();
-    if (const auto* menu = window.findChild<QMenu*>(QLatin1String(name)))
-        return menu->title();
-    return window.findChild<QAction*>(QLatin1String(name))->text();
+    QStringList texts;
+    for (const char* name : { "lblTitle", "lblHuman", "lblComputer", "lblDifficulty", "lblEasy",
+             "lblMedium", "lblHard" }) {
+        const QObject* control = window.findChild<QObject*>(QLatin1String(name));
+        texts << control->property("text").toString();
+    }
+    for (const QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
+        texts << menu->title();
+        for (const QAction* action : menu->actions())
+            texts << action->text();
+    }
+    return texts.join(QLatin1Char('|'));
 }
+
+QString asShown(const char* text) { return QString::fromUtf8(text).replace("\r\n", "\n"); }
 
 } // namespace
 
@@ -45,38 +52,19 @@ private slots:
         german.install();
         RecordingPresenter boxes;
         const frmQuadlo window(&boxes, fixedSeed);
-
-        const std::pair<const char*, const char*> texts[] = {
-            { "lblTitle", "Quadlo! 2.0" },
-            { "lblHuman", "Mensch" },
-            { "lblComputer", "Computer" },
-            { "lblDifficulty", "Spielstärke" },
-            { "lblEasy", "Leicht" },
-            { "lblMedium", "Mittel" },
-            { "lblHard", "Stark" },
-            { "mnuFile", "&Datei" },
-            { "mnuNew", "&Neues Spiel" },
-            { "mnuExit", "&Beenden" },
-            { "mnuHelp", "&Hilfe" },
-            { "mnuRules", "Regeln" },
-            { "mnuAbout", "Über Quadlo" },
-        };
-        for (const auto& [name, text] : texts)
-            QCOMPARE(textOf(window, name), QString::fromUtf8(text));
-        QCOMPARE(window.windowTitle(), QStringLiteral(" Quadlo! 2.0"));
+        QCOMPARE(textsOf(window),
+            QStringLiteral("Quadlo! 2.0|Mensch|Computer|Spielstärke|Leicht|Mittel|Stark|&Datei|"
+                           "&Neues Spiel||&Beenden|&Hilfe|Regeln||Über Quadlo"));
 
         QCOMPARE(translatedGameText(kRulesTitle), QStringLiteral("Regeln von Quadlo"));
         QVERIFY(messageBoxText(kRulesText).startsWith(QStringLiteral("Das Ziel von Quadlo ist")));
-        QCOMPARE(messageBoxText(kAboutText).section(QLatin1Char('\n'), 0, 1),
-            QStringLiteral(
-                "Quadlo! 2.0\nPunkte und Quadrate für einen Spieler gegen den Computer."));
+        QVERIFY(messageBoxText(kAboutText)
+                    .startsWith(QStringLiteral("Quadlo! 2.0\nPunkte und Quadrate für einen")));
         QCOMPARE(messageBoxText("You win with 13 squares completed."),
             QStringLiteral("Sie gewinnen mit 13 vervollständigten Quadraten."));
-        QCOMPARE(messageBoxText("The computer wins with 25 squares completed."),
-            QStringLiteral("Der Computer gewinnt mit 25 vervollständigten Quadraten."));
         // Only the game's own texts are looked up; a text merely like one stays.
         for (const char* other : { "You win with squares completed.",
-                 "You win with 1x squares completed.", "Quadlo", "You win with 13 squares" })
+                 "You win with 1x squares completed.", "You win with 13 squares" })
             QCOMPARE(messageBoxText(other), QString::fromLatin1(other));
     }
 
@@ -84,7 +72,6 @@ private slots:
     {
         QTest::addColumn<QLocale>("locale");
         QTest::newRow("C") << QLocale::c();
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates);
         // Qt has a catalogue of its own for Russian, the game none.
         QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia);
     }
@@ -97,17 +84,11 @@ private slots:
         none.install();
         RecordingPresenter boxes;
         const frmQuadlo window(&boxes, fixedSeed);
-        for (const auto& [name, text] :
-            std::initializer_list<std::pair<const char*, const char*>> { { "lblHuman", "Human" },
-                { "lblDifficulty", "Difficulty" }, { "lblMedium", "Medium" },
-                { "mnuFile", "&File" }, { "mnuExit", "E&xit" }, { "mnuAbout", "About" } })
-            QCOMPARE(textOf(window, name), QString::fromLatin1(text));
-        QCOMPARE(messageBoxText(kRulesText),
-            QString::fromLatin1(kRulesText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(messageBoxText(kAboutText),
-            QString::fromLatin1(kAboutText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QCOMPARE(messageBoxText("The computer wins with 13 squares completed."),
-            QStringLiteral("The computer wins with 13 squares completed."));
+        QCOMPARE(textsOf(window),
+            QStringLiteral("Quadlo! 2.0|Human|Computer|Difficulty|Easy|Medium|Hard|&File|&New "
+                           "Game||E&xit|&Help|Rules||About"));
+        for (const char* text : { kRulesText, kAboutText, "You win with 13 squares completed." })
+            QCOMPARE(messageBoxText(text), asShown(text));
         QCOMPARE(QCoreApplication::translate("QCommandLineParser", "Displays version information."),
             QStringLiteral("Displays version information."));
     }
