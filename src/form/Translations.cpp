@@ -18,7 +18,8 @@ namespace {
 // The context that game/Translatable.h puts the core's texts in.
 constexpr char kGameContext[] = "Game";
 
-// The number in `text` when it is `marked` with digits in place of its "%n".
+// The number in `text` when it is `marked` with one to four digits in place of
+// its "%n" (a game has 25 squares; four digits cannot overflow).
 std::optional<int> countIn(const std::string& text, const std::string& marked)
 {
     const std::size_t at = marked.find("%n");
