@@ -8,9 +8,10 @@
 #   make package    the .deb and its -dbgsym package, checked with lintian
 #   make reproducible-check  build the packages twice and compare them
 #   make fuzz       run the replay fuzzer for FUZZ_SECONDS (default 60) with clang
+#   make translations  bring translations/*.ts up to date with the sources (lupdate)
 #   make format     apply clang-format
 
-.PHONY: run test test-asan build build-asan configure deps bench soak package reproducible-check fuzz format format-check clean
+.PHONY: run test test-asan build build-asan configure deps bench soak package reproducible-check fuzz translations format format-check clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -59,6 +60,9 @@ fuzz:
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 	scripts/run-fuzz $(FUZZ_SECONDS)
+
+translations: configure
+	@cmake --build --preset default --target update_translations
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

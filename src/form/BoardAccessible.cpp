@@ -157,22 +157,26 @@ QString turnSummary(const std::vector<TurnEvent>& events, bool humanToMove)
         else
             ++(event.isEdge() ? computerEdges : computerSquares);
     }
-    const auto tr = [](const char* text) { return QCoreApplication::translate("Turn", text); };
+    // One and many are apart in English; many takes each language's plural.
     QStringList parts;
     if (humanSquares == 1)
-        parts << tr("You took a square.");
+        parts << QCoreApplication::translate("Turn", "You took a square.");
     else if (humanSquares > 1)
-        parts << tr("You took %1 squares.").arg(humanSquares);
+        parts << QCoreApplication::translate("Turn", "You took %n squares.", nullptr, humanSquares);
     if (computerEdges > 0) {
-        QString computer = computerEdges == 1 ? tr("Computer drew an edge")
-                                              : tr("Computer drew %1 edges").arg(computerEdges);
+        QString computer = computerEdges == 1
+            ? QCoreApplication::translate("Turn", "Computer drew an edge")
+            : QCoreApplication::translate("Turn", "Computer drew %n edges", nullptr, computerEdges);
         if (computerSquares == 1)
-            computer = tr("%1 and took a square").arg(computer);
+            computer = QCoreApplication::translate("Turn", "%1 and took a square").arg(computer);
         else if (computerSquares > 1)
-            computer = tr("%1 and took %2 squares").arg(computer).arg(computerSquares);
+            computer = QCoreApplication::translate(
+                "Turn", "%1 and took %n squares", nullptr, computerSquares)
+                           .arg(computer);
         parts << computer + QLatin1Char('.');
     }
-    parts << (humanToMove ? tr("Your move.") : tr("Game over."));
+    parts << (humanToMove ? QCoreApplication::translate("Turn", "Your move.")
+                          : QCoreApplication::translate("Turn", "Game over."));
     return parts.join(QLatin1Char(' '));
 }
 

@@ -13,7 +13,8 @@ class QWidget;
 
 namespace quadlo {
 
-// The game separates lines with "\r\n"; Qt wants "\n" alone.
+// A text of the game as its box shows it: translated, and with "\n" alone
+// between lines, as Qt wants, where the game puts "\r\n".
 QString messageBoxText(const std::string& text);
 
 // An information box, or a box without an icon; both have only an

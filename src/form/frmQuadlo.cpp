@@ -129,6 +129,7 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
     installFontSubstitutes();
 
     setObjectName(QStringLiteral("frmQuadlo"));
+    // The game's name and version, the same in every language.
     setWindowTitle(QStringLiteral(" ") + QLatin1String(kTitle));
     // The one place the icon is set: dialogs and the desktop take it from here.
     setWindowIcon(applicationIcon());
@@ -190,13 +191,13 @@ void frmQuadlo::createControls(QWidget* client)
     connect(lblGameboard_, &BoardView::edgeClicked, this,
         [this](Edge edge) { presenter_.click(edge); });
 
-    form.place(caption(new QLabel(QStringLiteral("Human"), client), "lblHuman",
-                   layoutFont(kHeadlineFamily, 14.25)),
+    form.place(
+        caption(new QLabel(tr("Human"), client), "lblHuman", layoutFont(kHeadlineFamily, 14.25)),
         layout::kHuman);
-    form.place(caption(new QLabel(QStringLiteral("Computer"), client), "lblComputer",
+    form.place(caption(new QLabel(tr("Computer"), client), "lblComputer",
                    layoutFont(kHeadlineFamily, 14.25)),
         layout::kComputer);
-    form.place(caption(new QLabel(QStringLiteral("Difficulty"), client), "lblDifficulty",
+    form.place(caption(new QLabel(tr("Difficulty"), client), "lblDifficulty",
                    layoutFont(kHeadlineFamily, 18)),
         layout::kDifficulty);
     form.place(line(client, "Line1"), layout::kLine1);
@@ -207,9 +208,9 @@ void frmQuadlo::createControls(QWidget* client)
     form.place(lblScore1_, layout::kScore1);
     form.place(lblScore2_, layout::kScore2);
 
-    lblEasy_ = option(client, "lblEasy", QStringLiteral("Easy"), optionStyle_);
-    lblMedium_ = option(client, "lblMedium", QStringLiteral("Medium"), optionStyle_);
-    lblHard_ = option(client, "lblHard", QStringLiteral("Hard"), optionStyle_);
+    lblEasy_ = option(client, "lblEasy", tr("Easy"), optionStyle_);
+    lblMedium_ = option(client, "lblMedium", tr("Medium"), optionStyle_);
+    lblHard_ = option(client, "lblHard", tr("Hard"), optionStyle_);
     form.place(lblEasy_, layout::kEasy);
     form.place(lblMedium_, layout::kMedium);
     form.place(lblHard_, layout::kHard);
@@ -236,24 +237,24 @@ void frmQuadlo::createMenus()
     QMenuBar* bar = menuBar();
     bar->setFocusPolicy(Qt::NoFocus);
 
-    QMenu* file = menu(bar, "mnuFile", QStringLiteral("&File"));
-    QAction* newGame = command(file, "mnuNew", QStringLiteral("&New Game"), Qt::Key_N);
+    QMenu* file = menu(bar, "mnuFile", tr("&File"));
+    QAction* newGame = command(file, "mnuNew", tr("&New Game"), Qt::Key_N);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
-    QAction* exit = command(file, "mnuExit", QStringLiteral("E&xit"), Qt::Key_X);
+    QAction* exit = command(file, "mnuExit", tr("E&xit"), Qt::Key_X);
 
-    QMenu* view = menu(bar, "mnuView", QStringLiteral("&View"));
-    ownerMarks_ = command(view, "mnuOwnerMarks", QStringLiteral("Owner &Marks"), Qt::Key_M);
-    instantTurns_ = view->addAction(QStringLiteral("&Instant Turns"));
+    QMenu* view = menu(bar, "mnuView", tr("&View"));
+    ownerMarks_ = command(view, "mnuOwnerMarks", tr("Owner &Marks"), Qt::Key_M);
+    instantTurns_ = view->addAction(tr("&Instant Turns"));
     instantTurns_->setObjectName(QStringLiteral("mnuInstantTurns"));
     for (QAction* choice : { ownerMarks_, instantTurns_ }) {
         choice->setCheckable(true);
         connect(choice, &QAction::toggled, this, &frmQuadlo::viewChoiceToggled);
     }
 
-    QMenu* help = menu(bar, "mnuHelp", QStringLiteral("&Help"));
-    QAction* rules = command(help, "mnuRules", QStringLiteral("Rules"), Qt::Key_R);
+    QMenu* help = menu(bar, "mnuHelp", tr("&Help"));
+    QAction* rules = command(help, "mnuRules", tr("Rules"), Qt::Key_R);
     help->addSeparator()->setObjectName(QStringLiteral("mnuSeparator2"));
-    QAction* about = command(help, "mnuAbout", QStringLiteral("About"), Qt::Key_A);
+    QAction* about = command(help, "mnuAbout", tr("About"), Qt::Key_A);
 
     // New Game and Exit drop whatever is still being shown of the last turn,
     // its end-of-game box included; Rules and About leave it running.

@@ -2,9 +2,12 @@
 // Game lifecycle, the human's turn and the computer turn driver.
 #include "game/Game.h"
 
+#include <algorithm>
+#include <array>
 #include <stdexcept>
 
 #include "Version.h"
+#include "game/Translatable.h"
 #include "opponent/ChainSimulation.h"
 #include "opponent/CompletionScan.h"
 #include "opponent/ForcedSides.h"
@@ -13,29 +16,60 @@
 
 namespace quadlo {
 
+namespace {
+
+constexpr char kCredits[] = QUADLO_TEXT("Game",
+    "Dots and squares for one player against the computer.\r\n"
+    "Three levels of play: Easy, Medium and Hard.\r\n"
+    "Made by the Quadlo developers.");
+
+// The title and the credits as one text of two parts, joined at compile time
+// so that it is a constant, as every other text is.
+template <std::size_t Title, std::size_t Credits>
+constexpr std::array<char, Title + 1 + Credits> aboutText(
+    const char (&title)[Title], const char (&credits)[Credits])
+{
+    std::array<char, Title + 1 + Credits> text {};
+    auto end = std::copy(title, title + Title - 1, text.begin());
+    end = std::copy_n("\r\n", 2, end);
+    std::copy(credits, credits + Credits, end);
+    return text;
+}
+constexpr auto kAbout = aboutText(kTitle, kCredits);
+
+} // namespace
+
+// The game's name, the same in every language, so not marked.
 const char* const kApplicationTitle = "Quadlo";
-const char* const kRulesTitle = "Rules of Quadlo";
-const char* const kRulesText = "The goal of Quadlo is to complete the greatest number\r\n"
-                               "of squares.  To create squares, you must click on the\r\n"
-                               "horizontal or vertical space between two dots.  After\r\n"
-                               "each of your moves, the computer will take its turn.\r\n"
-                               "When you or the computer complete a square, a large\r\n"
-                               "dot will appear inside the square and will be the color\r\n"
-                               "of the player who completed the square.  That player\r\n"
-                               "will also get to take another turn.  Each game ends\r\n"
-                               "when all 25 squares have been formed, and the player\r\n"
-                               "who completed the most squares is the winner.";
-const char* const kAboutTitle = "About Quadlo";
-const char* const kAboutText
-    = QUADLO_TITLE "\r\n"
-                   "Dots and squares for one player against the computer.\r\n"
-                   "Three levels of play: Easy, Medium and Hard.\r\n"
-                   "Made by the Quadlo developers.";
+const char* const kRulesTitle = QUADLO_TEXT("Game", "Rules of Quadlo");
+const char* const kRulesText = QUADLO_TEXT("Game",
+    "The goal of Quadlo is to complete the greatest number\r\n"
+    "of squares.  To create squares, you must click on the\r\n"
+    "horizontal or vertical space between two dots.  After\r\n"
+    "each of your moves, the computer will take its turn.\r\n"
+    "When you or the computer complete a square, a large\r\n"
+    "dot will appear inside the square and will be the color\r\n"
+    "of the player who completed the square.  That player\r\n"
+    "will also get to take another turn.  Each game ends\r\n"
+    "when all 25 squares have been formed, and the player\r\n"
+    "who completed the most squares is the winner.");
+const char* const kAboutTitle = QUADLO_TEXT("Game", "About Quadlo");
+const char* const kAboutText = kAbout.data();
+const char* const kAboutCredits = kCredits;
+const char* const kHumanWinsText = QUADLO_COUNT_TEXT("Game", "You win with %n squares completed.");
+const char* const kComputerWinsText
+    = QUADLO_COUNT_TEXT("Game", "The computer wins with %n squares completed.");
 
 namespace {
 
-// A caption's value, which is always whole, as plain decimal text.
-std::string plainNumber(double value) { return std::to_string(static_cast<long long>(value)); }
+// A result text with the number of squares, a caption's value and so always
+// whole, as plain decimal text in place of its "%n".
+std::string withCount(const std::string& text, double squares)
+{
+    std::string result = text;
+    result.replace(result.find("%n"), 2, std::to_string(static_cast<long long>(squares)));
+    return result;
+}
 
 } // namespace
 
@@ -244,9 +278,8 @@ void Game::ComputerMove1()
     const double computer = captionValue(board_.lblScore2);
     if (human + computer == kSquareCount) {
         board_.gameOver = true;
-        const std::string text = computer < human
-            ? "You win with " + plainNumber(human) + " squares completed."
-            : "The computer wins with " + plainNumber(computer) + " squares completed.";
+        const std::string text = computer < human ? withCount(kHumanWinsText, human)
+                                                  : withCount(kComputerWinsText, computer);
         messages_.showMessage(text, MessageStyle::OkOnly, kApplicationTitle);
     }
 

@@ -18,12 +18,18 @@
 
 namespace quadlo {
 
-// The texts the game shows.
+// The texts the game shows, in English; the window shows them translated
+// (game/Translatable.h). The About text is the title players see, "\r\n" and
+// the credits; a result is one of the two result texts with the winner's
+// number of squares in place of "%n".
 extern const char* const kApplicationTitle;
 extern const char* const kRulesTitle;
 extern const char* const kRulesText;
 extern const char* const kAboutTitle;
 extern const char* const kAboutText;
+extern const char* const kAboutCredits;
+extern const char* const kHumanWinsText;
+extern const char* const kComputerWinsText;
 
 // A whole position to play on from: the marks of the 30 vertical and 30
 // horizontal edges and of the 25 squares (only "a", "h" and "c"), and the turn

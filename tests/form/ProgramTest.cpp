@@ -22,14 +22,16 @@ struct Run {
 
 enum class Output { Read, Full, Closed };
 
-// `variables` are set on top of an environment with no display and no
-// platform named, in a runtime directory of the run's own.
+// `variables` are set on top of an environment with no display, no platform
+// named and the C locale, in a runtime directory of the run's own.
 Run runQuadlo(
     const QStringList& arguments, const QStringList& variables = {}, Output output = Output::Read)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QUADLO_INSTANT" })
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QUADLO_INSTANT",
+             "LANGUAGE", "LC_ALL", "LC_MESSAGES" })
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
     const QTemporaryDir runtime;
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     for (const QString& variable : variables)
@@ -69,6 +71,24 @@ private slots:
             QCOMPARE(run.status, 0);
             QCOMPARE(run.out, QStringLiteral("Quadlo %1\n").arg(QLatin1String(quadlo::kVersion)));
         }
+    }
+
+    void aGermanDesktopGetsTheHelpAndTheRefusalsInGermanAndTheCLocaleEnglish()
+    {
+        const QStringList german { QStringLiteral("LANGUAGE=de"),
+            QStringLiteral("LANG=de_DE.UTF-8") };
+        const Run help = runQuadlo({ QStringLiteral("--help") }, german);
+        QCOMPARE(help.status, 0);
+        QVERIFY2(help.out.contains(QStringLiteral("Zeigt diese Hilfe an.")), qPrintable(help.out));
+        QVERIFY(help.out.contains(QStringLiteral("Punkte und Quadrate")));
+        const Run wrong = runQuadlo({ QStringLiteral("game.txt") }, german);
+        QCOMPARE(wrong.status, 2);
+        QCOMPARE(wrong.errLines,
+            QStringList { QStringLiteral("quadlo: Unerwartetes Argument 'game.txt'.") });
+        // As gettext has it, LANGUAGE counts only outside the C locale.
+        const Run c = runQuadlo({ QStringLiteral("--help") }, { QStringLiteral("LANGUAGE=de") });
+        QVERIFY2(c.out.startsWith(QStringLiteral("Usage: ")), qPrintable(c.out));
+        QVERIFY(c.out.contains(QStringLiteral("Displays this help.")));
     }
 
     void helpAndVersionFailInOneLineWhenTheirOutputCannotBeWritten()

@@ -1,0 +1,235 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Game</name>
+    <message>
+        <source>Dots and squares for one player against the computer.<byte value="xd"/>
+Three levels of play: Easy, Medium and Hard.<byte value="xd"/>
+Made by the Quadlo developers.</source>
+        <translation>Puntos y cuadrados para un jugador contra el ordenador.
+Tres niveles de juego: Fácil, Medio y Difícil.
+Hecho por los desarrolladores de Quadlo.</translation>
+    </message>
+    <message>
+        <source>Rules of Quadlo</source>
+        <translation>Reglas de Quadlo</translation>
+    </message>
+    <message>
+        <source>The goal of Quadlo is to complete the greatest number<byte value="xd"/>
+of squares.  To create squares, you must click on the<byte value="xd"/>
+horizontal or vertical space between two dots.  After<byte value="xd"/>
+each of your moves, the computer will take its turn.<byte value="xd"/>
+When you or the computer complete a square, a large<byte value="xd"/>
+dot will appear inside the square and will be the color<byte value="xd"/>
+of the player who completed the square.  That player<byte value="xd"/>
+will also get to take another turn.  Each game ends<byte value="xd"/>
+when all 25 squares have been formed, and the player<byte value="xd"/>
+who completed the most squares is the winner.</source>
+        <translation>El objetivo de Quadlo es completar el mayor número
+de cuadrados. Para formar cuadrados, haga clic en el
+espacio horizontal o vertical entre dos puntos. Después
+de cada una de sus jugadas, el ordenador hará la suya.
+Cuando usted o el ordenador completan un cuadrado,
+aparece dentro un punto grande del color del jugador
+que lo ha completado, y ese jugador vuelve a jugar.
+Cada partida termina cuando se han formado los 25
+cuadrados, y gana el jugador que haya completado más.</translation>
+    </message>
+    <message>
+        <source>About Quadlo</source>
+        <translation>Acerca de Quadlo</translation>
+    </message>
+    <message numerus="yes">
+        <source>You win with %n squares completed.</source>
+        <translation>
+            <numerusform>Usted gana con %n cuadrado completado.</numerusform>
+            <numerusform>Usted gana con %n cuadrados completados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer wins with %n squares completed.</source>
+        <translation>
+            <numerusform>El ordenador gana con %n cuadrado completado.</numerusform>
+            <numerusform>El ordenador gana con %n cuadrados completados.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Turn</name>
+    <message>
+        <source>You took a square.</source>
+        <translation>Has tomado un cuadrado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You took %n squares.</source>
+        <translation>
+            <numerusform>Has tomado %n cuadrado.</numerusform>
+            <numerusform>Has tomado %n cuadrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Computer drew an edge</source>
+        <translation>El ordenador ha trazado una línea</translation>
+    </message>
+    <message numerus="yes">
+        <source>Computer drew %n edges</source>
+        <translation>
+            <numerusform>El ordenador ha trazado %n línea</numerusform>
+            <numerusform>El ordenador ha trazado %n líneas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and took a square</source>
+        <translation>%1 y ha tomado un cuadrado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and took %n squares</source>
+        <translation>
+            <numerusform>%1 y ha tomado %n cuadrado</numerusform>
+            <numerusform>%1 y ha tomado %n cuadrados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your move.</source>
+        <translation>Te toca.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Fin de la partida.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>cannot write the output</source>
+        <translation>no se puede escribir la salida</translation>
+    </message>
+    <message>
+        <source>QUADLO_INSTANT=&apos;%1&apos; is none of 1/0, true/false, yes/no, on/off; the computer&apos;s moves are shown one by one</source>
+        <translation>QUADLO_INSTANT=&apos;%1&apos; no es ninguno de 1/0, true/false, yes/no, on/off; las jugadas del ordenador se muestran una a una</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>sin definir</translation>
+    </message>
+    <message>
+        <source>Dots and squares on a grid of six by six dots against the computer.</source>
+        <translation>Puntos y cuadrados en una cuadrícula de seis por seis puntos contra el ordenador.</translation>
+    </message>
+    <message>
+        <source>Shows the computer&apos;s moves at once instead of one by one (also QUADLO_INSTANT=1, true, yes or on).</source>
+        <translation>Muestra las jugadas del ordenador todas a la vez en lugar de una a una (también QUADLO_INSTANT=1, true, yes u on).</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>cannot open the game&apos;s window: no X11 or Wayland display could be reached (DISPLAY %1, WAYLAND_DISPLAY %2); start Quadlo from a desktop session</source>
+        <translation>no se puede abrir la ventana del juego: no se ha podido llegar a ninguna pantalla X11 o Wayland (DISPLAY %1, WAYLAND_DISPLAY %2); inicie Quadlo desde una sesión de escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>quadlo::BoardView</name>
+    <message>
+        <source>yours</source>
+        <translation>tuya</translation>
+    </message>
+    <message>
+        <source>the computer&apos;s</source>
+        <translation>del ordenador</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>Vertical edge in column %1 between rows %2 and %3, %4</source>
+        <translation>Línea vertical en la columna %1 entre las filas %2 y %3, %4</translation>
+    </message>
+    <message>
+        <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
+        <translation>Línea horizontal en la fila %1 entre las columnas %2 y %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>quadlo::frmQuadlo</name>
+    <message>
+        <source>Human</source>
+        <translation>Humano</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Owner &amp;Marks</source>
+        <translation>&amp;Marcas de dueño</translation>
+    </message>
+    <message>
+        <source>&amp;Instant Turns</source>
+        <translation>Jugadas &amp;instantáneas</translation>
+    </message>
+    <message>
+        <source>Human score %1</source>
+        <translation>Puntos del humano %1</translation>
+    </message>
+    <message>
+        <source>Computer score %1</source>
+        <translation>Puntos del ordenador %1</translation>
+    </message>
+</context>
+</TS>

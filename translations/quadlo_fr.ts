@@ -1,0 +1,235 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Game</name>
+    <message>
+        <source>Dots and squares for one player against the computer.<byte value="xd"/>
+Three levels of play: Easy, Medium and Hard.<byte value="xd"/>
+Made by the Quadlo developers.</source>
+        <translation>Points et carrés pour un joueur contre l’ordinateur.
+Trois niveaux de jeu&#xa0;: Facile, Moyen et Dur.
+Réalisé par les développeurs de Quadlo.</translation>
+    </message>
+    <message>
+        <source>Rules of Quadlo</source>
+        <translation>Règles de Quadlo</translation>
+    </message>
+    <message>
+        <source>The goal of Quadlo is to complete the greatest number<byte value="xd"/>
+of squares.  To create squares, you must click on the<byte value="xd"/>
+horizontal or vertical space between two dots.  After<byte value="xd"/>
+each of your moves, the computer will take its turn.<byte value="xd"/>
+When you or the computer complete a square, a large<byte value="xd"/>
+dot will appear inside the square and will be the color<byte value="xd"/>
+of the player who completed the square.  That player<byte value="xd"/>
+will also get to take another turn.  Each game ends<byte value="xd"/>
+when all 25 squares have been formed, and the player<byte value="xd"/>
+who completed the most squares is the winner.</source>
+        <translation>Le but de Quadlo est de compléter le plus grand nombre
+de carrés. Pour former un carré, cliquez sur l’espace
+horizontal ou vertical entre deux points. Après chacun
+de vos coups, l’ordinateur joue à son tour. Quand vous
+ou l’ordinateur complétez un carré, un gros point de la
+couleur du joueur qui l’a complété apparaît à l’intérieur.
+Ce joueur rejoue alors aussitôt. Chaque partie se termine
+lorsque les 25 carrés sont formés, et le joueur qui a
+complété le plus de carrés gagne.</translation>
+    </message>
+    <message>
+        <source>About Quadlo</source>
+        <translation>À propos de Quadlo</translation>
+    </message>
+    <message numerus="yes">
+        <source>You win with %n squares completed.</source>
+        <translation>
+            <numerusform>Vous gagnez avec %n carré complété.</numerusform>
+            <numerusform>Vous gagnez avec %n carrés complétés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The computer wins with %n squares completed.</source>
+        <translation>
+            <numerusform>L’ordinateur gagne avec %n carré complété.</numerusform>
+            <numerusform>L’ordinateur gagne avec %n carrés complétés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Turn</name>
+    <message>
+        <source>You took a square.</source>
+        <translation>Vous avez pris un carré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You took %n squares.</source>
+        <translation>
+            <numerusform>Vous avez pris %n carré.</numerusform>
+            <numerusform>Vous avez pris %n carrés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Computer drew an edge</source>
+        <translation>L&apos;ordinateur a tracé un trait</translation>
+    </message>
+    <message numerus="yes">
+        <source>Computer drew %n edges</source>
+        <translation>
+            <numerusform>L&apos;ordinateur a tracé %n trait</numerusform>
+            <numerusform>L&apos;ordinateur a tracé %n traits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and took a square</source>
+        <translation>%1 et pris un carré</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and took %n squares</source>
+        <translation>
+            <numerusform>%1 et pris %n carré</numerusform>
+            <numerusform>%1 et pris %n carrés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your move.</source>
+        <translation>À vous de jouer.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>La partie est finie.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>cannot write the output</source>
+        <translation>impossible d’écrire la sortie</translation>
+    </message>
+    <message>
+        <source>QUADLO_INSTANT=&apos;%1&apos; is none of 1/0, true/false, yes/no, on/off; the computer&apos;s moves are shown one by one</source>
+        <translation>QUADLO_INSTANT=&apos;%1&apos; n’est aucune des valeurs 1/0, true/false, yes/no, on/off&#xa0;; les coups de l’ordinateur sont montrés un par un</translation>
+    </message>
+    <message>
+        <source>unset</source>
+        <translation>non défini</translation>
+    </message>
+    <message>
+        <source>Dots and squares on a grid of six by six dots against the computer.</source>
+        <translation>Points et carrés sur une grille de six points sur six contre l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>Shows the computer&apos;s moves at once instead of one by one (also QUADLO_INSTANT=1, true, yes or on).</source>
+        <translation>Montre tous les coups de l’ordinateur à la fois plutôt qu’un par un (aussi QUADLO_INSTANT=1, true, yes ou on).</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>cannot open the game&apos;s window: no X11 or Wayland display could be reached (DISPLAY %1, WAYLAND_DISPLAY %2); start Quadlo from a desktop session</source>
+        <translation>impossible d’ouvrir la fenêtre du jeu&#xa0;: aucun affichage X11 ou Wayland n’est joignable (DISPLAY %1, WAYLAND_DISPLAY %2)&#xa0;; lancez Quadlo depuis une session de bureau</translation>
+    </message>
+</context>
+<context>
+    <name>quadlo::BoardView</name>
+    <message>
+        <source>yours</source>
+        <translation>à vous</translation>
+    </message>
+    <message>
+        <source>the computer&apos;s</source>
+        <translation>à l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>Vertical edge in column %1 between rows %2 and %3, %4</source>
+        <translation>Trait vertical en colonne %1 entre les lignes %2 et %3, %4</translation>
+    </message>
+    <message>
+        <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
+        <translation>Trait horizontal en ligne %1 entre les colonnes %2 et %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>quadlo::frmQuadlo</name>
+    <message>
+        <source>Human</source>
+        <translation>Humain</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Dur</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Owner &amp;Marks</source>
+        <translation>&amp;Marques des joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Instant Turns</source>
+        <translation>Coups &amp;instantanés</translation>
+    </message>
+    <message>
+        <source>Human score %1</source>
+        <translation>Score humain %1</translation>
+    </message>
+    <message>
+        <source>Computer score %1</source>
+        <translation>Score ordinateur %1</translation>
+    </message>
+</context>
+</TS>
