@@ -232,5 +232,35 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <source>Computer score %1</source>
         <translation>Punkte Computer %1</translation>
     </message>
+    <message>
+        <source>&amp;Take Back</source>
+        <translation>&amp;Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>Thinking about the best move…</source>
+        <translation>Der beste Zug wird gesucht …</translation>
+    </message>
+    <message>
+        <source>The position is too big to solve yet: ask again later.</source>
+        <translation>Die Stellung ist noch zu groß zum Lösen: Fragen Sie später noch einmal.</translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win by %n.</source>
+        <translation>
+            <numerusform>Mit bestem Spiel gewinnen Sie mit %n Quadrat Vorsprung.</numerusform>
+            <numerusform>Mit bestem Spiel gewinnen Sie mit %n Quadraten Vorsprung.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins by %n.</source>
+        <translation>
+            <numerusform>Mit bestem Spiel gewinnt der Computer mit %n Quadrat Vorsprung.</numerusform>
+            <numerusform>Mit bestem Spiel gewinnt der Computer mit %n Quadraten Vorsprung.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,35 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <source>Computer score %1</source>
         <translation>Puntos del ordenador %1</translation>
     </message>
+    <message>
+        <source>&amp;Take Back</source>
+        <translation>&amp;Deshacer jugada</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>Thinking about the best move…</source>
+        <translation>Buscando la mejor jugada…</translation>
+    </message>
+    <message>
+        <source>The position is too big to solve yet: ask again later.</source>
+        <translation>La posición es aún demasiado grande para resolverla: vuelve a preguntar más tarde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win by %n.</source>
+        <translation>
+            <numerusform>Con el mejor juego ganas por %n cuadrado.</numerusform>
+            <numerusform>Con el mejor juego ganas por %n cuadrados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins by %n.</source>
+        <translation>
+            <numerusform>Con el mejor juego el ordenador gana por %n cuadrado.</numerusform>
+            <numerusform>Con el mejor juego el ordenador gana por %n cuadrados.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,35 @@ complété le plus de carrés gagne.</translation>
         <source>Computer score %1</source>
         <translation>Score ordinateur %1</translation>
     </message>
+    <message>
+        <source>&amp;Take Back</source>
+        <translation>&amp;Annuler le coup</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>Thinking about the best move…</source>
+        <translation>Recherche du meilleur coup…</translation>
+    </message>
+    <message>
+        <source>The position is too big to solve yet: ask again later.</source>
+        <translation>La position est encore trop grande pour être résolue : redemandez plus tard.</translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win by %n.</source>
+        <translation>
+            <numerusform>En jouant au mieux, vous gagnez de %n carré.</numerusform>
+            <numerusform>En jouant au mieux, vous gagnez de %n carrés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins by %n.</source>
+        <translation>
+            <numerusform>En jouant au mieux, l&apos;ordinateur gagne de %n carré.</numerusform>
+            <numerusform>En jouant au mieux, l&apos;ordinateur gagne de %n carrés.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -232,5 +232,35 @@ completati di più.</translation>
         <source>Computer score %1</source>
         <translation>Punti computer %1</translation>
     </message>
+    <message>
+        <source>&amp;Take Back</source>
+        <translation>&amp;Annulla mossa</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Suggerimento</translation>
+    </message>
+    <message>
+        <source>Thinking about the best move…</source>
+        <translation>Cerco la mossa migliore…</translation>
+    </message>
+    <message>
+        <source>The position is too big to solve yet: ask again later.</source>
+        <translation>La posizione è ancora troppo grande da risolvere: chiedi di nuovo più tardi.</translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win by %n.</source>
+        <translation>
+            <numerusform>Giocando al meglio vinci di %n quadrato.</numerusform>
+            <numerusform>Giocando al meglio vinci di %n quadrati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins by %n.</source>
+        <translation>
+            <numerusform>Giocando al meglio il computer vince di %n quadrato.</numerusform>
+            <numerusform>Giocando al meglio il computer vince di %n quadrati.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

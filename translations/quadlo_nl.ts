@@ -232,5 +232,35 @@ voltooid, wint.</translation>
         <source>Computer score %1</source>
         <translation>Score computer %1</translation>
     </message>
+    <message>
+        <source>&amp;Take Back</source>
+        <translation>Zet &amp;terugnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tip</translation>
+    </message>
+    <message>
+        <source>Thinking about the best move…</source>
+        <translation>De beste zet wordt gezocht…</translation>
+    </message>
+    <message>
+        <source>The position is too big to solve yet: ask again later.</source>
+        <translation>De stelling is nog te groot om op te lossen: vraag het later opnieuw.</translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win by %n.</source>
+        <translation>
+            <numerusform>Met het beste spel win je met %n vierkant verschil.</numerusform>
+            <numerusform>Met het beste spel win je met %n vierkanten verschil.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins by %n.</source>
+        <translation>
+            <numerusform>Met het beste spel wint de computer met %n vierkant verschil.</numerusform>
+            <numerusform>Met het beste spel wint de computer met %n vierkanten verschil.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

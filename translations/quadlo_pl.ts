@@ -236,5 +236,37 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
         <source>Computer score %1</source>
         <translation>Punkty komputera %1</translation>
     </message>
+    <message>
+        <source>&amp;Take Back</source>
+        <translation>&amp;Cofnij ruch</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Podpowiedź</translation>
+    </message>
+    <message>
+        <source>Thinking about the best move…</source>
+        <translation>Szukam najlepszego ruchu…</translation>
+    </message>
+    <message>
+        <source>The position is too big to solve yet: ask again later.</source>
+        <translation>Pozycja jest jeszcze za duża do rozwiązania: zapytaj później.</translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win by %n.</source>
+        <translation>
+            <numerusform>Przy najlepszej grze wygrywasz o %n kwadrat.</numerusform>
+            <numerusform>Przy najlepszej grze wygrywasz o %n kwadraty.</numerusform>
+            <numerusform>Przy najlepszej grze wygrywasz o %n kwadratów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins by %n.</source>
+        <translation>
+            <numerusform>Przy najlepszej grze komputer wygrywa o %n kwadrat.</numerusform>
+            <numerusform>Przy najlepszej grze komputer wygrywa o %n kwadraty.</numerusform>
+            <numerusform>Przy najlepszej grze komputer wygrywa o %n kwadratów.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -231,5 +231,35 @@ o jogador que tiver completado mais quadrados.</translation>
         <source>Computer score %1</source>
         <translation>Pontos do computador %1</translation>
     </message>
+    <message>
+        <source>&amp;Take Back</source>
+        <translation>&amp;Voltar jogada</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Dica</translation>
+    </message>
+    <message>
+        <source>Thinking about the best move…</source>
+        <translation>Procurando a melhor jogada…</translation>
+    </message>
+    <message>
+        <source>The position is too big to solve yet: ask again later.</source>
+        <translation>A posição ainda é grande demais para resolver: pergunte de novo mais tarde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win by %n.</source>
+        <translation>
+            <numerusform>Com o melhor jogo você vence por %n quadrado.</numerusform>
+            <numerusform>Com o melhor jogo você vence por %n quadrados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins by %n.</source>
+        <translation>
+            <numerusform>Com o melhor jogo o computador vence por %n quadrado.</numerusform>
+            <numerusform>Com o melhor jogo o computador vence por %n quadrados.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

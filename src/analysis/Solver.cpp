@@ -287,7 +287,9 @@ void Solver::setUp(EdgeSet drawn)
 // every public call sets them up afresh.
 int Solver::search(EdgeSet drawn, int alpha, int beta)
 {
-    if (++nodes_ > budget_)
+    // The stop flag is read now and then, not at every node.
+    if (++nodes_ > budget_
+        || (stop_ && (nodes_ & 0xFFF) == 0 && stop_->load(std::memory_order_relaxed)))
         throw GaveUp {};
 
     // The capture rule; taking a box never leaves a new box on three sides,

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -47,6 +48,9 @@ public:
     const BoxBoard& board() const { return board_; }
     // The most nodes one call may search before it gives up.
     void setNodeBudget(std::uint64_t nodes) { budget_ = nodes; }
+    // A flag another thread may raise to make the call under way give up
+    // early, as if its budget had run out; null for none.
+    void setStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
     // Forgets every stored bound, as a new solver would start.
     void clear();
     // Nodes searched by the last call.
@@ -110,6 +114,7 @@ private:
     std::vector<std::array<std::array<EdgeSet, 256>, 8>> byteImage_;
     std::uint64_t budget_;
     std::uint64_t nodes_ = 0;
+    const std::atomic<bool>* stop_ = nullptr;
     struct FreeTable {
         void operator()(Slot* table) const;
     };

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -236,6 +237,43 @@ QString BoardView::describe(Edge edge) const
 
 void BoardView::announce(const QString& text) { setAccessibleDescription(text); }
 
+void BoardView::setHint(std::optional<Edge> edge, const QString& text)
+{
+    hint_ = edge;
+    if (!hintText_) {
+        hintText_ = new QLabel(this);
+        hintText_->setObjectName(QStringLiteral("lblHint"));
+        hintText_->setAlignment(Qt::AlignCenter);
+        hintText_->setWordWrap(true);
+        hintText_->setAutoFillBackground(true);
+        QPalette palette = hintText_->palette();
+        palette.setColor(QPalette::Window, layout::colour(kFormColour));
+        palette.setColor(QPalette::WindowText, Qt::white);
+        hintText_->setPalette(palette);
+    }
+    hintText_->setText(text);
+    const int height = hintText_->heightForWidth(width() - 2) + 4;
+    hintText_->setGeometry(1, this->height() - 1 - height, width() - 2, height);
+    hintText_->setVisible(!text.isEmpty());
+    if (!text.isEmpty())
+        announce(text);
+    update();
+}
+
+void BoardView::paintHint(QPainter& painter) const
+{
+    // A yellow frame round the bar, 8 : 1 against the blue board.
+    const QRectF bar = edgeRect(*hint_);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(QColor(255, 255, 0), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.drawRect(bar.adjusted(-2, -2, 2, 2));
+    painter.restore();
+}
+
 void BoardView::setOwnerMarks(bool on)
 {
     ownerMarks_ = on;
@@ -320,6 +358,8 @@ void BoardView::paintEvent(QPaintEvent*)
     for (int dot = 1; dot <= kDotCount; ++dot)
         painter.drawEllipse(snapped(painter, layout::onBoard(layout::dot(dot))));
 
+    if (hint_)
+        paintHint(painter);
     if (hasFocus())
         paintCursor(painter);
 }

@@ -12,6 +12,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 #include "board/Board.h"
 #include "board/BoxGeometry.h"
 
@@ -48,6 +50,10 @@ public:
     // a light line along the middle of the human's edges.
     void setOwnerMarks(bool on);
 
+    // The coach's best edge, outlined until it is dropped; and its words, shown
+    // along the foot of the board (empty for none) and told to a screen reader.
+    void setHint(std::optional<Edge> edge, const QString& text);
+
     // The edge under the keyboard cursor, shown while the board has the focus.
     Edge keyboardCursor() const { return cursor_; }
     // What the board says of an edge to a screen reader.
@@ -76,6 +82,7 @@ private:
     void paintPreview(QPainter& painter) const;
     void paintOwnerMarks(QPainter& painter) const;
     void paintCursor(QPainter& painter) const;
+    void paintHint(QPainter& painter) const;
     void updatePreview();
     void moveCursor(Step step);
 
@@ -89,6 +96,8 @@ private:
     // The preview follows whichever moved last, the pointer or the cursor.
     bool cursorLeads_ = false;
     bool ownerMarks_ = false;
+    std::optional<Edge> hint_;
+    QLabel* hintText_ = nullptr;
 };
 
 } // namespace quadlo

@@ -101,8 +101,15 @@ void TurnPresenter::click(Edge edge)
         steps_.assign(1, Step {});
         next_ = 0;
         recording_ = true;
+        const bool couldTakeBack = game.canTakeBack();
+        std::vector<Edge> marks = picture_.lastComputerEdges;
         game.edgeClicked(edge);
         recording_ = false;
+        if (!steps_.front().empty()) {
+            if (!couldTakeBack)
+                marksBefore_.clear();
+            marksBefore_.push_back(std::move(marks));
+        }
         showNext();
         if (!clock_)
             finish();
@@ -126,6 +133,21 @@ void TurnPresenter::drop()
     next_ = 0;
     picture_.lastComputerEdges.clear();
     pending_.reset();
+    marksBefore_.clear();
+}
+
+void TurnPresenter::takeBack()
+{
+    hurry();
+    run([this](Game& game) {
+        if (!game.canTakeBack())
+            return;
+        game.takeBack();
+        if (!marksBefore_.empty()) {
+            picture_.lastComputerEdges = std::move(marksBefore_.back());
+            marksBefore_.pop_back();
+        }
+    });
 }
 
 void TurnPresenter::sync()

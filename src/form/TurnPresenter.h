@@ -78,6 +78,10 @@ public:
     // Forgets the turn being shown, its marks and its held-back box, for New
     // Game and Exit.
     void drop();
+    // Take Back: finishes a turn being shown, then takes back the human's
+    // last edge with the computer's answer, the marks of the computer's
+    // edges coming back as they were before it.
+    void takeBack();
     // The model changed outside a handler: the picture follows it.
     void sync();
 
@@ -122,6 +126,9 @@ private:
     std::size_t next_ = 0;
     BoardPicture picture_;
     std::optional<Message> pending_;
+    // The computer's marked edges before each human edge that can be taken
+    // back.
+    std::vector<std::vector<Edge>> marksBefore_;
 };
 
 } // namespace quadlo

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 
 #include "Version.h"
+#include "analysis/BoardAdapter.h"
 #include "form/BoardAccessible.h"
 #include "form/BoardView.h"
 #include "form/FileIcon.h"
@@ -122,6 +123,8 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
         if (isVisible())
             repaint();
     };
+    hintSearch_ = new HintSearch(this);
+    connect(hintSearch_, &HintSearch::found, this, &frmQuadlo::showHint);
     presenter_.onTurnShown = [this](const std::vector<TurnEvent>& events) {
         lblGameboard_->announce(turnSummary(events, game().humanToMove()));
     };
@@ -239,6 +242,7 @@ void frmQuadlo::createMenus()
 
     QMenu* file = menu(bar, "mnuFile", tr("&File"));
     QAction* newGame = command(file, "mnuNew", tr("&New Game"), Qt::Key_N);
+    takeBack_ = command(file, "mnuTakeBack", tr("&Take Back"), Qt::Key_Z);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
     QAction* exit = command(file, "mnuExit", tr("E&xit"), Qt::Key_X);
 
@@ -253,12 +257,14 @@ void frmQuadlo::createMenus()
 
     QMenu* help = menu(bar, "mnuHelp", tr("&Help"));
     QAction* rules = command(help, "mnuRules", tr("Rules"), Qt::Key_R);
+    hint_ = command(help, "mnuHint", tr("&Hint"), Qt::Key_H);
     help->addSeparator()->setObjectName(QStringLiteral("mnuSeparator2"));
     QAction* about = command(help, "mnuAbout", tr("About"), Qt::Key_A);
 
     // New Game and Exit drop whatever is still being shown of the last turn,
     // its end-of-game box included; Rules and About leave it running.
     connect(newGame, &QAction::triggered, this, [this] {
+        dropHint();
         const bool ran = presenter_.run([this](Game& game) {
             presenter_.drop();
             game.mnuNew_Click();
@@ -277,6 +283,40 @@ void frmQuadlo::createMenus()
         [this] { presenter_.run([](Game& game) { game.mnuRules_Click(); }); });
     connect(about, &QAction::triggered, this,
         [this] { presenter_.run([](Game& game) { game.mnuAbout_Click(); }); });
+    connect(takeBack_, &QAction::triggered, this, [this] { presenter_.takeBack(); });
+    connect(hint_, &QAction::triggered, this, &frmQuadlo::askForHint);
+}
+
+void frmQuadlo::askForHint()
+{
+    // A hint is for the position on screen, so a turn being shown is finished
+    // first.
+    presenter_.hurry();
+    if (!game().humanToMove())
+        return;
+    hintFor_ = analysis::drawnEdges(game().board());
+    hintSearch_->start(game().board());
+    lblGameboard_->setHint(std::nullopt, tr("Thinking about the best move…"));
+}
+
+void frmQuadlo::showHint(const Hint& hint)
+{
+    if (!hint.edge) {
+        lblGameboard_->setHint(
+            std::nullopt, tr("The position is too big to solve yet: ask again later."));
+        return;
+    }
+    const int margin = hint.finalMargin;
+    lblGameboard_->setHint(hint.edge,
+        margin > 0 ? tr("With best play you win by %n.", nullptr, margin)
+                   : tr("With best play the computer wins by %n.", nullptr, -margin));
+}
+
+void frmQuadlo::dropHint()
+{
+    hintSearch_->cancel();
+    hintFor_.reset();
+    lblGameboard_->setHint(std::nullopt, QString());
 }
 
 bool frmQuadlo::eventFilter(QObject* watched, QEvent* event)
@@ -338,6 +378,11 @@ void frmQuadlo::pictureChanged()
     if (lblScore2_->accessibleName() != computer)
         lblScore2_->setAccessibleName(computer);
     syncOptions();
+    // A hint holds until the position it is for changes.
+    if (hintFor_ && *hintFor_ != analysis::drawnEdges(game().board()))
+        dropHint();
+    takeBack_->setEnabled(game().canTakeBack());
+    hint_->setEnabled(game().humanToMove());
     lblGameboard_->refresh();
 }
 

@@ -5,12 +5,15 @@
 // reloads and Exit ends.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include <QIcon>
 #include <QMainWindow>
 
 #include "board/RandomSource.h"
+#include "form/HintSearch.h"
 #include "form/TurnPresenter.h"
 #include "game/Platform.h"
 
@@ -65,6 +68,9 @@ private:
     void createControls(QWidget* client);
     void createMenus();
     void applyViewChoices();
+    void askForHint();
+    void showHint(const Hint& hint);
+    void dropHint();
     void viewChoiceToggled();
     void pictureChanged();
     void syncOptions();
@@ -84,6 +90,11 @@ private:
     QRadioButton* lblMedium_ = nullptr;
     QRadioButton* lblHard_ = nullptr;
     QButtonGroup* options_ = nullptr;
+    QAction* takeBack_ = nullptr;
+    QAction* hint_ = nullptr;
+    HintSearch* hintSearch_ = nullptr;
+    // The drawn edges of the position the hint on screen is for.
+    std::optional<std::uint64_t> hintFor_;
     QAction* ownerMarks_ = nullptr;
     QAction* instantTurns_ = nullptr;
     StepClock* pacedClock_ = nullptr;

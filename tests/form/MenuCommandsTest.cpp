@@ -10,11 +10,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "FormTestSupport.h"
+#include "form/HintSearch.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/Preferences.h"
 
@@ -245,6 +247,68 @@ private slots:
         preferences.set({ false, false });
         QCOMPARE(preferences.choices(), ViewChoices {});
         QCOMPARE(warnings, 1);
+    }
+
+    // The same edge then gets the same answer: the generator is back too.
+    void takeBackRestoresTheBoardScoresMarksAndTheComputersAnswer()
+    {
+        auto* takeBack = window->findChild<QAction*>("mnuTakeBack");
+        QVERIFY(!takeBack->isEnabled());
+        playSomeMoves(*window);
+        const Board& board = window->game().board();
+        const VisibleState before = visibleState(board);
+        const QImage shown = boardImage(*window);
+        const Edge next = *firstOpenEdge(board);
+        clickEdge(*window, next.family, next.index);
+        const VisibleState answered = visibleState(board);
+        QVERIFY(takeBack->isEnabled());
+
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(visibleState(board) == before);
+        QCOMPARE(boardImage(*window), shown);
+        clickEdge(*window, next.family, next.index);
+        QVERIFY(visibleState(board) == answered);
+
+        // Back to the start of the game, and no further.
+        while (takeBack->isEnabled())
+            QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(visibleState(board) == visibleState(Board {}));
+        playSomeMoves(*window);
+        QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(!takeBack->isEnabled());
+    }
+
+    // The hint is searched off the window's thread: New Game goes through at
+    // once, and the old position's answer never shows.
+    void aHintOutlinesAPlayableEdgeAndSaysTheOutcomeWithoutBlockingTheWindow()
+    {
+        const Board& board = window->game().board();
+        auto* search = window->findChild<HintSearch*>();
+        QSignalSpy answers(search, &HintSearch::found);
+        const auto text = [&] { return window->findChild<QLabel*>("lblHint"); };
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(text()->isVisible());
+        QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(!text()->isVisible());
+
+        while (board.openEdges().size() > 28) {
+            const Edge edge = *firstOpenEdge(board);
+            clickEdge(*window, edge.family, edge.index);
+        }
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        // Waits for the worker's answer, not for a time.
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, 60000);
+        const Hint hint = answers.takeFirst().at(0).value<Hint>();
+        QVERIFY(hint.edge && window->game().isPlayable(*hint.edge));
+        QVERIFY(text()->isVisible());
+        QVERIFY(text()->text().startsWith(QStringLiteral("With best play ")));
+        QCOMPARE(pixelAt(boardImage(*window),
+                     edgeCentre(hint.edge->family, hint.edge->index)
+                         + (hint.edge->family == Vertical ? QPoint(6, 0) : QPoint(0, 6))),
+            QColor(255, 255, 0));
+
+        clickEdge(*window, hint.edge->family, hint.edge->index);
+        QVERIFY(!text()->isVisible());
     }
 };
 

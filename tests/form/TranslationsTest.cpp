@@ -55,8 +55,8 @@ private slots:
         const frmQuadlo window(&boxes, fixedSeed);
         QCOMPARE(textsOf(window),
             QStringLiteral("Quadlo! 2.0|Mensch|Computer|Spielstärke|Leicht|Mittel|Stark|&Datei|"
-                           "&Neues Spiel||&Beenden|&Ansicht|&Besitzzeichen|&Sofortige Züge|"
-                           "&Hilfe|Regeln||Über Quadlo"));
+                           "&Neues Spiel|&Zurücknehmen||&Beenden|&Ansicht|&Besitzzeichen|"
+                           "&Sofortige Züge|&Hilfe|Regeln|&Tipp||Über Quadlo"));
 
         QCOMPARE(translatedGameText(kRulesTitle), QStringLiteral("Regeln von Quadlo"));
         QVERIFY(messageBoxText(kRulesText).startsWith(QStringLiteral("Das Ziel von Quadlo ist")));
@@ -87,8 +87,10 @@ private slots:
         RecordingPresenter boxes;
         const frmQuadlo window(&boxes, fixedSeed);
         QCOMPARE(textsOf(window),
-            QStringLiteral("Quadlo! 2.0|Human|Computer|Difficulty|Easy|Medium|Hard|&File|&New "
-                           "Game||E&xit|&View|Owner &Marks|&Instant Turns|&Help|Rules||About"));
+            QStringLiteral(
+                "Quadlo! 2.0|Human|Computer|Difficulty|Easy|Medium|Hard|&File|&New "
+                "Game|&Take Back||E&xit|&View|Owner &Marks|&Instant Turns|&Help|Rules|&Hint||"
+                "About"));
         for (const char* text : { kRulesText, kAboutText, "You win with 13 squares completed." })
             QCOMPARE(messageBoxText(text), asShown(text));
         QCOMPARE(QCoreApplication::translate("QCommandLineParser", "Displays version information."),

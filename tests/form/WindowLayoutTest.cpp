@@ -206,14 +206,14 @@ private slots:
         };
         const std::vector<Menu> menus {
             { "mnuFile", "&File",
-                { { "mnuNew", "&New Game", "Ctrl+N" }, { "mnuSeparator1", nullptr, "" },
-                    { "mnuExit", "E&xit", "Ctrl+X" } } },
+                { { "mnuNew", "&New Game", "Ctrl+N" }, { "mnuTakeBack", "&Take Back", "Ctrl+Z" },
+                    { "mnuSeparator1", nullptr, "" }, { "mnuExit", "E&xit", "Ctrl+X" } } },
             { "mnuView", "&View",
                 { { "mnuOwnerMarks", "Owner &Marks", "Ctrl+M" },
                     { "mnuInstantTurns", "&Instant Turns", "" } } },
             { "mnuHelp", "&Help",
-                { { "mnuRules", "Rules", "Ctrl+R" }, { "mnuSeparator2", nullptr, "" },
-                    { "mnuAbout", "About", "Ctrl+A" } } },
+                { { "mnuRules", "Rules", "Ctrl+R" }, { "mnuHint", "&Hint", "Ctrl+H" },
+                    { "mnuSeparator2", nullptr, "" }, { "mnuAbout", "About", "Ctrl+A" } } },
         };
         const QList<QAction*> top = window->menuBar()->actions();
         QCOMPARE(top.size(), qsizetype(menus.size()));
