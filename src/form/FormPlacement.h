@@ -43,6 +43,7 @@ private:
     QMainWindow& window_;
     QWidget& client_;
     std::vector<Placed> placed_;
+    QFont menuFont_; // the menu bar's at 1×
     double scale_ = 0.0; // until the form is first laid out
 };
 

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window on screens that are small for it or scaled by a fraction: run
 // once for each screen and scale in CMakeLists.txt. Whatever the screen, the
-// whole window stays inside its available area, every bar and every dot of
-// the board has one size in device pixels, and the title is never clipped.
+// whole window stays inside its available area and is drawn to its last
+// pixel, every bar and every dot of the board has one size in device pixels,
+// the captions are neither clipped nor squeezed, both menus show on the menu
+// bar, and the title is never clipped.
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 #include "FormTestSupport.h"
@@ -88,6 +93,43 @@ private slots:
     }
 
     void titleLiesInsideItsLabel() { verifyTitleInk(*window); }
+
+    void wholeFormIsDrawnToItsCorners()
+    {
+        const QImage image = window->grab().toImage();
+        const QRect client = window->centralWidget()->geometry();
+        const QColor navy = layout::colour(kFormColour);
+        for (const QPoint corner :
+            { client.topLeft(), client.topRight(), client.bottomLeft(), client.bottomRight() })
+            QCOMPARE(pixelAt(image, corner), navy);
+        const QRect board = boardOf(*window)->geometry();
+        QCOMPARE(pixelAt(image, board.bottomRight() - QPoint(3, 3)), QColor(0, 0, 255));
+    }
+
+    void levelCaptionsAreWholeAndLegible()
+    {
+        for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+            const QFont font = option->font();
+            QVERIFY2(font.stretch() == 0 || font.stretch() >= QFont::ExtraCondensed,
+                qPrintable(
+                    QStringLiteral("%1 at stretch %2").arg(option->text()).arg(font.stretch())));
+            const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+                + option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+            QVERIFY(indicator + option->fontMetrics().horizontalAdvance(option->text())
+                <= option->width());
+            // Nine device pixels is as small as a bold caption still reads.
+            QVERIFY(QFontInfo(font).pixelSize() * option->devicePixelRatio() >= 9);
+        }
+    }
+
+    void bothMenusShowOnTheMenuBar()
+    {
+        QMenuBar* bar = window->menuBar();
+        for (QAction* menu : bar->actions()) {
+            const QRect item = bar->actionGeometry(menu);
+            QVERIFY2(!item.isEmpty() && bar->rect().contains(item), qPrintable(menu->text()));
+        }
+    }
 };
 
 QTEST_MAIN(ScreenFitTest)
