@@ -3,6 +3,7 @@
 // device-independent pixels, so the board stays sharp at any screen scale.
 #include "form/BoardView.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QMouseEvent>
@@ -69,6 +70,7 @@ qreal acrossDistance(Edge edge, QPointF point)
 BoardView::BoardView(const TurnPresenter& presenter, QWidget* parent)
     : QWidget(parent)
     , presenter_(presenter)
+    , painted_(presenter.picture())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -142,7 +144,40 @@ void BoardView::paintPreview(QPainter& painter) const
 void BoardView::refresh()
 {
     updatePreview();
-    update();
+    update(changedArea(painted_, presenter_.picture()));
+    painted_ = presenter_.picture();
+}
+
+QRect BoardView::area(const QRectF& element) const
+{
+    // A pixel of room on every side takes in the rounding of snapped() and the
+    // smoothed rim of a marker.
+    return QRectF(element.topLeft() * scale_, element.size() * scale_)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
+}
+
+QRegion BoardView::changedArea(const BoardPicture& before, const BoardPicture& after) const
+{
+    const auto marked = [](const BoardPicture& picture, Edge edge) {
+        const std::vector<Edge>& marks = picture.lastComputerEdges;
+        return std::find(marks.begin(), marks.end(), edge) != marks.end();
+    };
+    QRegion changed;
+    for (const Family family : { Vertical, Horizontal }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            const Edge edge { family, index };
+            if (before.edge(edge) != after.edge(edge)
+                || marked(before, edge) != marked(after, edge))
+                changed += area(edgeRect(edge));
+        }
+    }
+    for (int square = 1; square <= kSquareCount; ++square) {
+        const auto i = static_cast<std::size_t>(square);
+        if (before.squares[i] != after.squares[i])
+            changed += area(layout::onBoard(layout::marker(square)));
+    }
+    return changed;
 }
 
 void BoardView::updatePreview()
@@ -152,12 +187,15 @@ void BoardView::updatePreview()
         edge.reset();
     if (edge == preview_)
         return;
+    for (const std::optional<Edge> bar : { preview_, edge }) {
+        if (bar)
+            update(area(edgeRect(*bar)));
+    }
     preview_ = edge;
     if (preview_)
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
-    update();
 }
 
 void BoardView::paintEvent(QPaintEvent*)

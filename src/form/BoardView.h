@@ -11,10 +11,9 @@
 #include <QWidget>
 
 #include "board/Board.h"
+#include "form/TurnPresenter.h"
 
 namespace quadlo {
-
-class TurnPresenter;
 
 class BoardView : public QWidget {
     Q_OBJECT
@@ -30,7 +29,8 @@ public:
     static QRectF edgeRect(Edge edge);
     static QRectF hitRect(Edge edge);
 
-    // The picture changed: repaints, and re-reads what lies under the pointer.
+    // The picture changed: repaints what changed in it, and re-reads what lies
+    // under the pointer.
     void refresh();
 
     QSize sizeHint() const override;
@@ -55,6 +55,11 @@ private:
     void paintLastComputerEdges(QPainter& painter) const;
     void paintPreview(QPainter& painter) const;
     void updatePreview();
+    // Where an element of the board, in the layout's coordinates, is painted.
+    QRect area(const QRectF& element) const;
+    // Where the two pictures differ: the bars and markers that change colour
+    // and the bars that gain or lose the mark of a last computer edge.
+    QRegion changedArea(const BoardPicture& before, const BoardPicture& after) const;
 
     const TurnPresenter& presenter_;
     double scale_ = 1.0;
@@ -62,6 +67,8 @@ private:
     // Where the pointer is, in the layout's coordinates, while it is over the board.
     std::optional<QPointF> pointer_;
     std::optional<Edge> preview_;
+    // The presenter's picture as the last repaint request left it.
+    BoardPicture painted_;
 };
 
 } // namespace quadlo

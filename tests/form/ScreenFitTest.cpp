@@ -122,6 +122,48 @@ private slots:
         }
     }
 
+    // What the screen shows after the board's partial repaints is what a full
+    // repaint paints, through a paced game with the pointer over the board.
+    void partialRepaintsShowWhatAFullRepaintPaints()
+    {
+        window->setStepClock(&clock);
+        BoardView* view = boardOf(*window);
+        const double scale = view->width() / 257.0;
+        const auto shown = [&] {
+            QCoreApplication::processEvents();
+            return window->screen()->grabWindow(window->winId()).toImage();
+        };
+        int checks = 0;
+        const auto fullRepaintChangesNothing = [&] {
+            ++checks;
+            const QImage partial = shown();
+            view->repaint();
+            return !partial.isNull() && shown() == partial;
+        };
+        const auto after = [&](const char* what) {
+            return QStringLiteral("after %1 at check %2 on turn %3")
+                .arg(QLatin1String(what))
+                .arg(checks)
+                .arg(window->game().board().turnCount);
+        };
+        const auto at = [&](Edge edge) {
+            return (QPointF(edgeCentre(edge.family, edge.index)) * scale).toPoint();
+        };
+        while (const std::optional<Edge> next = firstOpenEdge(window->game().board())) {
+            hoverAt(view, at({ next->family == Vertical ? Horizontal : Vertical, next->index }));
+            QVERIFY2(fullRepaintChangesNothing(), qPrintable(after("a hover")));
+            hoverAt(view, at(*next));
+            QVERIFY2(fullRepaintChangesNothing(), qPrintable(after("a hover")));
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at(*next));
+            QVERIFY2(fullRepaintChangesNothing(), qPrintable(after("a click")));
+            while (clock.pending()) {
+                clock.fire();
+                QVERIFY2(fullRepaintChangesNothing(), qPrintable(after("a step")));
+            }
+        }
+        QVERIFY(checks > 60);
+    }
+
     void bothMenusShowOnTheMenuBar()
     {
         QMenuBar* bar = window->menuBar();
