@@ -5,14 +5,16 @@
 #   make test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make bench      time the computer's turns (quadlo-engine bench)
 #   make soak       the long random-game check (100,000 games a level)
+#   make monkey     random input on the real window for SECONDS (default 60)
 #   make package    the .deb and its -dbgsym package, checked with lintian
 #   make fuzz       run the replay fuzzer for FUZZ_SECONDS (default 60) with clang
 #   make format     apply clang-format
 
-.PHONY: run test test-asan build build-asan configure deps bench soak package fuzz format format-check clean
+.PHONY: run test test-asan build build-asan configure deps bench soak monkey package fuzz format format-check clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+SECONDS ?= 60
 
 deps:
 	@scripts/install-deps
@@ -42,6 +44,10 @@ bench: build
 
 soak: build
 	build/default/tests/core/quadlo_soak
+
+monkey: configure
+	@cmake --build --preset default -j $(JOBS) --target quadlo_form_MonkeyTest
+	QT_QPA_PLATFORM=offscreen QUADLO_MONKEY_SECONDS=$(SECONDS) build/default/tests/form/quadlo_form_MonkeyTest
 
 package: build
 	cd build/default && cpack
