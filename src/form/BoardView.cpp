@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "form/FormLayout.h"
@@ -198,8 +199,13 @@ void BoardView::updatePreview()
         unsetCursor();
 }
 
-void BoardView::paintEvent(QPaintEvent*)
+void BoardView::paintEvent(QPaintEvent* event)
 {
+    // Only what meets the repainted area is drawn; the rest would be clipped.
+    const QRect area = event->rect();
+    const QRectF dirty(QPointF(area.topLeft()) / scale_, QSizeF(area.size()) / scale_);
+    const auto skip
+        = [&](const QRectF& element) { return !element.adjusted(-1, -1, 1, 1).intersects(dirty); };
     QPainter painter(this);
     const QColor blue = layout::colour(kBoardColour);
     painter.fillRect(rect(), blue);
@@ -220,6 +226,8 @@ void BoardView::paintEvent(QPaintEvent*)
     for (const Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             const Edge edge { family, index };
+            if (skip(edgeRect(edge)))
+                continue;
             painter.fillRect(snapped(painter, edgeRect(edge)), layout::colour(picture.edge(edge)));
         }
     }
@@ -234,6 +242,8 @@ void BoardView::paintEvent(QPaintEvent*)
     rim.setWidthF(1.0);
     painter.setPen(rim);
     for (int square = 1; square <= kSquareCount; ++square) {
+        if (skip(layout::onBoard(layout::marker(square))))
+            continue;
         const QRectF r = snapped(painter, layout::onBoard(layout::marker(square)))
                              .adjusted(0.5, 0.5, -0.5, -0.5);
         painter.setBrush(layout::colour(picture.squares[static_cast<std::size_t>(square)]));
@@ -243,8 +253,10 @@ void BoardView::paintEvent(QPaintEvent*)
     // Dots go on top, covering the ends of the edges that meet at them.
     painter.setPen(Qt::NoPen);
     painter.setBrush(layout::colour(kDotColour));
-    for (int dot = 1; dot <= kDotCount; ++dot)
-        painter.drawEllipse(snapped(painter, layout::onBoard(layout::dot(dot))));
+    for (int dot = 1; dot <= kDotCount; ++dot) {
+        if (!skip(layout::onBoard(layout::dot(dot))))
+            painter.drawEllipse(snapped(painter, layout::onBoard(layout::dot(dot))));
+    }
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
