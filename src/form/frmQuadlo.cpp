@@ -121,8 +121,6 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
             repaint();
     };
 
-    installFontSubstitutes();
-
     setObjectName(QStringLiteral("frmQuadlo"));
     setWindowTitle(QStringLiteral(" ") + QLatin1String(kTitle));
     // The one place the icon is set: dialogs and the desktop take it from here.
@@ -168,7 +166,9 @@ QIcon frmQuadlo::applicationIcon()
         files.push_back({ QSize(size, size),
             QStringLiteral(":/icons/%1x%1/apps/org.quadlo.Quadlo.png").arg(size) });
     }
-    return iconFromFiles(std::move(files));
+    // A window's title bar, task switcher and dock take 16 to 64 pixels; the
+    // desktop's larger icons come from the installed theme.
+    return iconFromFiles(std::move(files), 64);
 }
 
 void frmQuadlo::createControls(QWidget* client)
