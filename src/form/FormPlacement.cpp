@@ -82,10 +82,12 @@ void FormPlacement::applyScale(double scale)
 void FormPlacement::fitToScreen()
 {
     // Until the window manager has framed the window its frame is unknown;
-    // this much room for a title bar and borders covers the common desktops.
+    // this many device pixels for a title bar and borders covers the common
+    // desktops, which draw the frame at the screen's own size.
     const QWindow* handle = window_.windowHandle();
     const QMargins known = handle ? handle->frameMargins() : QMargins();
-    const QMargins frame = known.isNull() ? QMargins(4, 40, 4, 4) : known;
+    const QMargins frame
+        = known.isNull() ? QMargins(4, 40, 4, 4) / window_.devicePixelRatio() : known;
     const QRect available = window_.screen()->availableGeometry();
 
     // The whole form at one scale, never larger than it was drawn; one tenth
