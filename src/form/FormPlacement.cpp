@@ -67,7 +67,10 @@ void FormPlacement::applyScale(double scale)
     if (onScaled)
         onScaled(scale);
     QFont menuFont = menuFont_;
-    menuFont.setPointSizeF(menuFont_.pointSizeF() * scale);
+    if (menuFont_.pointSizeF() > 0)
+        menuFont.setPointSizeF(menuFont_.pointSizeF() * scale);
+    else
+        menuFont.setPixelSize(std::max(1, qRound(menuFont_.pixelSize() * scale)));
     window_.menuBar()->setFont(menuFont);
     client_.setFixedSize(layout::pixels(layout::kClientArea, scale).size());
     for (const Placed& placed : placed_) {
