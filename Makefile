@@ -5,16 +5,18 @@
 #   make test-asan  the same under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make bench      time the computer's turns (quadlo-engine bench)
 #   make soak       the long random-game check (100,000 games a level)
+#   make monkey     random input on the real window for SECONDS (default 60)
 #   make package    the .deb and its -dbgsym package, checked with lintian
 #   make reproducible-check  build the packages twice and compare them
 #   make fuzz       run the replay fuzzer for FUZZ_SECONDS (default 60) with clang
 #   make translations  bring translations/*.ts up to date with the sources (lupdate)
 #   make format     apply clang-format
 
-.PHONY: run test test-asan build build-asan configure deps bench soak package reproducible-check fuzz translations format format-check clean
+.PHONY: run test test-asan build build-asan configure deps bench soak monkey package reproducible-check fuzz translations format format-check clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+SECONDS ?= 60
 
 deps:
 	@scripts/install-deps
@@ -44,6 +46,10 @@ bench: build
 
 soak: build
 	build/default/tests/core/quadlo_soak
+
+monkey: configure
+	@cmake --build --preset default -j $(JOBS) --target quadlo_form_MonkeyTest
+	QT_QPA_PLATFORM=offscreen QUADLO_MONKEY_SECONDS=$(SECONDS) build/default/tests/form/quadlo_form_MonkeyTest
 
 package: deps
 	@scripts/install-deps --package

@@ -3,11 +3,13 @@
 // device-independent pixels, so the board stays sharp at any screen scale.
 #include "form/BoardView.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "form/BoardAccessible.h"
@@ -97,6 +99,7 @@ qreal acrossDistance(Edge edge, QPointF point)
 BoardView::BoardView(const TurnPresenter& presenter, QWidget* parent)
     : QWidget(parent)
     , presenter_(presenter)
+    , painted_(presenter.picture())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Tab brings the focus here; a click plays without taking it from the
@@ -211,7 +214,42 @@ void BoardView::paintPreview(QPainter& painter) const
 void BoardView::refresh()
 {
     updatePreview();
-    update();
+    update(changedArea(painted_, presenter_.picture()));
+    painted_ = presenter_.picture();
+}
+
+QRect BoardView::area(const QRectF& element) const
+{
+    // A pixel of room on every side takes in the rounding of snapped() and the
+    // smoothed rim of a marker.
+    return QRectF(element.topLeft() * scale_, element.size() * scale_)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
+}
+
+QRegion BoardView::changedArea(const BoardPicture& before, const BoardPicture& after) const
+{
+    // 0 unmarked, 1 dashed, 2 whole: the final edge of a turn.
+    const auto marked = [](const BoardPicture& picture, Edge edge) {
+        const std::vector<Edge>& marks = picture.lastComputerEdges;
+        const auto found = std::find(marks.begin(), marks.end(), edge);
+        return found == marks.end() ? 0 : found + 1 == marks.end() ? 2 : 1;
+    };
+    QRegion changed;
+    for (const Family family : { Vertical, Horizontal }) {
+        for (int index = 1; index <= kEdgesPerFamily; ++index) {
+            const Edge edge { family, index };
+            if (before.edge(edge) != after.edge(edge)
+                || marked(before, edge) != marked(after, edge))
+                changed += area(edgeRect(edge));
+        }
+    }
+    for (int square = 1; square <= kSquareCount; ++square) {
+        const auto i = static_cast<std::size_t>(square);
+        if (before.squares[i] != after.squares[i])
+            changed += area(layout::onBoard(layout::marker(square)));
+    }
+    return changed;
 }
 
 QString BoardView::describe(Edge edge) const
@@ -289,16 +327,24 @@ void BoardView::updatePreview()
         edge.reset();
     if (edge == preview_)
         return;
+    for (const std::optional<Edge> bar : { preview_, edge }) {
+        if (bar)
+            update(area(edgeRect(*bar)));
+    }
     preview_ = edge;
     if (preview_)
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
-    update();
 }
 
-void BoardView::paintEvent(QPaintEvent*)
+void BoardView::paintEvent(QPaintEvent* event)
 {
+    // Only what meets the repainted area is drawn; the rest would be clipped.
+    const QRect area = event->rect();
+    const QRectF dirty(QPointF(area.topLeft()) / scale_, QSizeF(area.size()) / scale_);
+    const auto skip
+        = [&](const QRectF& element) { return !element.adjusted(-1, -1, 1, 1).intersects(dirty); };
     QPainter painter(this);
     const QColor blue = layout::colour(kBoardColour);
     painter.fillRect(rect(), blue);
@@ -319,6 +365,8 @@ void BoardView::paintEvent(QPaintEvent*)
     for (const Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             const Edge edge { family, index };
+            if (skip(edgeRect(edge)))
+                continue;
             painter.fillRect(snapped(painter, edgeRect(edge)), layout::colour(picture.edge(edge)));
         }
     }
@@ -335,6 +383,8 @@ void BoardView::paintEvent(QPaintEvent*)
     QPen rim(blue);
     rim.setWidthF(1.0);
     for (int square = 1; square <= kSquareCount; ++square) {
+        if (skip(layout::onBoard(layout::marker(square))))
+            continue;
         const QRectF r = snapped(painter, layout::onBoard(layout::marker(square)))
                              .adjusted(0.5, 0.5, -0.5, -0.5);
         const Colour colour = picture.squares[static_cast<std::size_t>(square)];
@@ -355,8 +405,10 @@ void BoardView::paintEvent(QPaintEvent*)
     // Dots go on top, covering the ends of the edges that meet at them.
     painter.setPen(Qt::NoPen);
     painter.setBrush(layout::colour(kDotColour));
-    for (int dot = 1; dot <= kDotCount; ++dot)
-        painter.drawEllipse(snapped(painter, layout::onBoard(layout::dot(dot))));
+    for (int dot = 1; dot <= kDotCount; ++dot) {
+        if (!skip(layout::onBoard(layout::dot(dot))))
+            painter.drawEllipse(snapped(painter, layout::onBoard(layout::dot(dot))));
+    }
 
     if (hint_)
         paintHint(painter);

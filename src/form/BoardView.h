@@ -16,10 +16,9 @@ class QLabel;
 
 #include "board/Board.h"
 #include "board/BoxGeometry.h"
+#include "form/TurnPresenter.h"
 
 namespace quadlo {
-
-class TurnPresenter;
 
 class BoardView : public QWidget {
     Q_OBJECT
@@ -35,7 +34,8 @@ public:
     static QRectF edgeRect(Edge edge);
     static QRectF hitRect(Edge edge);
 
-    // The picture changed: repaints, and re-reads what lies under the pointer.
+    // The picture changed: repaints what changed in it, and re-reads what lies
+    // under the pointer.
     void refresh();
 
     QSize sizeHint() const override;
@@ -53,6 +53,9 @@ public:
     // The coach's best edge, outlined until it is dropped; and its words, shown
     // along the foot of the board (empty for none) and told to a screen reader.
     void setHint(std::optional<Edge> edge, const QString& text);
+
+    // The edge shown in pale red, if any.
+    std::optional<Edge> previewed() const { return preview_; }
 
     // The edge under the keyboard cursor, shown while the board has the focus.
     Edge keyboardCursor() const { return cursor_; }
@@ -85,6 +88,11 @@ private:
     void paintHint(QPainter& painter) const;
     void updatePreview();
     void moveCursor(Step step);
+    // Where an element of the board, in the layout's coordinates, is painted.
+    QRect area(const QRectF& element) const;
+    // Where the two pictures differ: the bars and markers that change colour
+    // and the bars that gain or lose the mark of a last computer edge.
+    QRegion changedArea(const BoardPicture& before, const BoardPicture& after) const;
 
     const TurnPresenter& presenter_;
     double scale_ = 1.0;
@@ -98,6 +106,8 @@ private:
     bool ownerMarks_ = false;
     std::optional<Edge> hint_;
     QLabel* hintText_ = nullptr;
+    // The presenter's picture as the last repaint request left it.
+    BoardPicture painted_;
 };
 
 } // namespace quadlo

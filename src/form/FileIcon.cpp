@@ -15,7 +15,8 @@ namespace {
 
 class FileIconEngine final : public QIconEngine {
 public:
-    explicit FileIconEngine(std::vector<IconFile> files)
+    FileIconEngine(std::vector<IconFile> files, int largestListed)
+        : largestListed_(largestListed)
     {
         std::sort(files.begin(), files.end(),
             [](const IconFile& a, const IconFile& b) { return a.size.width() < b.size.width(); });
@@ -30,8 +31,10 @@ public:
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (const Entry& entry : entries_)
-            sizes.push_back(entry.file.size);
+        for (const Entry& entry : entries_) {
+            if (entry.file.size.width() <= largestListed_)
+                sizes.push_back(entry.file.size);
+        }
         return sizes;
     }
 
@@ -84,14 +87,15 @@ private:
         return entries_.back();
     }
 
+    int largestListed_;
     std::vector<Entry> entries_;
 };
 
 } // namespace
 
-QIcon iconFromFiles(std::vector<IconFile> files)
+QIcon iconFromFiles(std::vector<IconFile> files, int largestListed)
 {
-    return QIcon(new FileIconEngine(std::move(files)));
+    return QIcon(new FileIconEngine(std::move(files), largestListed));
 }
 
 } // namespace quadlo

@@ -3,6 +3,7 @@
 #include "form/FormPlacement.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QAbstractButton>
 #include <QMainWindow>
@@ -26,15 +27,30 @@ void narrowToFit(QAbstractButton* button)
         return;
     QFont font = button->font();
     const int advance = button->fontMetrics().horizontalAdvance(button->text());
-    font.setStretch(std::max(1, 100 * (advance - over) / advance));
+    // Narrower than extra-condensed, a caption stops reading as words.
+    font.setStretch(std::max<int>(QFont::ExtraCondensed, 100 * (advance - over) / advance));
     button->setFont(font);
 }
+
+// Qt's painter never draws at fewer than one device pixel to a pixel: under a
+// QT_SCALE_FACTOR below 1 each widget paints at its full size into a window
+// that much smaller, and only the top-left part of the form shows. The form
+// shrinks itself to fit any screen, so a factor below 1 adds nothing but that
+// loss; it is raised to 1 before the application reads it, which is before
+// main() runs.
+const bool factorRaised = [] {
+    const char* value = std::getenv("QT_SCALE_FACTOR");
+    char* end = nullptr;
+    const double factor = value ? std::strtod(value, &end) : 0.0;
+    return end != value && factor > 0.0 && factor < 1.0 && setenv("QT_SCALE_FACTOR", "1", 1) == 0;
+}();
 
 } // namespace
 
 FormPlacement::FormPlacement(QMainWindow& window, QWidget& client)
     : window_(window)
     , client_(client)
+    , menuFont_(window.menuBar()->font())
 {
 }
 
@@ -46,6 +62,16 @@ void FormPlacement::place(QWidget* control, layout::TwipsRect rect)
 void FormPlacement::applyScale(double scale)
 {
     scale_ = scale;
+    // The controls that paint themselves follow first, so that the captions
+    // are measured against the indicators they will have.
+    if (onScaled)
+        onScaled(scale);
+    QFont menuFont = menuFont_;
+    if (menuFont_.pointSizeF() > 0)
+        menuFont.setPointSizeF(menuFont_.pointSizeF() * scale);
+    else
+        menuFont.setPixelSize(std::max(1, qRound(menuFont_.pixelSize() * scale)));
+    window_.menuBar()->setFont(menuFont);
     client_.setFixedSize(layout::pixels(layout::kClientArea, scale).size());
     for (const Placed& placed : placed_) {
         placed.control->setGeometry(layout::pixels(placed.rect, scale));
@@ -54,29 +80,37 @@ void FormPlacement::applyScale(double scale)
         placed.control->setFont(font);
         narrowToFit(qobject_cast<QAbstractButton*>(placed.control));
     }
-    if (onScaled)
-        onScaled(scale);
 }
 
 void FormPlacement::fitToScreen()
 {
     // Until the window manager has framed the window its frame is unknown;
-    // this much room for a title bar and borders covers the common desktops.
+    // this many device pixels for a title bar and borders covers the common
+    // desktops, which draw the frame at the screen's own size.
     const QWindow* handle = window_.windowHandle();
     const QMargins known = handle ? handle->frameMargins() : QMargins();
-    const QMargins frame = known.isNull() ? QMargins(4, 40, 4, 4) : known;
+    const QMargins frame
+        = known.isNull() ? QMargins(4, 40, 4, 4) / window_.devicePixelRatio() : known;
     const QRect available = window_.screen()->availableGeometry();
 
     // The whole form at one scale, never larger than it was drawn; one tenth
-    // of it is as small as it gets.
+    // of it is as small as it gets. The menu bar shrinks with the form, so
+    // that a large scale factor does not give it the room the form needs; its
+    // height at the new scale settles within a pass or two.
     const QSize full = layout::pixels(layout::kClientArea).size();
-    const int menu = window_.menuBar()->sizeHint().height();
-    const double across = double(available.width() - frame.left() - frame.right()) / full.width();
-    const double down
-        = double(available.height() - frame.top() - frame.bottom() - menu) / full.height();
-    const double scale = std::clamp(std::min(across, down), 0.1, 1.0);
-    if (scale != scale_)
+    const auto fitting = [&] {
+        const int menu = window_.menuBar()->sizeHint().height();
+        const double across
+            = double(available.width() - frame.left() - frame.right()) / full.width();
+        const double down
+            = double(available.height() - frame.top() - frame.bottom() - menu) / full.height();
+        return std::clamp(std::min(across, down), 0.1, 1.0);
+    };
+    double scale = fitting();
+    for (int pass = 0; pass < 4 && scale != scale_; ++pass) {
         applyScale(scale);
+        scale = fitting();
+    }
     window_.adjustSize();
 
     // The client area is centred, and moved in only as far as its frame needs

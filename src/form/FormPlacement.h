@@ -27,8 +27,8 @@ public:
     // the window onto the screen's free area.
     void fitToScreen();
 
-    // The form was laid out at a new scale; the controls that paint
-    // themselves follow it here.
+    // The form is being laid out at a new scale; the controls that paint
+    // themselves follow it here, before the captions are fitted.
     std::function<void(double scale)> onScaled;
 
 private:
@@ -43,6 +43,7 @@ private:
     QMainWindow& window_;
     QWidget& client_;
     std::vector<Placed> placed_;
+    QFont menuFont_; // the menu bar's, at 1×
     double scale_ = 0.0; // until the form is first laid out
 };
 

@@ -23,8 +23,9 @@ void OptionStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     case PE_IndicatorRadioButton: {
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        const QRectF ring = QRectF(option->rect).adjusted(1, 1, -1, -1);
-        painter->setPen(QPen(ink, 1.5));
+        // The ring's line shrinks with the indicator, or it fills a small one.
+        const QRectF ring = QRectF(option->rect).adjusted(scale_, scale_, -scale_, -scale_);
+        painter->setPen(QPen(ink, 1.5 * scale_));
         painter->setBrush(option->palette.color(QPalette::Window));
         painter->drawEllipse(ring);
         if (option->state & State_On) {
@@ -41,7 +42,9 @@ void OptionStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         // options are the only controls that take it.
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->setPen(QPen(ink, 1, Qt::DotLine));
+        // One pixel at 1×, thinner with the form; Qt draws any pen under a
+        // pixel as one device pixel.
+        painter->setPen(QPen(ink, scale_, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5));
         painter->restore();

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Painting of the title: the caption's outline, narrowed where the stand-in
-// font is wider than the label and lowered in height where it is taller,
-// with its ink centred in the label.
+// Painting of the title: the caption's outline, narrowed where the brush
+// script is wider than the label and lowered in height where it is taller,
+// with its ink centred in the label. The outline is built once for each font
+// and text, not at every paint.
 #include "form/TitleLabel.h"
 
 #include <algorithm>
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace quadlo {
 
@@ -18,9 +18,13 @@ TitleLabel::TitleLabel(const QString& text, QWidget* parent)
 
 void TitleLabel::paintEvent(QPaintEvent*)
 {
-    QPainterPath outline;
-    outline.addText(0, 0, font(), text());
-    const QRectF ink = outline.boundingRect();
+    if (outline_.isEmpty() || outlineFont_ != font() || outlineText_ != text()) {
+        outlineFont_ = font();
+        outlineText_ = text();
+        outline_ = QPainterPath();
+        outline_.addText(0, 0, outlineFont_, outlineText_);
+    }
+    const QRectF ink = outline_.boundingRect();
     if (ink.isEmpty())
         return;
     // A pixel of air on every side keeps the smoothed edge of a stroke inside.
@@ -32,7 +36,7 @@ void TitleLabel::paintEvent(QPaintEvent*)
     painter.scale(
         std::min(1.0, room.width() / ink.width()), std::min(1.0, room.height() / ink.height()));
     painter.translate(-ink.center());
-    painter.fillPath(outline, palette().color(foregroundRole()));
+    painter.fillPath(outline_, palette().color(foregroundRole()));
 }
 
 } // namespace quadlo

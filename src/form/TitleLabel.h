@@ -4,7 +4,9 @@
 // ink it actually puts on the screen, which is never clipped.
 #pragma once
 
+#include <QFont>
 #include <QLabel>
+#include <QPainterPath>
 
 namespace quadlo {
 
@@ -16,6 +18,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPainterPath outline_;
+    QFont outlineFont_;
+    QString outlineText_;
 };
 
 } // namespace quadlo

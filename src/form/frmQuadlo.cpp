@@ -129,8 +129,6 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
         lblGameboard_->announce(turnSummary(events, game().humanToMove()));
     };
 
-    installFontSubstitutes();
-
     setObjectName(QStringLiteral("frmQuadlo"));
     // The game's name and version, the same in every language.
     setWindowTitle(QStringLiteral(" ") + QLatin1String(kTitle));
@@ -177,7 +175,9 @@ QIcon frmQuadlo::applicationIcon()
         files.push_back({ QSize(size, size),
             QStringLiteral(":/icons/%1x%1/apps/org.quadlo.Quadlo.png").arg(size) });
     }
-    return iconFromFiles(std::move(files));
+    // A window's title bar, task switcher and dock take 16 to 64 pixels; the
+    // desktop's larger icons come from the installed theme.
+    return iconFromFiles(std::move(files), 64);
 }
 
 void frmQuadlo::createControls(QWidget* client)

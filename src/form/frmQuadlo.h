@@ -53,8 +53,9 @@ public:
     // The preferences must outlive the window.
     void usePreferences(Preferences& preferences, bool instantNow = false);
 
-    // The icon in every size a desktop asks for, from the resources; each size
-    // is read when it is first asked for.
+    // The icon from the resources, listed in the sizes a window needs and
+    // drawn in every size a desktop asks for; each size is read when it is
+    // first asked for.
     static QIcon applicationIcon();
 
     void reloadForm() override;

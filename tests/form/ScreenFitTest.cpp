@@ -2,7 +2,11 @@
 // The window on screens that are small for it or scaled by a fraction: run
 // once for each screen and scale in CMakeLists.txt. Whatever the screen, the
 // whole window stays inside its available area, every bar and every dot of
-// the board has one size in device pixels, and the title is never clipped.
+// the board has one size in device pixels, the captions are never squeezed to
+// slivers, both menus show on the menu bar, the title is never clipped, and
+// the board's partial repaints show what a full repaint paints.
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 
@@ -70,11 +74,16 @@ private slots:
         // The computer's last edges carry a dark line along their middle; the
         // lines, too, have one size.
         QSet<int> marks;
+        const std::vector<Edge>& marked = window->presenter().picture().lastComputerEdges;
         for (const Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index) {
                 const QPoint centre = device(edgeCentre(family, index));
                 const QColor colour = image.pixelColor(centre);
-                (colour == QColor(Qt::black) ? marks : bars) << runThrough(
+                const bool mark = std::find(marked.begin(), marked.end(), Edge { family, index })
+                    != marked.end();
+                if (mark && colour != QColor(Qt::black))
+                    continue;
+                (mark ? marks : bars) << runThrough(
                     image, centre, family == Vertical ? QPoint(1, 0) : QPoint(0, 1), colour);
             }
         }
@@ -88,6 +97,53 @@ private slots:
     }
 
     void titleLiesInsideItsLabel() { verifyTitleInk(*window); }
+
+    void captionsAreNeverSqueezedToSliversAndBothMenusShow()
+    {
+        for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+            const int stretch = option->font().stretch();
+            QVERIFY2(stretch == 0 || stretch >= QFont::ExtraCondensed, qPrintable(option->text()));
+        }
+        QMenuBar* bar = window->menuBar();
+        for (QAction* menu : bar->actions())
+            QVERIFY(bar->rect().contains(bar->actionGeometry(menu)));
+    }
+
+    // What the screen shows after the board's partial repaints is what a full
+    // repaint paints, through a paced game with the pointer over the board.
+    void partialRepaintsShowWhatAFullRepaintPaints()
+    {
+        window->setStepClock(&clock);
+        BoardView* view = boardOf(*window);
+        const double scale = view->width() / 257.0;
+        const auto shown = [&] {
+            QCoreApplication::processEvents();
+            return window->screen()->grabWindow(window->winId()).toImage();
+        };
+        int checks = 0;
+        const auto fullRepaintChangesNothing = [&] {
+            ++checks;
+            const QImage partial = shown();
+            view->repaint();
+            return !partial.isNull() && shown() == partial;
+        };
+        const auto at = [&](Family family, int index) {
+            return (QPointF(edgeCentre(family, index)) * scale).toPoint();
+        };
+        while (const std::optional<Edge> next = firstOpenEdge(window->game().board())) {
+            hoverAt(view, at(otherFamily(next->family), next->index));
+            QVERIFY(fullRepaintChangesNothing());
+            hoverAt(view, at(next->family, next->index));
+            QVERIFY(fullRepaintChangesNothing());
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, at(next->family, next->index));
+            QVERIFY(fullRepaintChangesNothing());
+            while (clock.pending()) {
+                clock.fire();
+                QVERIFY(fullRepaintChangesNothing());
+            }
+        }
+        QVERIFY(checks > 60);
+    }
 };
 
 QTEST_MAIN(ScreenFitTest)

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real window under seeded random input for a bounded time: clicks on and
+// beside the board, bursts, keys, New Game, Rules and About by their shortcuts,
+// level changes, the paced turn's clock stepped at random, also while a box is
+// open. After every step the screen shows the model (the presenter's picture
+// while a turn is shown), no box opens over another, and a click on an edge is
+// played exactly when it is playable. QUADLO_MONKEY_SECONDS sets the run's
+// length (3 s unless CMakeLists.txt says otherwise); QUADLO_MONKEY_SEED replays
+// the seed the run prints.
+#include <random>
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+#include "FormTestSupport.h"
+#include "form/TurnPresenter.h"
+
+using namespace quadlo;
+using namespace quadlo::test;
+
+class MonkeyTest : public WindowTest {
+    Q_OBJECT
+
+public:
+    MonkeyTest()
+        : WindowTest(Turns::Paced)
+    {
+    }
+
+private slots:
+    void randomInputNeverShowsAnythingButTheGame()
+    {
+        bool given = false;
+        unsigned seed = qEnvironmentVariable("QUADLO_MONKEY_SEED").toUInt(&given);
+        seed = given ? seed : std::random_device {}();
+        random_.seed(seed);
+        qInfo("seed %u: replay with QUADLO_MONKEY_SEED=%u", seed, seed);
+        const qint64 limit = 1000 * qEnvironmentVariableIntValue("QUADLO_MONKEY_SECONDS");
+        view_ = boardOf(*window);
+        QCOMPARE(view_->width(), 257);
+        int open = 0;
+        boxes.onShow = [&](const ShownMessage&) {
+            QVERIFY(++open == 1);
+            if (clock.pending() && below(2) == 0)
+                clock.fire();
+            else if (below(2) == 0)
+                shortcut();
+            --open;
+        };
+        QElapsedTimer elapsed;
+        elapsed.start();
+        int steps = 0;
+        for (; elapsed.elapsed() < (limit > 0 ? limit : 3000); ++steps) {
+            act();
+            verifyShown();
+            if (QTest::currentTestFailed())
+                return;
+        }
+        qInfo("%d steps in %.1f s", steps, elapsed.elapsed() / 1000.0);
+    }
+
+private:
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    QPoint anywhereIn(const QWidget* w) { return QPoint(below(w->width()), below(w->height())); }
+    void shortcut() // New Game, Rules or About; never Exit
+    {
+        QTest::keyClick(window.get(), std::array { Qt::Key_N, Qt::Key_R, Qt::Key_A }[below(3)],
+            Qt::ControlModifier);
+    }
+    void clickBoard(QPoint point)
+    {
+        hoverAt(view_, point);
+        pointer_ = point;
+        QTest::mouseClick(view_, Qt::LeftButton, Qt::NoModifier, point);
+    }
+
+    void act()
+    {
+        static const std::array keys { Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
+            Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_E, Qt::Key_H };
+        const int action = below(10);
+        if (action < 2) {
+            // An edge under the click is drawn exactly when it is playable now;
+            // anything else changes nothing and ends a turn being shown.
+            const QPoint point = anywhereIn(view_);
+            const std::optional<Edge> edge = BoardView::edgeAt(point);
+            const bool playable = edge && window->presenter().isPlayableNow(*edge);
+            const VisibleState before = visibleState(window->game().board());
+            clickBoard(point);
+            QVERIFY(playable ? window->game().board().edge(*edge).tag == Mark::h
+                             : visibleState(window->game().board()) == before
+                        && !window->presenter().showing());
+        } else if (action == 2) {
+            for (int n = 2 + below(5); n > 0; --n)
+                clickBoard(anywhereIn(view_));
+        } else if (action == 3) {
+            QWidget* client = window->centralWidget();
+            const QPoint point = anywhereIn(client);
+            QWidget* target = client->childAt(point) ? client->childAt(point) : client;
+            QTest::mouseClick(
+                target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(client, point));
+        } else if (action == 4) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : window.get(), keys[below(int(keys.size()))]);
+        } else if (action == 5) {
+            shortcut();
+        } else if (action < 8) {
+            if (clock.pending())
+                clock.fire();
+        } else {
+            pointer_ = anywhereIn(view_);
+            hoverAt(view_, *pointer_);
+        }
+    }
+
+    // The board on screen, the scores and the options against the model, or
+    // the presenter's picture while a turn is shown, with the preview of the
+    // playable edge under the pointer.
+    void verifyShown()
+    {
+        const Board& board = window->game().board();
+        const TurnPresenter& presenter = window->presenter();
+        const bool showing = presenter.showing();
+        const BoardPicture& picture = presenter.picture();
+        QCoreApplication::processEvents();
+        const QImage image = window->screen()->grabWindow(window->winId()).toImage();
+        const QPoint corner = view_->mapTo(window.get(), QPoint());
+        // The preview is of an edge a click would draw: the one under the
+        // pointer, or under the keyboard cursor while the board has the focus.
+        const BoardView* view = boardOf(*window);
+        const std::optional<Edge> preview = view->previewed();
+        QVERIFY(!preview || presenter.isPlayableNow(*preview));
+        if (!view->hasFocus()) {
+            const std::optional<Edge> pointed
+                = pointer_ ? BoardView::edgeAt(*pointer_) : std::nullopt;
+            QCOMPARE(
+                preview, pointed && presenter.isPlayableNow(*pointed) ? pointed : std::nullopt);
+        }
+        for (const Family family : { Vertical, Horizontal }) {
+            for (int index = 1; index <= kEdgesPerFamily; ++index) {
+                const Edge edge { family, index };
+                QCOMPARE(pixelAt(image, corner + edgeSide(family, index)),
+                    edge == preview ? QColor(255, 160, 160)
+                                    : layout::colour(
+                                        showing ? picture.edge(edge) : board.edge(edge).backColor));
+            }
+        }
+        for (std::size_t square = 1; square <= kSquareCount; ++square) {
+            QCOMPARE(pixelAt(image, corner + markerCentre(int(square))),
+                layout::colour(
+                    showing ? picture.squares[square] : board.shpMiddle[square].backColor));
+        }
+        const auto text = [&](const char* name) {
+            return window->findChild<QLabel*>(QLatin1String(name))->text().toStdString();
+        };
+        QCOMPARE(text("lblScore1"), showing ? std::to_string(picture.humanScore) : board.lblScore1);
+        QCOMPARE(
+            text("lblScore2"), showing ? std::to_string(picture.computerScore) : board.lblScore2);
+        for (const auto& [name, selected] : { std::pair { "lblEasy", board.lblEasy },
+                 { "lblMedium", board.lblMedium }, { "lblHard", board.lblHard } })
+            QCOMPARE(window->findChild<QRadioButton*>(QLatin1String(name))->isChecked(), selected);
+    }
+
+    std::mt19937 random_;
+    BoardView* view_ = nullptr;
+    std::optional<QPoint> pointer_;
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "MonkeyTest.moc"
