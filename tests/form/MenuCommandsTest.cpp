@@ -228,7 +228,7 @@ private slots:
             { dir.filePath(QStringLiteral("missing.conf")), 0 },
             { file("empty.conf", ""), 0 },
             { file("words.conf", "[View]\nownerMarks=banana\n"), 1 },
-            { file("binary.conf", QByteArray("\x00\xff[View\n=\x01", 12)), 1 },
+            { file("binary.conf", QByteArray("\x00\xff[View\n=\x01", 10)), 1 },
             { dir.filePath(QStringLiteral("a-folder")), 1 },
         };
         for (const Case& c : cases) {
