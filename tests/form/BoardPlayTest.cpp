@@ -3,6 +3,7 @@
 // edge does in the model and on screen, the clicks that must do nothing, and a
 // whole game up to its result message.
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
 
 #include <QAccessible>
@@ -333,6 +334,31 @@ private slots:
                                  took(Player::Human, 2) },
                      false),
             QStringLiteral("You took 2 squares. Game over."));
+    }
+
+    void ownerMarksTellTheOwnersApartByShape()
+    {
+        // Against Easy the first-open-edge player takes squares too.
+        QTest::mouseClick(window->findChild<QRadioButton*>("lblEasy"), Qt::LeftButton);
+        const Board& board = window->game().board();
+        while (const std::optional<Edge> edge = firstOpenEdge(board))
+            clickEdge(*window, edge->family, edge->index);
+        // Owner Marks: the human's squares become rings and the human's edges
+        // carry a white middle line; the computer's stay as they are.
+        QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+        const QImage marked = boardImage(*window);
+        int rings = 0;
+        for (int square = 1; square <= kSquareCount; ++square) {
+            const bool human = board.shpMiddle[static_cast<std::size_t>(square)].tag == Mark::h;
+            rings += human;
+            QCOMPARE(pixelAt(marked, markerCentre(square)),
+                human ? QColor(0, 0, 255) : QColor(0, 255, 0));
+            QCOMPARE(pixelAt(marked, markerCentre(square) + QPoint(6, 0)),
+                human ? QColor(255, 0, 0) : QColor(0, 255, 0));
+        }
+        QVERIFY(rings > 0);
+        for (const Edge edge : board.edgesMarked(Mark::h))
+            QCOMPARE(pixelAt(marked, edgeCentre(edge.family, edge.index)), QColor(Qt::white));
     }
 };
 
