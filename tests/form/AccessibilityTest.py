@@ -19,7 +19,7 @@ SKIP = 77
 
 
 def missing_tools():
-    tools = ["Xvfb", "openbox", "xdotool", "dbus-run-session", "dbus-send"]
+    tools = ["Xvfb", "openbox", "xdotool", "xprop", "dbus-run-session", "dbus-send"]
     gone = [t for t in tools if shutil.which(t) is None]
     if not os.path.exists("/usr/libexec/at-spi-bus-launcher"):
         gone.append("at-spi2-core")
@@ -37,7 +37,7 @@ def start_display():
         if os.path.exists(f"/tmp/.X{number}-lock"):
             continue
         server = subprocess.Popen(
-            ["Xvfb", f":{number}", "-nolisten", "tcp", "-screen", "0", "1024x768x24"],
+            ["Xvfb", f":{number}", "-noreset", "-nolisten", "tcp", "-screen", "0", "1024x768x24"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         socket = f"/tmp/.X11-unix/X{number}"
         end = time.monotonic() + 10
@@ -150,7 +150,13 @@ def main():
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", NO_AT_BRIDGE="0")
     env.pop("WAYLAND_DISPLAY", None)
     script = (
+        # The server takes connections (it does not reset between clients),
+        # then the window manager is up.
+        "for i in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; "
+        "sleep 0.1; done; "
         "/usr/libexec/at-spi-bus-launcher --launch-immediately & openbox & "
+        "for i in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null "
+        "| grep -q window && break; sleep 0.1; done; "
         # Qt looks for the accessibility bus once, as it starts.
         "for i in $(seq 100); do dbus-send --session --dest=org.a11y.Bus --print-reply "
         "/org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break; sleep 0.1; done; "
