@@ -94,6 +94,19 @@ qreal acrossDistance(Edge edge, QPointF point)
                                    : std::abs(point.y() - centre.y());
 }
 
+// A frame two pixels wide round a bar, its middle `outset` pixels outside it.
+void frameBar(QPainter& painter, const QRectF& bar, const QColor& colour, qreal outset)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(colour, 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.drawRect(bar.adjusted(-outset, -outset, outset, outset));
+    painter.restore();
+}
+
 } // namespace
 
 BoardView::BoardView(const TurnPresenter& presenter, QWidget* parent)
@@ -192,17 +205,8 @@ void BoardView::paintCursor(QPainter& painter) const
     // them stands out at 3 : 1 or more against the blue board and against the
     // bar in any of its colours.
     const QRectF bar = edgeRect(cursor_);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(Qt::NoBrush);
-    QPen pen(Qt::black, 2);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.drawRect(bar.adjusted(-1, -1, 1, 1));
-    pen.setColor(Qt::white);
-    painter.setPen(pen);
-    painter.drawRect(bar.adjusted(-3, -3, 3, 3));
-    painter.restore();
+    frameBar(painter, bar, Qt::black, 1);
+    frameBar(painter, bar, Qt::white, 3);
 }
 
 void BoardView::paintPreview(QPainter& painter) const
@@ -301,15 +305,7 @@ void BoardView::setHint(std::optional<Edge> edge, const QString& text)
 void BoardView::paintHint(QPainter& painter) const
 {
     // A yellow frame round the bar, 8 : 1 against the blue board.
-    const QRectF bar = edgeRect(*hint_);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setBrush(Qt::NoBrush);
-    QPen pen(QColor(255, 255, 0), 2);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.drawRect(bar.adjusted(-2, -2, 2, 2));
-    painter.restore();
+    frameBar(painter, edgeRect(*hint_), QColor(255, 255, 0), 2);
 }
 
 void BoardView::setOwnerMarks(bool on)
