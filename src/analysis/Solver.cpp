@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Alpha-beta on the margin, driven by null-window tests that close in on the
-// value (MTD), with a two-way transposition table of bounds and two rules,
+// value (MTD), with a two-way transposition table of bounds and three rules,
 // proved below, that cut down the moves searched.
 //
 // The capture rule. Let box B have three sides drawn and its fourth, e, open,
@@ -31,6 +31,34 @@
 // V(s+m+e), while e then m is worth 1 - V(s+e+m) to the mover, m completing
 // nothing there either. So with such a B on the board only captures and g
 // are searched, and with two such boxes of different g only captures.
+//
+// The chain rule. With no box on three sides, the boxes with two sides
+// drawn fall into runs joined by open edges: loops, and chains B1..Bk whose
+// edges are e0, the ones between, and ek, each end leading to the rim or to
+// a box with at most one side drawn (X beyond e0, Y beyond ek). R is the
+// position with every edge of the run drawn.
+//   A loop's edges are all alike: turning the loop maps the open edges onto
+// themselves box by box, so every edge of it leaves the same game.
+//   A chain with k >= 3: let T_j be s with e0..e_j drawn and U_j with
+// e_j..ek, the player who drew into the chain to move, the other having
+// taken the boxes those edges closed. From T_j with three or more boxes
+// left, taking the next box is best: declining there gives the other
+// player two boxes and then at least the rest of the chain, while taking
+// all but the last two and then drawing ek gives them two; so V(T_0) =
+// j + V(T_j) for j <= k - 2, and likewise from U_k. After an inner edge e_i
+// the capture rule takes a lone box at either break and the decline rule
+// allows only captures while both parts keep two boxes; captures in either
+// part may come in any order, so the best the other player can reach is
+// i + V(T_i) or (k - i) + V(U_i), both V(T_0) when they are on offer and
+// no more otherwise. And V(T_0) = V(U_k): when X and Y are one box with a
+// side drawn, reversing the chain maps one game onto the other; otherwise
+// each is k - 2 plus the better of taking the last two (2 + V(R)) or
+// declining them (-2 - V(R)). So every edge of the chain is worth the same.
+//   A chain of one box: either edge gives the other player the box by the
+// capture rule and then R, or, when both lead to one box with a side drawn,
+// the same game mirrored. Of two boxes: an end edge gives the other player
+// the choice of both boxes or the decline, leading to R either way, so the
+// two ends are alike (the middle edge is not).
 #include "analysis/Solver.h"
 
 #include <algorithm>
@@ -189,6 +217,11 @@ EdgeSet Solver::mix(EdgeSet key) const
     return key;
 }
 
+void Solver::prefetch(EdgeSet key) const
+{
+    __builtin_prefetch(&table_.get()[(mix(key) >> keptBits_) * 2]);
+}
+
 std::optional<Solver::Entry> Solver::find(EdgeSet key) const
 {
     const EdgeSet mixed = mix(key);
@@ -242,7 +275,10 @@ int Solver::draw(int edge)
             continue;
         const std::uint32_t bit = std::uint32_t { 1 } << box;
         const int s = ++sidesDrawn_[static_cast<std::size_t>(box)];
-        if (s == 3) {
+        if (s == 2) {
+            twoSided_ |= bit;
+        } else if (s == 3) {
+            twoSided_ &= ~bit;
             threeSided_ |= bit;
         } else if (s == 4) {
             threeSided_ &= ~bit;
@@ -265,6 +301,9 @@ void Solver::undraw(int edge)
             --completed_;
         } else if (s == 3) {
             threeSided_ &= ~bit;
+            twoSided_ |= bit;
+        } else if (s == 2) {
+            twoSided_ &= ~bit;
         }
     }
 }
@@ -272,11 +311,16 @@ void Solver::undraw(int edge)
 void Solver::setUp(EdgeSet drawn)
 {
     nodes_ = 0;
+    for (auto& h : history_)
+        h /= 2;
+    twoSided_ = 0;
     threeSided_ = 0;
     completed_ = 0;
     for (int box = 0; box < board_.boxCount(); ++box) {
         const int s = std::popcount(drawn & board_.sides(box));
         sidesDrawn_[static_cast<std::size_t>(box)] = static_cast<std::uint8_t>(s);
+        if (s == 2)
+            twoSided_ |= std::uint32_t { 1 } << box;
         if (s == 3)
             threeSided_ |= std::uint32_t { 1 } << box;
         completed_ += s == 4;
@@ -349,7 +393,8 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
     const int windowLow = alpha;
 
     // With a box left to take, only captures and the declining edge are
-    // searched (the decline rule above).
+    // searched (the decline rule above); with none, one edge of each long
+    // chain and loop (the chain rule).
     EdgeSet candidates = open;
     if (threeSided_ != 0) {
         EdgeSet takes = 0;
@@ -364,6 +409,8 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
             declines &= board_.sides(next) & ~drawn & ~edgeBit(edge);
         }
         candidates = takes | declines;
+    } else {
+        candidates &= ~edgesLeftOutByChainRule(drawn);
     }
 
     // Captures first, then edges that give nothing away, then those that
@@ -408,9 +455,28 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
     };
     bool cut = hint != kNoHint && tryEdge(hint);
     for (std::size_t k = 0; k < 4 && !cut; ++k) {
-        for (int i = 0; i < kindCount[k] && !cut; ++i)
-            cut = tryEdge(byKind[k][static_cast<std::size_t>(i)]);
+        auto& edges = byKind[k];
+        const int n = kindCount[k];
+        for (int i = 1; i < n; ++i) {
+            const std::uint8_t e = edges[static_cast<std::size_t>(i)];
+            int j = i;
+            for (; j > 0 && history_[edges[static_cast<std::size_t>(j - 1)]] < history_[e]; --j)
+                edges[static_cast<std::size_t>(j)] = edges[static_cast<std::size_t>(j - 1)];
+            edges[static_cast<std::size_t>(j)] = e;
+        }
+        for (int i = 0; i < n && !cut; ++i) {
+            // The next edge's position is fetched while this one is
+            // searched; a capture's position is not known before its turn.
+            if (k > 0 && i + 1 < n && openCount - 1 >= kTableFromOpen
+                && std::popcount(drawn) + 1 > kSymmetricUpToDrawn)
+                prefetch(drawn | edgeBit(edges[static_cast<std::size_t>(i + 1)]));
+            cut = tryEdge(edges[static_cast<std::size_t>(i)]);
+        }
     }
+    // Ordering by past cut-offs finds a refutation sooner than edge order.
+    if (cut && bestEdge != kNoHint)
+        history_[static_cast<std::size_t>(bestEdge)]
+            += static_cast<std::uint32_t>(openCount * openCount);
 
     if (tabled) {
         auto keyed = [&toKey](int edge) {
@@ -424,6 +490,43 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
             store(key.key, openCount, best, best, keyed(bestEdge));
     }
     return best;
+}
+
+// Walks each run of boxes with two sides drawn along its open edges; a run
+// is a chain or a loop, since each of its boxes has exactly two open edges.
+EdgeSet Solver::edgesLeftOutByChainRule(EdgeSet drawn) const
+{
+    EdgeSet skipped = 0;
+    for (std::uint32_t rest = twoSided_; rest != 0;) {
+        std::uint32_t run = rest & (~rest + 1);
+        EdgeSet edges = 0;
+        for (std::uint32_t frontier = run; frontier != 0;) {
+            const int box = std::countr_zero(frontier);
+            frontier &= frontier - 1;
+            const EdgeSet sides = board_.sides(box) & ~drawn;
+            edges |= sides;
+            for (EdgeSet side = sides; side != 0; side &= side - 1) {
+                const auto& across = board_.boxesOf(std::countr_zero(side));
+                const int other = across[0] == box ? across[1] : across[0];
+                const std::uint32_t bit = other < 0 ? 0 : std::uint32_t { 1 } << other;
+                if ((rest & bit & ~run) != 0) {
+                    run |= bit;
+                    frontier |= bit;
+                }
+            }
+        }
+        rest &= ~run;
+        const int boxes = std::popcount(run);
+        if (boxes == 2) {
+            const EdgeSet middle
+                = board_.sides(std::countr_zero(run)) & board_.sides(31 - std::countl_zero(run));
+            const EdgeSet ends = edges & ~middle;
+            skipped |= ends & (ends - 1);
+        } else {
+            skipped |= edges & (edges - 1);
+        }
+    }
+    return skipped;
 }
 
 int Solver::exact(EdgeSet drawn)

@@ -86,6 +86,10 @@ private:
     void setUp(EdgeSet drawn);
     int draw(int edge); // returns the boxes it completes
     void undraw(int edge);
+    // With no box on three sides: the edges of each run of boxes on two
+    // sides that another edge of the run stands for (all but one of a loop
+    // or chain, one end of a chain of two).
+    EdgeSet edgesLeftOutByChainRule(EdgeSet drawn) const;
     int exact(EdgeSet drawn);
     int search(EdgeSet drawn, int alpha, int beta);
     // The rest of a node once the capture rule has played.
@@ -93,6 +97,8 @@ private:
     // The position's value is at least `bound` when the mover draws `edge`.
     bool reaches(EdgeSet drawn, int edge, int bound);
     std::optional<Entry> find(EdgeSet key) const;
+    // Asks the memory for a position's bucket before it is looked up.
+    void prefetch(EdgeSet key) const;
     void store(EdgeSet key, int open, int lower, int upper, int best);
 
     // The key a position is stored under, and the symmetry that takes the
@@ -121,7 +127,11 @@ private:
     std::unique_ptr<Slot[], FreeTable> table_;
     int keptBits_; // of the mixed edge set, in each slot
     std::array<std::uint8_t, kMaxBoxes> sidesDrawn_ {};
+    std::uint32_t twoSided_ = 0;
     std::uint32_t threeSided_ = 0;
+    // Per edge, how often it has cut off a search, weighted towards the
+    // larger positions; it orders the edges of each kind.
+    std::array<std::uint32_t, kMaxEdges> history_ {};
     int completed_ = 0;
 };
 
