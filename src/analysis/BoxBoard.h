@@ -48,6 +48,12 @@ public:
     {
         return boxesOf_[static_cast<std::size_t>(edge)];
     }
+    // The box on the other side of `box`'s edge `edge`; -1 beyond the rim.
+    int beyond(int edge, int box) const
+    {
+        const auto& boxes = boxesOf(edge);
+        return boxes[0] == box ? boxes[1] : boxes[0];
+    }
 
     // How many boxes drawing the open `edge` completes, given the edges drawn.
     int completes(EdgeSet drawn, int edge) const;

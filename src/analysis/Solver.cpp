@@ -68,6 +68,7 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <span>
 
 #include <sys/mman.h>
 
@@ -202,7 +203,11 @@ Solver::TableKey Solver::tableKey(EdgeSet drawn) const
 
 void Solver::FreeTable::operator()(Slot* table) const { std::free(table); }
 
-void Solver::clear() { std::fill_n(table_.get(), kTableEntries, Slot { 0 }); }
+void Solver::clear()
+{
+    std::fill_n(table_.get(), kTableEntries, Slot { 0 });
+    history_.fill(0);
+}
 
 // Multiplying by an odd number and folding high bits into low ones are both
 // one-to-one on the board's edge bits, so two positions never mix alike.
@@ -217,18 +222,20 @@ EdgeSet Solver::mix(EdgeSet key) const
     return key;
 }
 
-void Solver::prefetch(EdgeSet key) const
+Solver::Slot* Solver::bucket(EdgeSet mixed) const
 {
-    __builtin_prefetch(&table_.get()[(mix(key) >> keptBits_) * 2]);
+    return &table_.get()[(mixed >> keptBits_) * 2];
 }
+
+void Solver::prefetch(EdgeSet key) const { __builtin_prefetch(bucket(mix(key))); }
 
 std::optional<Solver::Entry> Solver::find(EdgeSet key) const
 {
     const EdgeSet mixed = mix(key);
     const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
-    const Slot* bucket = &table_.get()[(mixed >> keptBits_) * 2];
+    const Slot* slots = bucket(mixed);
     for (int i = 0; i < 2; ++i) {
-        const Slot slot = bucket[i];
+        const Slot slot = slots[i];
         if (slot != 0 && (slot & keptMask) == (mixed & keptMask))
             return Entry { static_cast<int>(slot >> kLowerAt & 63) - 32,
                 static_cast<int>(slot >> kUpperAt & 63) - 32,
@@ -243,11 +250,11 @@ void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
 {
     const EdgeSet mixed = mix(key);
     const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
-    Slot* bucket = &table_.get()[(mixed >> keptBits_) * 2];
+    Slot* slots = bucket(mixed);
     Slot* slot = nullptr;
     for (int i = 0; i < 2 && slot == nullptr; ++i) {
-        if (bucket[i] != 0 && (bucket[i] & keptMask) == (mixed & keptMask))
-            slot = &bucket[i];
+        if (slots[i] != 0 && (slots[i] & keptMask) == (mixed & keptMask))
+            slot = &slots[i];
     }
     const std::uint64_t depth = depthClass(open);
     if (slot != nullptr) {
@@ -256,11 +263,11 @@ void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
             best = static_cast<int>(*slot >> kBestAt & 63);
         lower = std::max(lower, static_cast<int>(*slot >> kLowerAt & 63) - 32);
         upper = std::min(upper, static_cast<int>(*slot >> kUpperAt & 63) - 32);
-    } else if (bucket[0] == 0 || depth >= (bucket[0] >> kDepthAt)) {
-        bucket[1] = bucket[0];
-        slot = &bucket[0];
+    } else if (slots[0] == 0 || depth >= (slots[0] >> kDepthAt)) {
+        slots[1] = slots[0];
+        slot = &slots[0];
     } else {
-        slot = &bucket[1];
+        slot = &slots[1];
     }
     *slot = (mixed & keptMask) | static_cast<Slot>(lower + 32) << kLowerAt
         | static_cast<Slot>(upper + 32) << kUpperAt
@@ -346,8 +353,7 @@ int Solver::search(EdgeSet drawn, int alpha, int beta)
         if ((threeSided_ & std::uint32_t { 1 } << box) == 0)
             continue;
         const int edge = std::countr_zero(board_.sides(box) & ~drawn);
-        const auto& across = board_.boxesOf(edge);
-        const int other = across[0] == box ? across[1] : across[0];
+        const int other = board_.beyond(edge, box);
         if (other >= 0 && sidesDrawn_[static_cast<std::size_t>(other)] == 2)
             continue;
         gained += draw(edge);
@@ -402,8 +408,7 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
         for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
             const int box = std::countr_zero(rest);
             const int edge = std::countr_zero(board_.sides(box) & ~drawn);
-            const auto& across = board_.boxesOf(edge);
-            const int next = across[0] == box ? across[1] : across[0];
+            const int next = board_.beyond(edge, box);
             assert(next >= 0 && sidesDrawn_[static_cast<std::size_t>(next)] == 2);
             takes |= edgeBit(edge);
             declines &= board_.sides(next) & ~drawn & ~edgeBit(edge);
@@ -453,24 +458,21 @@ int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
         }
         return alpha >= beta;
     };
+    // The next edge's position is fetched while this one is searched, when
+    // it will be looked up under its own edge set; a capture's position is
+    // not known before its turn.
+    const bool prefetching = openCount - 1 >= kTableFromOpen
+        && board_.edgeCount() - openCount + 1 > kSymmetricUpToDrawn;
     bool cut = hint != kNoHint && tryEdge(hint);
     for (std::size_t k = 0; k < 4 && !cut; ++k) {
-        auto& edges = byKind[k];
-        const int n = kindCount[k];
-        for (int i = 1; i < n; ++i) {
-            const std::uint8_t e = edges[static_cast<std::size_t>(i)];
-            int j = i;
-            for (; j > 0 && history_[edges[static_cast<std::size_t>(j - 1)]] < history_[e]; --j)
-                edges[static_cast<std::size_t>(j)] = edges[static_cast<std::size_t>(j - 1)];
-            edges[static_cast<std::size_t>(j)] = e;
-        }
-        for (int i = 0; i < n && !cut; ++i) {
-            // The next edge's position is fetched while this one is
-            // searched; a capture's position is not known before its turn.
-            if (k > 0 && i + 1 < n && openCount - 1 >= kTableFromOpen
-                && std::popcount(drawn) + 1 > kSymmetricUpToDrawn)
-                prefetch(drawn | edgeBit(edges[static_cast<std::size_t>(i + 1)]));
-            cut = tryEdge(edges[static_cast<std::size_t>(i)]);
+        const auto edges = std::span(byKind[k]).first(static_cast<std::size_t>(kindCount[k]));
+        std::sort(edges.begin(), edges.end(), [this](std::uint8_t a, std::uint8_t b) {
+            return history_[a] != history_[b] ? history_[a] > history_[b] : a < b;
+        });
+        for (std::size_t i = 0; i < edges.size() && !cut; ++i) {
+            if (prefetching && k > 0 && i + 1 < edges.size())
+                prefetch(drawn | edgeBit(edges[i + 1]));
+            cut = tryEdge(edges[i]);
         }
     }
     // Ordering by past cut-offs finds a refutation sooner than edge order.
@@ -506,8 +508,7 @@ EdgeSet Solver::edgesLeftOutByChainRule(EdgeSet drawn) const
             const EdgeSet sides = board_.sides(box) & ~drawn;
             edges |= sides;
             for (EdgeSet side = sides; side != 0; side &= side - 1) {
-                const auto& across = board_.boxesOf(std::countr_zero(side));
-                const int other = across[0] == box ? across[1] : across[0];
+                const int other = board_.beyond(std::countr_zero(side), box);
                 const std::uint32_t bit = other < 0 ? 0 : std::uint32_t { 1 } << other;
                 if ((rest & bit & ~run) != 0) {
                     run |= bit;

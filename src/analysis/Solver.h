@@ -51,7 +51,8 @@ public:
     // A flag another thread may raise to make the call under way give up
     // early, as if its budget had run out; null for none.
     void setStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
-    // Forgets every stored bound, as a new solver would start.
+    // Forgets every stored bound and the order of past cut-offs, as a new
+    // solver would start.
     void clear();
     // Nodes searched by the last call.
     std::uint64_t nodes() const { return nodes_; }
@@ -97,6 +98,8 @@ private:
     // The position's value is at least `bound` when the mover draws `edge`.
     bool reaches(EdgeSet drawn, int edge, int bound);
     std::optional<Entry> find(EdgeSet key) const;
+    // The two slots a mixed edge set may be stored in.
+    Slot* bucket(EdgeSet mixed) const;
     // Asks the memory for a position's bucket before it is looked up.
     void prefetch(EdgeSet key) const;
     void store(EdgeSet key, int open, int lower, int upper, int best);
