@@ -240,14 +240,10 @@ QRegion BoardView::changedArea(const BoardPicture& before, const BoardPicture& a
         return found == marks.end() ? 0 : found + 1 == marks.end() ? 2 : 1;
     };
     QRegion changed;
-    for (const Family family : { Vertical, Horizontal }) {
-        for (int index = 1; index <= kEdgesPerFamily; ++index) {
-            const Edge edge { family, index };
-            if (before.edge(edge) != after.edge(edge)
-                || marked(before, edge) != marked(after, edge))
-                changed += area(edgeRect(edge));
-        }
-    }
+    forEachEdge([&](Edge edge) {
+        if (before.edge(edge) != after.edge(edge) || marked(before, edge) != marked(after, edge))
+            changed += area(edgeRect(edge));
+    });
     for (int square = 1; square <= kSquareCount; ++square) {
         const auto i = static_cast<std::size_t>(square);
         if (before.squares[i] != after.squares[i])
@@ -361,9 +357,9 @@ void BoardView::paintEvent(QPaintEvent* event)
     for (const Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             const Edge edge { family, index };
-            if (skip(edgeRect(edge)))
-                continue;
-            painter.fillRect(snapped(painter, edgeRect(edge)), layout::colour(picture.edge(edge)));
+            const QRectF bar = edgeRect(edge);
+            if (!skip(bar))
+                painter.fillRect(snapped(painter, bar), layout::colour(picture.edge(edge)));
         }
     }
     if (ownerMarks_)
@@ -379,10 +375,10 @@ void BoardView::paintEvent(QPaintEvent* event)
     QPen rim(blue);
     rim.setWidthF(1.0);
     for (int square = 1; square <= kSquareCount; ++square) {
-        if (skip(layout::onBoard(layout::marker(square))))
+        const QRectF marker = layout::onBoard(layout::marker(square));
+        if (skip(marker))
             continue;
-        const QRectF r = snapped(painter, layout::onBoard(layout::marker(square)))
-                             .adjusted(0.5, 0.5, -0.5, -0.5);
+        const QRectF r = snapped(painter, marker).adjusted(0.5, 0.5, -0.5, -0.5);
         const Colour colour = picture.squares[static_cast<std::size_t>(square)];
         if (ownerMarks_ && colour == kHumanColour) {
             QPen ring(layout::colour(colour));
@@ -402,8 +398,9 @@ void BoardView::paintEvent(QPaintEvent* event)
     painter.setPen(Qt::NoPen);
     painter.setBrush(layout::colour(kDotColour));
     for (int dot = 1; dot <= kDotCount; ++dot) {
-        if (!skip(layout::onBoard(layout::dot(dot))))
-            painter.drawEllipse(snapped(painter, layout::onBoard(layout::dot(dot))));
+        const QRectF disc = layout::onBoard(layout::dot(dot));
+        if (!skip(disc))
+            painter.drawEllipse(snapped(painter, disc));
     }
 
     if (hint_)

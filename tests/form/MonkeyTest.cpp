@@ -130,10 +130,9 @@ private:
         const QPoint corner = view_->mapTo(window.get(), QPoint());
         // The preview is of an edge a click would draw: the one under the
         // pointer, or under the keyboard cursor while the board has the focus.
-        const BoardView* view = boardOf(*window);
-        const std::optional<Edge> preview = view->previewed();
+        const std::optional<Edge> preview = view_->previewed();
         QVERIFY(!preview || presenter.isPlayableNow(*preview));
-        if (!view->hasFocus()) {
+        if (!view_->hasFocus()) {
             const std::optional<Edge> pointed
                 = pointer_ ? BoardView::edgeAt(*pointer_) : std::nullopt;
             QCOMPARE(

@@ -6,6 +6,7 @@
 // in the game, and hurried on by a click on a dot before the next edge.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include <QApplication>
@@ -143,18 +144,14 @@ int main(int argc, char** argv)
     std::vector<double> game;
     std::vector<double> plain;
     for (int n = 0; n < 15; ++n) {
-        const auto edge = [&]() -> quadlo::Edge {
-            for (const quadlo::Family family : { quadlo::Vertical, quadlo::Horizontal }) {
-                for (int index = 1; index <= quadlo::kEdgesPerFamily; ++index) {
-                    if (window.game().isPlayable({ family, index }))
-                        return { family, index };
-                }
-            }
-            return { quadlo::NoFamily, 0 };
-        }();
-        if (edge.family == quadlo::NoFamily)
+        std::optional<quadlo::Edge> edge;
+        quadlo::forEachEdge([&](quadlo::Edge e) {
+            if (!edge && window.game().isPlayable(e))
+                edge = e;
+        });
+        if (!edge)
             break;
-        const QPoint centre = quadlo::BoardView::edgeRect(edge).center().toPoint();
+        const QPoint centre = quadlo::BoardView::edgeRect(*edge).center().toPoint();
         move(board, centre);
         game.push_back(clickToRed(board, centre));
         click(board, quadlo::layout::onBoard(quadlo::layout::dot(1)).center());
