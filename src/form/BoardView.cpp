@@ -332,11 +332,14 @@ void BoardView::updatePreview()
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
-    // Only what meets the repainted area is drawn; the rest would be clipped.
-    const QRect area = event->rect();
-    const QRectF dirty(QPointF(area.topLeft()) / scale_, QSizeF(area.size()) / scale_);
-    const auto skip
-        = [&](const QRectF& element) { return !element.adjusted(-1, -1, 1, 1).intersects(dirty); };
+    // Only what meets the repainted region is drawn; the rest would be clipped.
+    // A click's region is scattered (its bar, and the computer's last edges
+    // that lose their marks), so its bounding rectangle would take in much of
+    // the board.
+    const QRegion& dirty = event->region();
+    const auto skip = [&](const QRectF& element) {
+        return !dirty.intersects(area(element.adjusted(-1, -1, 1, 1)));
+    };
     QPainter painter(this);
     const QColor blue = layout::colour(kBoardColour);
     painter.fillRect(rect(), blue);
