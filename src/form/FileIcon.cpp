@@ -1,17 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The icon engine behind iconFromFiles: it knows its sizes from the file list
 // and reads a file the first time its size, or the next larger one, is drawn.
+// A file is an image, or the bare pixels the build writes for the window's
+// own sizes.
 #include "form/FileIcon.h"
 
 #include <algorithm>
 
+#include <QFile>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
 namespace quadlo {
 
 namespace {
+
+// A ".rgba" file holds the pixels themselves, rows of premultiplied RGBA
+// bytes at the listed size; any other file is an image to decode. A file of
+// the wrong length gives no picture.
+QPixmap readIconFile(const IconFile& file)
+{
+    if (!file.path.endsWith(QLatin1String(".rgba")))
+        return QPixmap(file.path);
+    QFile pixels(file.path);
+    const QByteArray bytes = pixels.open(QIODevice::ReadOnly) ? pixels.readAll() : QByteArray();
+    const int width = file.size.width();
+    const int height = file.size.height();
+    if (width <= 0 || height <= 0 || bytes.size() != qsizetype(width) * height * 4)
+        return QPixmap();
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(bytes.constData()), width,
+        height, width * 4, QImage::Format_RGBA8888_Premultiplied)
+                                  .copy());
+}
 
 class FileIconEngine final : public QIconEngine {
 public:
@@ -56,7 +78,7 @@ public:
             return QPixmap();
         Entry& entry = entryFor(size);
         if (entry.image.isNull())
-            entry.image.load(entry.file.path);
+            entry.image = readIconFile(entry.file);
         return entry.image.size() == size
             ? entry.image
             : entry.image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);

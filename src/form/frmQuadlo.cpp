@@ -91,7 +91,9 @@ QIcon frmQuadlo::applicationIcon()
     std::vector<IconFile> files;
     for (const int size : { 16, 32, 48, 64, 128, 256 }) {
         files.push_back({ QSize(size, size),
-            QStringLiteral(":/icons/%1x%1/apps/org.quadlo.Quadlo.png").arg(size) });
+            QStringLiteral(":/icons/%1x%1/apps/org.quadlo.Quadlo.%2")
+                .arg(size)
+                .arg(size <= 64 ? QLatin1String("rgba") : QLatin1String("png")) });
     }
     // A window's title bar, task switcher and dock take 16 to 64 pixels; the
     // desktop's larger icons come from the installed theme.

@@ -4,6 +4,7 @@
 // display), the player's language and the one window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "Version.h"
+#include "form/DeferredIconStyle.h"
 #include "form/Preferences.h"
 #include "form/StepClock.h"
 #include "form/Translations.h"
@@ -184,6 +186,11 @@ int main(int argc, char* argv[])
     translations.install();
     // Lets the desktop tie the window to the installed .desktop file and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quadlo.Quadlo"));
+
+    // The desktop's style, with the menu bar's seldom-shown arrows read when
+    // first drawn.
+    if (QStyle* style = QStyleFactory::create(QApplication::style()->name()))
+        QApplication::setStyle(new quadlo::DeferredIconStyle(style));
 
     // Declared before the window, which stops it when it closes.
     quadlo::TimerStepClock clock;

@@ -13,9 +13,11 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTest>
 
 #include "FormTestSupport.h"
+#include "form/DeferredIconStyle.h"
 
 using namespace quadlo;
 using namespace quadlo::test;
@@ -242,6 +244,36 @@ private slots:
             QList<QSize>({ { 16, 16 }, { 32, 32 }, { 48, 48 }, { 64, 64 } }));
         for (int size : { 16, 32, 48, 64, 128, 256 })
             QCOMPARE(icon.pixmap(QSize(size, size), 1.0).size(), QSize(size, size));
+        // The window's sizes are built in as bare pixels: they show the PNGs.
+        for (int size : { 16, 32, 48, 64 }) {
+            const QImage png(
+                QStringLiteral(QUADLO_ICON_DIR "/%1x%1/apps/org.quadlo.Quadlo.png").arg(size));
+            QVERIFY(!png.isNull());
+            QCOMPARE(icon.pixmap(QSize(size, size), 1.0)
+                         .toImage()
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+    }
+
+    // A menu bar too narrow for its menus shows the desktop style's arrow,
+    // which the program's style reads only when the arrow is drawn.
+    void menuBarArrowUnderTheDeferredStyleIsTheDesktopStyles()
+    {
+        const QString desktop = QApplication::style()->name();
+        const auto drawn = [] {
+            QMenuBar bar;
+            for (const char* title : { "File", "View", "Help" })
+                bar.addMenu(QString::fromLatin1(title));
+            bar.resize(40, bar.sizeHint().height());
+            bar.show();
+            return bar.grab().toImage();
+        };
+        const QImage plain = drawn();
+        QApplication::setStyle(new DeferredIconStyle(QStyleFactory::create(desktop)));
+        const QImage deferred = drawn();
+        QApplication::setStyle(QStyleFactory::create(desktop));
+        QCOMPARE(deferred, plain);
     }
 
     void mediumIsSelectedAndFocusedAtStart()
