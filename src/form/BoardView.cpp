@@ -379,10 +379,12 @@ void BoardView::paintEvent(QPaintEvent* event)
     rim.setWidthF(1.0);
     for (int square = 1; square <= kSquareCount; ++square) {
         const QRectF marker = layout::onBoard(layout::marker(square));
-        if (skip(marker))
+        const Colour colour = picture.squares[static_cast<std::size_t>(square)];
+        // Blue blended onto the blue board gives the board's own pixels, so an
+        // unowned marker is left undrawn.
+        if (colour == kBoardColour || skip(marker))
             continue;
         const QRectF r = snapped(painter, marker).adjusted(0.5, 0.5, -0.5, -0.5);
-        const Colour colour = picture.squares[static_cast<std::size_t>(square)];
         if (ownerMarks_ && colour == kHumanColour) {
             QPen ring(layout::colour(colour));
             ring.setWidthF(r.width() / 4);
