@@ -81,6 +81,8 @@ DeferredIconStyle::DeferredIconStyle(QStyle* style)
 QIcon DeferredIconStyle::standardIcon(
     StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {
+    // The deferred icon is asked for without a style option, so one asked
+    // for with an option, which may depend on it, is made at once.
     if (!option
         && (icon == SP_ToolBarHorizontalExtensionButton
             || icon == SP_ToolBarVerticalExtensionButton))

@@ -15,7 +15,8 @@ class DeferredIconStyle final : public QProxyStyle {
     Q_OBJECT
 
 public:
-    // The style is the one the application has; it belongs to this one.
+    // `style` is a style of the application's kind, made for this one, which
+    // owns it.
     explicit DeferredIconStyle(QStyle* style);
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,

@@ -88,16 +88,18 @@ frmQuadlo::~frmQuadlo() { qApp->removeEventFilter(this); }
 
 QIcon frmQuadlo::applicationIcon()
 {
+    // A window's title bar, task switcher and dock take 16 to 64 pixels, built
+    // in as bare pixels (src/form/CMakeLists.txt lists the same sizes); the
+    // desktop's larger icons come from the installed theme.
+    constexpr int largestWindowSize = 64;
     std::vector<IconFile> files;
     for (const int size : { 16, 32, 48, 64, 128, 256 }) {
         files.push_back({ QSize(size, size),
             QStringLiteral(":/icons/%1x%1/apps/org.quadlo.Quadlo.%2")
                 .arg(size)
-                .arg(size <= 64 ? QLatin1String("rgba") : QLatin1String("png")) });
+                .arg(size <= largestWindowSize ? QLatin1String("rgba") : QLatin1String("png")) });
     }
-    // A window's title bar, task switcher and dock take 16 to 64 pixels; the
-    // desktop's larger icons come from the installed theme.
-    return iconFromFiles(std::move(files), 64);
+    return iconFromFiles(std::move(files), largestWindowSize);
 }
 
 void frmQuadlo::createControls(QWidget* client)
