@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Alpha-beta on the margin, driven by null-window tests that close in on the
-// value (MTD), with a two-way transposition table of bounds and three rules,
-// proved below, that cut down the moves searched.
+// value (MTD), with a two-way transposition table of bounds shared by every
+// thread, three rules, proved below, that cut down the moves searched, and
+// two shortcuts: rim edges of one box are one move, and a loony endgame is
+// valued from its chains' and loops' lengths without search.
 //
 // The capture rule. Let box B have three sides drawn and its fourth, e, open,
 // and let the box N beyond e be off the board, have three sides drawn (e then
@@ -59,6 +61,29 @@
 // the same game mirrored. Of two boxes: an end edge gives the other player
 // the choice of both boxes or the decline, leading to R either way, so the
 // two ends are alike (the middle edge is not).
+//
+// Rim edges. Two edges on the rim that border the same box touch nothing
+// else, so exchanging them maps the game onto itself: positions that differ
+// only in which of them are drawn have the same value, and of such edges
+// that are open only one need be searched. Positions are stored with the
+// box's drawn rim edges moved to its lowest ones.
+//
+// The loony endgame. With no box on three sides and every box not yet taken
+// on exactly two, the open edges form separate chains, each with both ends
+// on the rim, and loops; the mover must open one of them. By the chain rule
+// every edge of one chain or loop is as good as another, except the middle
+// of a chain of two, which gives the other player both boxes by the capture
+// rule (an end also offers the decline, which can only help them). After a
+// chain of k >= 3 is opened, the other player does best to take its boxes
+// while three or more are left (as the chain rule shows), and then has the
+// choice of
+// taking them and moving on (k + V(S)) or declining them with the last
+// edge, so that the mover takes two and must move on (k - 4 - V(S)); S is
+// the rest of the position. In an opened loop of k boxes the choice comes
+// with four left: k + V(S) or k - 8 - V(S). A chain of one box gives 1 +
+// V(S). So V = max over the kinds of component present of -(what the other
+// player then makes), with V of nothing 0; which component sits where does
+// not matter, only the multiset of their kinds.
 #include "analysis/Solver.h"
 
 #include <algorithm>
@@ -67,8 +92,11 @@
 #include <cassert>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <new>
+#include <random>
 #include <span>
+#include <thread>
 
 #include <sys/mman.h>
 
@@ -82,11 +110,10 @@ constexpr int kNoHint = -1;
 // Values lie within -31..31, since no board of 64 edges has 32 boxes.
 constexpr int kNoLowerBound = -32;
 
-constexpr std::size_t kTableEntries = std::size_t { 1 } << Solver::kTableBits;
-constexpr int kBucketBits = Solver::kTableBits - 1;
-
-// Slot fields above the kept key bits (at most 64 - kBucketBits of them).
-constexpr int kLowerAt = 64 - kBucketBits;
+// Slot fields, from the top: the open-edge class in 2 bits, the best edge,
+// the upper and the lower bound in 6 bits each; the kept key bits below.
+constexpr int kFieldBits = 20;
+constexpr int kLowerAt = 64 - kFieldBits;
 constexpr int kUpperAt = kLowerAt + 6;
 constexpr int kBestAt = kUpperAt + 6;
 constexpr int kDepthAt = kBestAt + 6;
@@ -103,11 +130,480 @@ constexpr std::uint64_t depthClass(int open)
 // it instead of 4 KiB, which saves most of the address-translation misses.
 constexpr std::size_t kHugePage = std::size_t { 2 } << 20;
 
+// Questions smaller than this are searched on the calling thread alone:
+// they end before a second thread would have started.
+constexpr int kThreadsFromOpen = 24;
+
+// How often, in nodes, a search looks at the flags and counts of the others.
+constexpr std::uint64_t kSyncMask = 0x3FF;
+
+// A loony endgame of more mixes of components than this is searched.
+constexpr int kMostEndgameStates = 4096;
+
+struct Stopped { };
+
+std::uint64_t load(const std::uint64_t& slot)
+{
+    return std::atomic_ref(const_cast<std::uint64_t&>(slot)).load(std::memory_order_relaxed);
+}
+
+void save(std::uint64_t& slot, std::uint64_t value)
+{
+    std::atomic_ref(slot).store(value, std::memory_order_relaxed);
+}
+
 } // namespace
 
-Solver::Slot* Solver::allocateTable()
+unsigned tableBitsFor(int open)
 {
-    const std::size_t bytes = kTableEntries * sizeof(Slot);
+    return static_cast<unsigned>(std::clamp((open - 35) / 2 + 21, 21, 25));
+}
+
+// One thread's search: the side counts of the position it is in and its own
+// order of past cut-offs; the table is the solver's, shared.
+class Searcher {
+public:
+    Searcher(Solver& solver, int index);
+
+    // The fail-soft value of a null window just below `beta`.
+    int test(EdgeSet drawn, int beta)
+    {
+        setUp(drawn);
+        const int v = search(drawn, beta - 1, beta);
+        flush();
+        return v;
+    }
+    // Ages the past cut-offs at each new question.
+    void age()
+    {
+        for (auto& h : history_)
+            h /= 2;
+    }
+    void forget() { history_.fill(0); }
+    void flush()
+    {
+        solver_.spent_.fetch_add(nodes_ - flushed_, std::memory_order_relaxed);
+        flushed_ = nodes_;
+    }
+    void startCall()
+    {
+        nodes_ = 0;
+        flushed_ = 0;
+        othersSeen_ = 0;
+    }
+
+    // Raised by the first thread that answers or gives up; the others stop.
+    const std::atomic<bool>* over = nullptr;
+
+private:
+    void setUp(EdgeSet drawn);
+    int draw(int edge); // returns the boxes it completes
+    void undraw(int edge);
+    void countNode();
+    // With no box on three sides: the edges of each run of boxes on two
+    // sides that another edge of the run stands for (all but one of a loop
+    // or chain, one end of a chain of two).
+    EdgeSet edgesLeftOutByChainRule(EdgeSet drawn) const;
+    // The value of a loony endgame; none for another position, or one of
+    // too many kinds of component.
+    std::optional<int> loonyEndgame(EdgeSet drawn) const;
+    int search(EdgeSet drawn, int alpha, int beta);
+    // The rest of a node once the capture rule has played.
+    int searchMoves(EdgeSet drawn, int alpha, int beta);
+
+    Solver& solver_;
+    const BoxBoard& board_;
+    std::array<std::uint8_t, kMaxBoxes> sidesDrawn_ {};
+    std::uint32_t twoSided_ = 0;
+    std::uint32_t threeSided_ = 0;
+    int completed_ = 0;
+    // Per edge, how often it has cut off a search, weighted towards the
+    // larger positions; it orders the edges of each kind.
+    std::array<std::uint32_t, kMaxEdges> history_ {};
+    // Among edges of one kind and history: the first thread tries them from
+    // the middle of the board out, where the fight for the chains is; the
+    // others in orders of their own, so that they seldom search the same
+    // lines at the same time.
+    std::array<std::uint8_t, kMaxEdges> rank_ {};
+    std::uint64_t nodes_ = 0;
+    std::uint64_t flushed_ = 0; // of nodes_, added to the solver's count
+    std::uint64_t othersSeen_ = 0; // the other threads' nodes, last looked
+};
+
+Searcher::Searcher(Solver& solver, int index)
+    : solver_(solver)
+    , board_(solver.board_)
+{
+    std::vector<int> edges(static_cast<std::size_t>(board_.edgeCount()));
+    for (int e = 0; e < board_.edgeCount(); ++e)
+        edges[static_cast<std::size_t>(e)] = e;
+    if (index == 0) {
+        // Twice the distance from the middle in half-box steps, squared.
+        const int w = board_.columns();
+        const int h = board_.rows();
+        auto distance = [&](int e) {
+            const int v = e - w * (h + 1);
+            const int x = board_.isVertical(e) ? 2 * (v % (w + 1)) : 2 * (e % w) + 1;
+            const int y = board_.isVertical(e) ? 2 * (v / (w + 1)) + 1 : 2 * (e / w);
+            return (2 * x - 2 * w) * (2 * x - 2 * w) + (2 * y - 2 * h) * (2 * y - 2 * h);
+        };
+        std::stable_sort(
+            edges.begin(), edges.end(), [&](int a, int b) { return distance(a) < distance(b); });
+    } else {
+        std::mt19937 random(static_cast<std::uint32_t>(index));
+        std::shuffle(edges.begin(), edges.end(), random);
+    }
+    for (std::size_t i = 0; i < edges.size(); ++i)
+        rank_[static_cast<std::size_t>(edges[i])] = static_cast<std::uint8_t>(i);
+}
+
+int Searcher::draw(int edge)
+{
+    int taken = 0;
+    for (int box : board_.boxesOf(edge)) {
+        if (box < 0)
+            continue;
+        const std::uint32_t bit = std::uint32_t { 1 } << box;
+        const int s = ++sidesDrawn_[static_cast<std::size_t>(box)];
+        if (s == 2) {
+            twoSided_ |= bit;
+        } else if (s == 3) {
+            twoSided_ &= ~bit;
+            threeSided_ |= bit;
+        } else if (s == 4) {
+            threeSided_ &= ~bit;
+            ++taken;
+        }
+    }
+    completed_ += taken;
+    return taken;
+}
+
+void Searcher::undraw(int edge)
+{
+    for (int box : board_.boxesOf(edge)) {
+        if (box < 0)
+            continue;
+        const std::uint32_t bit = std::uint32_t { 1 } << box;
+        const int s = sidesDrawn_[static_cast<std::size_t>(box)]--;
+        if (s == 4) {
+            threeSided_ |= bit;
+            --completed_;
+        } else if (s == 3) {
+            threeSided_ &= ~bit;
+            twoSided_ |= bit;
+        } else if (s == 2) {
+            twoSided_ &= ~bit;
+        }
+    }
+}
+
+void Searcher::setUp(EdgeSet drawn)
+{
+    twoSided_ = 0;
+    threeSided_ = 0;
+    completed_ = 0;
+    for (int box = 0; box < board_.boxCount(); ++box) {
+        const int s = std::popcount(drawn & board_.sides(box));
+        sidesDrawn_[static_cast<std::size_t>(box)] = static_cast<std::uint8_t>(s);
+        if (s == 2)
+            twoSided_ |= std::uint32_t { 1 } << box;
+        if (s == 3)
+            threeSided_ |= std::uint32_t { 1 } << box;
+        completed_ += s == 4;
+    }
+}
+
+// The budget is checked at every node against this thread's count and what
+// the others had counted when last looked, so that one thread keeps it to
+// the node; the flags are read now and then, not at every node.
+void Searcher::countNode()
+{
+    if (++nodes_ + othersSeen_ > solver_.budget_)
+        throw Stopped {};
+    if ((nodes_ & kSyncMask) != 0)
+        return;
+    if ((over && over->load(std::memory_order_relaxed))
+        || (solver_.stop_ && solver_.stop_->load(std::memory_order_relaxed)))
+        throw Stopped {};
+    flush();
+    othersSeen_ = solver_.spent_.load(std::memory_order_relaxed) - flushed_;
+}
+
+// A search that stops leaves the side counts as they were at that node;
+// every question sets them up afresh.
+int Searcher::search(EdgeSet drawn, int alpha, int beta)
+{
+    countNode();
+
+    // The capture rule; taking a box never leaves a new box on three sides,
+    // so one pass takes every capture it allows.
+    std::array<std::uint8_t, kMaxBoxes> captured;
+    int capturedCount = 0;
+    int gained = 0;
+    for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
+        const int box = std::countr_zero(rest);
+        if ((threeSided_ & std::uint32_t { 1 } << box) == 0)
+            continue;
+        const int edge = std::countr_zero(board_.sides(box) & ~drawn);
+        const int other = board_.beyond(edge, box);
+        if (other >= 0 && sidesDrawn_[static_cast<std::size_t>(other)] == 2)
+            continue;
+        gained += draw(edge);
+        drawn |= edgeBit(edge);
+        captured[static_cast<std::size_t>(capturedCount++)] = static_cast<std::uint8_t>(edge);
+    }
+    const int v = gained + searchMoves(drawn, alpha - gained, beta - gained);
+    while (capturedCount > 0)
+        undraw(captured[static_cast<std::size_t>(--capturedCount)]);
+    return v;
+}
+
+int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
+{
+    const int remaining = board_.boxCount() - completed_;
+    if (remaining == 0)
+        return 0;
+    if (remaining <= alpha)
+        return remaining;
+    if (-remaining >= beta)
+        return -remaining;
+    if (threeSided_ == 0 && std::popcount(twoSided_) == remaining && solver_.settings_.shortcuts) {
+        if (const auto v = loonyEndgame(drawn))
+            return *v;
+    }
+
+    const EdgeSet open = board_.allEdges() & ~drawn;
+    const int openCount = std::popcount(open);
+    const bool tabled = openCount >= Solver::kTableFromOpen;
+    int lower = -remaining;
+    int upper = remaining;
+    int hint = kNoHint;
+    const Solver::TableKey key = tabled ? solver_.tableKey(drawn) : Solver::TableKey { drawn, 0 };
+    if (const auto entry = tabled ? solver_.find(key.key) : std::nullopt) {
+        lower = entry->lower;
+        upper = entry->upper;
+        hint = solver_.edgeFromKey(key, entry->best, drawn);
+        if (lower >= beta || lower == upper)
+            return lower;
+        if (upper <= alpha)
+            return upper;
+    }
+    alpha = std::max(alpha, lower);
+    beta = std::min(beta, upper);
+    const int windowLow = alpha;
+
+    // With a box left to take, only captures and the declining edge are
+    // searched (the decline rule above); with none, one edge of each long
+    // chain and loop (the chain rule).
+    EdgeSet candidates = open;
+    if (threeSided_ != 0) {
+        EdgeSet takes = 0;
+        EdgeSet declines = open;
+        for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
+            const int box = std::countr_zero(rest);
+            const int edge = std::countr_zero(board_.sides(box) & ~drawn);
+            const int next = board_.beyond(edge, box);
+            assert(next >= 0 && sidesDrawn_[static_cast<std::size_t>(next)] == 2);
+            takes |= edgeBit(edge);
+            declines &= board_.sides(next) & ~drawn & ~edgeBit(edge);
+        }
+        candidates = takes | declines;
+    } else {
+        candidates &= ~edgesLeftOutByChainRule(drawn);
+        if (solver_.settings_.shortcuts)
+            candidates &= ~solver_.rimEdgesLeftOut(open);
+    }
+
+    // Captures first, then edges that give nothing away, then those that
+    // offer one box, then two.
+    std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
+    std::array<int, 4> kindCount {};
+    if (hint != kNoHint && (candidates & edgeBit(hint)) == 0)
+        hint = kNoHint;
+    for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
+        const int edge = std::countr_zero(rest);
+        if (edge == hint)
+            continue;
+        int kind = 1;
+        for (int box : board_.boxesOf(edge)) {
+            if (box < 0)
+                continue;
+            const int s = sidesDrawn_[static_cast<std::size_t>(box)];
+            if (s == 3) {
+                kind = 0;
+                break;
+            }
+            kind += s == 2;
+        }
+        auto k = static_cast<std::size_t>(kind);
+        byKind[k][static_cast<std::size_t>(kindCount[k]++)] = static_cast<std::uint8_t>(edge);
+    }
+
+    int best = -remaining - 1;
+    int bestEdge = kNoHint;
+    auto tryEdge = [&](int edge) {
+        const int taken = draw(edge);
+        const EdgeSet next = drawn | edgeBit(edge);
+        const int v = taken > 0 ? taken + search(next, alpha - taken, beta - taken)
+                                : -search(next, -beta, -alpha);
+        undraw(edge);
+        if (v > best) {
+            best = v;
+            bestEdge = edge;
+            alpha = std::max(alpha, v);
+        }
+        return alpha >= beta;
+    };
+    // The next edge's position is fetched while this one is searched, when
+    // it will be looked up under its own edge set; a capture's position is
+    // not known before its turn.
+    const bool prefetching = openCount - 1 >= Solver::kTableFromOpen
+        && board_.edgeCount() - openCount + 1 > Solver::kSymmetricUpToDrawn;
+    bool cut = hint != kNoHint && tryEdge(hint);
+    for (std::size_t k = 0; k < 4 && !cut; ++k) {
+        const auto edges = std::span(byKind[k]).first(static_cast<std::size_t>(kindCount[k]));
+        std::sort(edges.begin(), edges.end(), [this](std::uint8_t a, std::uint8_t b) {
+            return history_[a] != history_[b] ? history_[a] > history_[b] : rank_[a] < rank_[b];
+        });
+        for (std::size_t i = 0; i < edges.size() && !cut; ++i) {
+            if (prefetching && k > 0 && i + 1 < edges.size())
+                solver_.prefetch(drawn | edgeBit(edges[i + 1]));
+            cut = tryEdge(edges[i]);
+        }
+    }
+    // Ordering by past cut-offs finds a refutation sooner than edge order.
+    if (cut && bestEdge != kNoHint)
+        history_[static_cast<std::size_t>(bestEdge)]
+            += static_cast<std::uint32_t>(openCount * openCount);
+
+    if (tabled) {
+        auto keyed = [&](int edge) { return edge == kNoHint ? 0 : solver_.edgeToKey(key, edge); };
+        if (best <= windowLow)
+            solver_.store(key.key, openCount, kNoLowerBound, best, keyed(hint));
+        else if (best >= beta)
+            solver_.store(key.key, openCount, best, remaining, keyed(bestEdge));
+        else
+            solver_.store(key.key, openCount, best, best, keyed(bestEdge));
+    }
+    return best;
+}
+
+// Walks each run of boxes with two sides drawn along its open edges; a run
+// is a chain or a loop, since each of its boxes has exactly two open edges.
+EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
+{
+    EdgeSet skipped = 0;
+    for (std::uint32_t rest = twoSided_; rest != 0;) {
+        std::uint32_t run = rest & (~rest + 1);
+        EdgeSet edges = 0;
+        for (std::uint32_t frontier = run; frontier != 0;) {
+            const int box = std::countr_zero(frontier);
+            frontier &= frontier - 1;
+            const EdgeSet sides = board_.sides(box) & ~drawn;
+            edges |= sides;
+            for (EdgeSet side = sides; side != 0; side &= side - 1) {
+                const int other = board_.beyond(std::countr_zero(side), box);
+                const std::uint32_t bit = other < 0 ? 0 : std::uint32_t { 1 } << other;
+                if ((rest & bit & ~run) != 0) {
+                    run |= bit;
+                    frontier |= bit;
+                }
+            }
+        }
+        rest &= ~run;
+        const int boxes = std::popcount(run);
+        if (boxes == 2) {
+            const EdgeSet middle
+                = board_.sides(std::countr_zero(run)) & board_.sides(31 - std::countl_zero(run));
+            const EdgeSet ends = edges & ~middle;
+            skipped |= ends & (ends - 1);
+        } else {
+            skipped |= edges & (edges - 1);
+        }
+    }
+    return skipped;
+}
+
+// Every box left is on two sides, so every run of them is a whole chain
+// (one more edge than boxes) or loop (as many); the value is worked out over
+// the mixes of what is left, each kind of component counted.
+std::optional<int> Searcher::loonyEndgame(EdgeSet drawn) const
+{
+    struct Kind {
+        int boxes;
+        bool loop;
+        int count;
+    };
+    std::array<Kind, kMaxBoxes> kinds;
+    int kindCount = 0;
+    for (std::uint32_t rest = twoSided_; rest != 0;) {
+        std::uint32_t run = rest & (~rest + 1);
+        EdgeSet edges = 0;
+        for (std::uint32_t frontier = run; frontier != 0;) {
+            const int box = std::countr_zero(frontier);
+            frontier &= frontier - 1;
+            const EdgeSet sides = board_.sides(box) & ~drawn;
+            edges |= sides;
+            for (EdgeSet side = sides; side != 0; side &= side - 1) {
+                const int other = board_.beyond(std::countr_zero(side), box);
+                const std::uint32_t bit = other < 0 ? 0 : std::uint32_t { 1 } << other;
+                if ((rest & bit & ~run) != 0) {
+                    run |= bit;
+                    frontier |= bit;
+                }
+            }
+        }
+        rest &= ~run;
+        const int boxes = std::popcount(run);
+        const bool loop = std::popcount(edges) == boxes;
+        auto same = std::find_if(kinds.begin(), kinds.begin() + kindCount,
+            [&](const Kind& k) { return k.boxes == boxes && k.loop == loop; });
+        if (same == kinds.begin() + kindCount)
+            kinds[static_cast<std::size_t>(kindCount++)] = { boxes, loop, 1 };
+        else
+            ++same->count;
+    }
+    // A mix is a number in mixed radix, one digit per kind: how many of it
+    // are left.
+    std::array<int, kMaxBoxes> place {};
+    int states = 1;
+    for (int k = 0; k < kindCount; ++k) {
+        place[static_cast<std::size_t>(k)] = states;
+        states *= kinds[static_cast<std::size_t>(k)].count + 1;
+        if (states > kMostEndgameStates)
+            return std::nullopt;
+    }
+    // Mixes with fewer components have lower numbers, so one pass upwards
+    // values each after everything it leads to.
+    std::array<std::int8_t, kMostEndgameStates> value;
+    value[0] = 0;
+    for (int mix = 1; mix < states; ++mix) {
+        int best = -kMaxBoxes;
+        for (int k = 0; k < kindCount; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            const int left = mix / place[at] % (kinds[at].count + 1);
+            if (left == 0)
+                continue;
+            const int n = kinds[at].boxes;
+            const int rest = value[static_cast<std::size_t>(mix - place[at])];
+            int other = n + rest;
+            if (kinds[at].loop)
+                other = std::max(other, n - 8 - rest);
+            else if (n >= 3)
+                other = std::max(other, n - 4 - rest);
+            best = std::max(best, -other);
+        }
+        value[static_cast<std::size_t>(mix)] = static_cast<std::int8_t>(best);
+    }
+    return value[static_cast<std::size_t>(states - 1)];
+}
+
+// The solver itself: its table, keys and the questions it answers.
+
+Solver::Slot* Solver::allocateTable(std::size_t entries)
+{
+    const std::size_t bytes = std::max(entries * sizeof(Slot), kHugePage);
     void* memory = std::aligned_alloc(kHugePage, bytes);
     if (memory == nullptr)
         throw std::bad_alloc();
@@ -115,18 +611,29 @@ Solver::Slot* Solver::allocateTable()
     ::madvise(memory, bytes, MADV_HUGEPAGE);
 #endif
     auto* table = static_cast<Slot*>(memory);
-    std::uninitialized_fill_n(table, kTableEntries, Slot { 0 });
+    std::uninitialized_fill_n(table, entries, Slot { 0 });
     return table;
 }
 
-Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget)
+Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget, SolverSettings settings)
     : board_(board)
+    , settings_(settings)
     , budget_(nodeBudget)
-    , table_(allocateTable())
-    , keptBits_(std::max(0, board.edgeCount() - kBucketBits))
+    // A table with more buckets than the board has positions would stay
+    // empty, and each slot needs room for its fields.
+    , tableEntries_(std::size_t { 1 } << std::clamp(static_cast<int>(settings.tableBits),
+                        std::max(1, board.edgeCount() + kFieldBits - 63), board.edgeCount() + 1))
+    , table_(allocateTable(tableEntries_))
+    , keptBits_(std::max(0, board.edgeCount() - (std::countr_zero(tableEntries_) - 1)))
 {
+    settings_.threads = std::clamp(settings_.threads, 1, 64);
     buildSymmetries();
+    buildRimEdges();
+    for (int i = 0; i < settings_.threads; ++i)
+        searchers_.push_back(std::make_unique<Searcher>(*this, i));
 }
+
+Solver::~Solver() = default;
 
 // Every edge as a point on a grid of half-box steps: a horizontal edge at
 // (2c + 1, 2r), a vertical one at (2c, 2r + 1). The symmetries are the
@@ -179,6 +686,32 @@ void Solver::buildSymmetries()
     }
 }
 
+void Solver::buildRimEdges()
+{
+    if (!settings_.shortcuts)
+        return;
+    for (int box = 0; box < board_.boxCount(); ++box) {
+        EdgeSet rim = 0;
+        for (EdgeSet rest = board_.sides(box); rest != 0; rest &= rest - 1) {
+            const int edge = std::countr_zero(rest);
+            if (board_.beyond(edge, box) < 0)
+                rim |= edgeBit(edge);
+        }
+        if (std::popcount(rim) >= 2)
+            rimEdges_.push_back(rim);
+    }
+}
+
+EdgeSet Solver::rimEdgesLeftOut(EdgeSet open) const
+{
+    EdgeSet skipped = 0;
+    for (const EdgeSet rim : rimEdges_) {
+        const EdgeSet left = rim & open;
+        skipped |= left & (left - 1);
+    }
+    return skipped;
+}
+
 EdgeSet Solver::image(int symmetry, EdgeSet edges) const
 {
     const auto& bytes = byteImage_[static_cast<std::size_t>(symmetry)];
@@ -190,6 +723,16 @@ EdgeSet Solver::image(int symmetry, EdgeSet edges) const
 
 Solver::TableKey Solver::tableKey(EdgeSet drawn) const
 {
+    // Each box's drawn rim edges moved to its lowest ones.
+    for (const EdgeSet rim : rimEdges_) {
+        EdgeSet lowest = 0;
+        EdgeSet free = rim;
+        for (int n = std::popcount(drawn & rim); n > 0; --n) {
+            lowest |= free & (~free + 1);
+            free &= free - 1;
+        }
+        drawn = (drawn & ~rim) | lowest;
+    }
     TableKey least { drawn, 0 };
     if (std::popcount(drawn) > kSymmetricUpToDrawn)
         return least;
@@ -201,12 +744,35 @@ Solver::TableKey Solver::tableKey(EdgeSet drawn) const
     return least;
 }
 
+int Solver::edgeToKey(const TableKey& key, int edge) const
+{
+    return edgeImage_[static_cast<std::size_t>(key.symmetry)][static_cast<std::size_t>(edge)];
+}
+
+// A rim edge open in the stored position may be drawn in this one, whose
+// same box then has another rim edge open that plays the same.
+int Solver::edgeFromKey(const TableKey& key, int stored, EdgeSet drawn) const
+{
+    const int edge
+        = edgePreimage_[static_cast<std::size_t>(key.symmetry)][static_cast<std::size_t>(stored)];
+    if ((drawn & edgeBit(edge)) == 0)
+        return edge;
+    for (const EdgeSet rim : rimEdges_) {
+        if (rim & edgeBit(edge)) {
+            const EdgeSet open = rim & ~drawn;
+            return open == 0 ? kNoHint : std::countr_zero(open);
+        }
+    }
+    return kNoHint;
+}
+
 void Solver::FreeTable::operator()(Slot* table) const { std::free(table); }
 
 void Solver::clear()
 {
-    std::fill_n(table_.get(), kTableEntries, Slot { 0 });
-    history_.fill(0);
+    std::fill_n(table_.get(), tableEntries_, Slot { 0 });
+    for (auto& searcher : searchers_)
+        searcher->forget();
 }
 
 // Multiplying by an odd number and folding high bits into low ones are both
@@ -227,7 +793,7 @@ Solver::Slot* Solver::bucket(EdgeSet mixed) const
     return &table_.get()[(mixed >> keptBits_) * 2];
 }
 
-void Solver::prefetch(EdgeSet key) const { __builtin_prefetch(bucket(mix(key))); }
+void Solver::prefetch(EdgeSet key) const { __builtin_prefetch(bucket(mix(tableKey(key).key))); }
 
 std::optional<Solver::Entry> Solver::find(EdgeSet key) const
 {
@@ -235,7 +801,7 @@ std::optional<Solver::Entry> Solver::find(EdgeSet key) const
     const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
     const Slot* slots = bucket(mixed);
     for (int i = 0; i < 2; ++i) {
-        const Slot slot = slots[i];
+        const Slot slot = load(slots[i]);
         if (slot != 0 && (slot & keptMask) == (mixed & keptMask))
             return Entry { static_cast<int>(slot >> kLowerAt & 63) - 32,
                 static_cast<int>(slot >> kUpperAt & 63) - 32,
@@ -245,343 +811,152 @@ std::optional<Solver::Entry> Solver::find(EdgeSet key) const
 }
 
 // The first slot keeps the entry with more open edges, which cost more to
-// find again; the second takes whatever the first does not.
+// find again; the second takes whatever the first does not. Each slot is
+// one word written whole, so a thread reads a slot as some thread wrote it,
+// and every bound in it is proven; two threads storing at once may lose
+// one of the entries, never mix them.
 void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
 {
     const EdgeSet mixed = mix(key);
     const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
     Slot* slots = bucket(mixed);
+    const Slot first = load(slots[0]);
+    const Slot second = load(slots[1]);
     Slot* slot = nullptr;
-    for (int i = 0; i < 2 && slot == nullptr; ++i) {
-        if (slots[i] != 0 && (slots[i] & keptMask) == (mixed & keptMask))
-            slot = &slots[i];
+    Slot old = 0;
+    if (first != 0 && (first & keptMask) == (mixed & keptMask)) {
+        slot = &slots[0];
+        old = first;
+    } else if (second != 0 && (second & keptMask) == (mixed & keptMask)) {
+        slot = &slots[1];
+        old = second;
     }
     const std::uint64_t depth = depthClass(open);
     if (slot != nullptr) {
         // An edge that failed low is no better than the others tried.
         if (lower == kNoLowerBound)
-            best = static_cast<int>(*slot >> kBestAt & 63);
-        lower = std::max(lower, static_cast<int>(*slot >> kLowerAt & 63) - 32);
-        upper = std::min(upper, static_cast<int>(*slot >> kUpperAt & 63) - 32);
-    } else if (slots[0] == 0 || depth >= (slots[0] >> kDepthAt)) {
-        slots[1] = slots[0];
+            best = static_cast<int>(old >> kBestAt & 63);
+        lower = std::max(lower, static_cast<int>(old >> kLowerAt & 63) - 32);
+        upper = std::min(upper, static_cast<int>(old >> kUpperAt & 63) - 32);
+    } else if (first == 0 || depth >= (first >> kDepthAt)) {
+        save(slots[1], first);
         slot = &slots[0];
     } else {
         slot = &slots[1];
     }
-    *slot = (mixed & keptMask) | static_cast<Slot>(lower + 32) << kLowerAt
-        | static_cast<Slot>(upper + 32) << kUpperAt
-        | static_cast<Slot>(std::max(best, 0)) << kBestAt | depth << kDepthAt;
+    save(*slot,
+        (mixed & keptMask) | static_cast<Slot>(lower + 32) << kLowerAt
+            | static_cast<Slot>(upper + 32) << kUpperAt
+            | static_cast<Slot>(std::max(best, 0)) << kBestAt | depth << kDepthAt);
 }
 
-int Solver::draw(int edge)
+std::optional<int> Solver::test(EdgeSet drawn, int beta)
 {
-    int taken = 0;
-    for (int box : board_.boxesOf(edge)) {
-        if (box < 0)
-            continue;
-        const std::uint32_t bit = std::uint32_t { 1 } << box;
-        const int s = ++sidesDrawn_[static_cast<std::size_t>(box)];
-        if (s == 2) {
-            twoSided_ |= bit;
-        } else if (s == 3) {
-            twoSided_ &= ~bit;
-            threeSided_ |= bit;
-        } else if (s == 4) {
-            threeSided_ &= ~bit;
-            ++taken;
+    const int threads
+        = std::popcount(board_.allEdges() & ~drawn) >= kThreadsFromOpen ? settings_.threads : 1;
+    std::atomic<bool> over { false };
+    std::mutex answering;
+    std::optional<int> answer;
+    auto run = [&](Searcher& searcher) {
+        searcher.over = &over;
+        try {
+            const int v = searcher.test(drawn, beta);
+            const std::lock_guard lock(answering);
+            if (!answer)
+                answer = v;
+        } catch (const Stopped&) {
+            searcher.flush();
         }
-    }
-    completed_ += taken;
-    return taken;
-}
-
-void Solver::undraw(int edge)
-{
-    for (int box : board_.boxesOf(edge)) {
-        if (box < 0)
-            continue;
-        const std::uint32_t bit = std::uint32_t { 1 } << box;
-        const int s = sidesDrawn_[static_cast<std::size_t>(box)]--;
-        if (s == 4) {
-            threeSided_ |= bit;
-            --completed_;
-        } else if (s == 3) {
-            threeSided_ &= ~bit;
-            twoSided_ |= bit;
-        } else if (s == 2) {
-            twoSided_ &= ~bit;
-        }
-    }
-}
-
-void Solver::setUp(EdgeSet drawn)
-{
-    nodes_ = 0;
-    for (auto& h : history_)
-        h /= 2;
-    twoSided_ = 0;
-    threeSided_ = 0;
-    completed_ = 0;
-    for (int box = 0; box < board_.boxCount(); ++box) {
-        const int s = std::popcount(drawn & board_.sides(box));
-        sidesDrawn_[static_cast<std::size_t>(box)] = static_cast<std::uint8_t>(s);
-        if (s == 2)
-            twoSided_ |= std::uint32_t { 1 } << box;
-        if (s == 3)
-            threeSided_ |= std::uint32_t { 1 } << box;
-        completed_ += s == 4;
-    }
-}
-
-// A search that gives up leaves the side counts as they were at that node;
-// every public call sets them up afresh.
-int Solver::search(EdgeSet drawn, int alpha, int beta)
-{
-    // The stop flag is read now and then, not at every node.
-    if (++nodes_ > budget_
-        || (stop_ && (nodes_ & 0xFFF) == 0 && stop_->load(std::memory_order_relaxed)))
-        throw GaveUp {};
-
-    // The capture rule; taking a box never leaves a new box on three sides,
-    // so one pass takes every capture it allows.
-    std::array<std::uint8_t, kMaxBoxes> captured;
-    int capturedCount = 0;
-    int gained = 0;
-    for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
-        const int box = std::countr_zero(rest);
-        if ((threeSided_ & std::uint32_t { 1 } << box) == 0)
-            continue;
-        const int edge = std::countr_zero(board_.sides(box) & ~drawn);
-        const int other = board_.beyond(edge, box);
-        if (other >= 0 && sidesDrawn_[static_cast<std::size_t>(other)] == 2)
-            continue;
-        gained += draw(edge);
-        drawn |= edgeBit(edge);
-        captured[static_cast<std::size_t>(capturedCount++)] = static_cast<std::uint8_t>(edge);
-    }
-    const int v = gained + searchMoves(drawn, alpha - gained, beta - gained);
-    while (capturedCount > 0)
-        undraw(captured[static_cast<std::size_t>(--capturedCount)]);
-    return v;
-}
-
-int Solver::searchMoves(EdgeSet drawn, int alpha, int beta)
-{
-    const int remaining = board_.boxCount() - completed_;
-    if (remaining == 0)
-        return 0;
-    if (remaining <= alpha)
-        return remaining;
-    if (-remaining >= beta)
-        return -remaining;
-
-    const EdgeSet open = board_.allEdges() & ~drawn;
-    const int openCount = std::popcount(open);
-    const bool tabled = openCount >= kTableFromOpen;
-    int lower = -remaining;
-    int upper = remaining;
-    int hint = kNoHint;
-    const TableKey key = tabled ? tableKey(drawn) : TableKey { drawn, 0 };
-    const auto& toKey = edgeImage_[static_cast<std::size_t>(key.symmetry)];
-    if (const auto entry = tabled ? find(key.key) : std::nullopt) {
-        lower = entry->lower;
-        upper = entry->upper;
-        hint = edgePreimage_[static_cast<std::size_t>(key.symmetry)]
-                            [static_cast<std::size_t>(entry->best)];
-        if (lower >= beta || lower == upper)
-            return lower;
-        if (upper <= alpha)
-            return upper;
-    }
-    alpha = std::max(alpha, lower);
-    beta = std::min(beta, upper);
-    const int windowLow = alpha;
-
-    // With a box left to take, only captures and the declining edge are
-    // searched (the decline rule above); with none, one edge of each long
-    // chain and loop (the chain rule).
-    EdgeSet candidates = open;
-    if (threeSided_ != 0) {
-        EdgeSet takes = 0;
-        EdgeSet declines = open;
-        for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
-            const int box = std::countr_zero(rest);
-            const int edge = std::countr_zero(board_.sides(box) & ~drawn);
-            const int next = board_.beyond(edge, box);
-            assert(next >= 0 && sidesDrawn_[static_cast<std::size_t>(next)] == 2);
-            takes |= edgeBit(edge);
-            declines &= board_.sides(next) & ~drawn & ~edgeBit(edge);
-        }
-        candidates = takes | declines;
-    } else {
-        candidates &= ~edgesLeftOutByChainRule(drawn);
-    }
-
-    // Captures first, then edges that give nothing away, then those that
-    // offer one box, then two.
-    std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
-    std::array<int, 4> kindCount {};
-    if (hint != kNoHint && (candidates & edgeBit(hint)) == 0)
-        hint = kNoHint;
-    for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
-        const int edge = std::countr_zero(rest);
-        if (edge == hint)
-            continue;
-        int kind = 1;
-        for (int box : board_.boxesOf(edge)) {
-            if (box < 0)
-                continue;
-            const int s = sidesDrawn_[static_cast<std::size_t>(box)];
-            if (s == 3) {
-                kind = 0;
-                break;
-            }
-            kind += s == 2;
-        }
-        auto k = static_cast<std::size_t>(kind);
-        byKind[k][static_cast<std::size_t>(kindCount[k]++)] = static_cast<std::uint8_t>(edge);
-    }
-
-    int best = -remaining - 1;
-    int bestEdge = kNoHint;
-    auto tryEdge = [&](int edge) {
-        const int taken = draw(edge);
-        const EdgeSet next = drawn | edgeBit(edge);
-        const int v = taken > 0 ? taken + search(next, alpha - taken, beta - taken)
-                                : -search(next, -beta, -alpha);
-        undraw(edge);
-        if (v > best) {
-            best = v;
-            bestEdge = edge;
-            alpha = std::max(alpha, v);
-        }
-        return alpha >= beta;
+        over = true;
     };
-    // The next edge's position is fetched while this one is searched, when
-    // it will be looked up under its own edge set; a capture's position is
-    // not known before its turn.
-    const bool prefetching = openCount - 1 >= kTableFromOpen
-        && board_.edgeCount() - openCount + 1 > kSymmetricUpToDrawn;
-    bool cut = hint != kNoHint && tryEdge(hint);
-    for (std::size_t k = 0; k < 4 && !cut; ++k) {
-        const auto edges = std::span(byKind[k]).first(static_cast<std::size_t>(kindCount[k]));
-        std::sort(edges.begin(), edges.end(), [this](std::uint8_t a, std::uint8_t b) {
-            return history_[a] != history_[b] ? history_[a] > history_[b] : a < b;
-        });
-        for (std::size_t i = 0; i < edges.size() && !cut; ++i) {
-            if (prefetching && k > 0 && i + 1 < edges.size())
-                prefetch(drawn | edgeBit(edges[i + 1]));
-            cut = tryEdge(edges[i]);
-        }
-    }
-    // Ordering by past cut-offs finds a refutation sooner than edge order.
-    if (cut && bestEdge != kNoHint)
-        history_[static_cast<std::size_t>(bestEdge)]
-            += static_cast<std::uint32_t>(openCount * openCount);
-
-    if (tabled) {
-        auto keyed = [&toKey](int edge) {
-            return edge == kNoHint ? 0 : toKey[static_cast<std::size_t>(edge)];
-        };
-        if (best <= windowLow)
-            store(key.key, openCount, kNoLowerBound, best, keyed(hint));
-        else if (best >= beta)
-            store(key.key, openCount, best, remaining, keyed(bestEdge));
-        else
-            store(key.key, openCount, best, best, keyed(bestEdge));
-    }
-    return best;
+    std::vector<std::thread> helpers;
+    for (int i = 1; i < threads; ++i)
+        helpers.emplace_back(run, std::ref(*searchers_[static_cast<std::size_t>(i)]));
+    run(*searchers_[0]);
+    for (auto& helper : helpers)
+        helper.join();
+    nodes_ = spent_.load();
+    return answer;
 }
 
-// Walks each run of boxes with two sides drawn along its open edges; a run
-// is a chain or a loop, since each of its boxes has exactly two open edges.
-EdgeSet Solver::edgesLeftOutByChainRule(EdgeSet drawn) const
+std::optional<int> Solver::exact(EdgeSet drawn, int lower, int upper, int guess)
 {
-    EdgeSet skipped = 0;
-    for (std::uint32_t rest = twoSided_; rest != 0;) {
-        std::uint32_t run = rest & (~rest + 1);
-        EdgeSet edges = 0;
-        for (std::uint32_t frontier = run; frontier != 0;) {
-            const int box = std::countr_zero(frontier);
-            frontier &= frontier - 1;
-            const EdgeSet sides = board_.sides(box) & ~drawn;
-            edges |= sides;
-            for (EdgeSet side = sides; side != 0; side &= side - 1) {
-                const int other = board_.beyond(std::countr_zero(side), box);
-                const std::uint32_t bit = other < 0 ? 0 : std::uint32_t { 1 } << other;
-                if ((rest & bit & ~run) != 0) {
-                    run |= bit;
-                    frontier |= bit;
-                }
-            }
-        }
-        rest &= ~run;
-        const int boxes = std::popcount(run);
-        if (boxes == 2) {
-            const EdgeSet middle
-                = board_.sides(std::countr_zero(run)) & board_.sides(31 - std::countl_zero(run));
-            const EdgeSet ends = edges & ~middle;
-            skipped |= ends & (ends - 1);
-        } else {
-            skipped |= edges & (edges - 1);
-        }
-    }
-    return skipped;
-}
-
-int Solver::exact(EdgeSet drawn)
-{
-    const int remaining = board_.boxCount() - completed_;
-    int lower = -remaining;
-    int upper = remaining;
-    int guess = 0;
     while (lower < upper) {
         const int beta = std::clamp(guess, lower + 1, upper);
-        const int v = search(drawn, beta - 1, beta);
-        if (v < beta)
-            upper = v;
+        const auto v = test(drawn, beta);
+        if (!v)
+            return std::nullopt;
+        if (*v < beta)
+            upper = *v;
         else
-            lower = v;
-        guess = v;
+            lower = *v;
+        guess = *v;
     }
     return lower;
 }
 
-bool Solver::reaches(EdgeSet drawn, int edge, int bound)
+std::optional<bool> Solver::reaches(EdgeSet drawn, int edge, int bound)
 {
-    const int taken = draw(edge);
+    const int taken = board_.completes(drawn, edge);
     const EdgeSet next = drawn | edgeBit(edge);
-    const bool reached = taken > 0 ? taken + search(next, bound - taken - 1, bound - taken) >= bound
-                                   : -search(next, -bound, -bound + 1) >= bound;
-    undraw(edge);
-    return reached;
+    if (taken > 0) {
+        const auto v = test(next, bound - taken);
+        return v ? std::optional(*v >= bound - taken) : std::nullopt;
+    }
+    const auto v = test(next, 1 - bound);
+    return v ? std::optional(*v < 1 - bound) : std::nullopt;
 }
+
+std::optional<int> Solver::storedBest(EdgeSet drawn) const
+{
+    if (std::popcount(board_.allEdges() & ~drawn) < kTableFromOpen)
+        return std::nullopt;
+    const TableKey key = tableKey(drawn);
+    const auto entry = find(key.key);
+    if (!entry)
+        return std::nullopt;
+    const int edge = edgeFromKey(key, entry->best, drawn);
+    if (edge == kNoHint || (drawn & edgeBit(edge)) != 0)
+        return std::nullopt;
+    return edge;
+}
+
+namespace {
+
+// Each public question starts its node count afresh and ages the order of
+// past cut-offs.
+template <typename Searchers>
+void startCall(Searchers& searchers, std::atomic<std::uint64_t>& spent)
+{
+    spent = 0;
+    for (auto& searcher : searchers) {
+        searcher->startCall();
+        searcher->age();
+    }
+}
+
+} // namespace
 
 std::optional<int> Solver::value(EdgeSet drawn)
 {
-    setUp(drawn);
-    try {
-        return exact(drawn);
-    } catch (const GaveUp&) {
-        return std::nullopt;
-    }
+    startCall(searchers_, spent_);
+    const int remaining = board_.boxCount() - board_.completedBoxes(drawn);
+    return exact(drawn, -remaining, remaining, 0);
 }
 
 std::optional<std::vector<EdgeValue>> Solver::edgeValues(EdgeSet drawn)
 {
-    setUp(drawn);
+    startCall(searchers_, spent_);
     std::vector<EdgeValue> values;
-    try {
-        for (EdgeSet rest = board_.allEdges() & ~drawn; rest != 0; rest &= rest - 1) {
-            const int edge = std::countr_zero(rest);
-            const int taken = draw(edge);
-            const EdgeSet next = drawn | edgeBit(edge);
-            values.push_back({ edge, taken > 0 ? taken + exact(next) : -exact(next) });
-            undraw(edge);
-        }
-    } catch (const GaveUp&) {
-        return std::nullopt;
+    for (EdgeSet rest = board_.allEdges() & ~drawn; rest != 0; rest &= rest - 1) {
+        const int edge = std::countr_zero(rest);
+        const int taken = board_.completes(drawn, edge);
+        const EdgeSet next = drawn | edgeBit(edge);
+        const int remaining = board_.boxCount() - board_.completedBoxes(next);
+        const auto v = exact(next, -remaining, remaining, 0);
+        if (!v)
+            return std::nullopt;
+        values.push_back({ edge, taken > 0 ? taken + *v : -*v });
     }
     std::stable_sort(values.begin(), values.end(),
         [](const EdgeValue& x, const EdgeValue& y) { return x.value > y.value; });
@@ -590,27 +965,103 @@ std::optional<std::vector<EdgeValue>> Solver::edgeValues(EdgeSet drawn)
 
 std::optional<EdgeValue> Solver::bestEdge(EdgeSet drawn)
 {
-    setUp(drawn);
-    try {
-        const int v = exact(drawn);
-        // The edge that raised the root's lower bound to the value reaches
-        // it; the others are tried only if the table lost the root.
-        const TableKey key = tableKey(drawn);
-        const auto root = find(key.key);
-        const EdgeSet open = board_.allEdges() & ~drawn;
-        const int hint = root ? edgePreimage_[static_cast<std::size_t>(key.symmetry)]
-                                             [static_cast<std::size_t>(root->best)]
-                              : kNoHint;
-        if (hint != kNoHint && (open & edgeBit(hint)) != 0 && reaches(drawn, hint, v))
-            return EdgeValue { hint, v };
-        for (EdgeSet rest = open; rest != 0; rest &= rest - 1) {
-            const int edge = std::countr_zero(rest);
-            if (reaches(drawn, edge, v))
-                return EdgeValue { edge, v };
-        }
-    } catch (const GaveUp&) {
+    startCall(searchers_, spent_);
+    const int remaining = board_.boxCount() - board_.completedBoxes(drawn);
+    const auto v = exact(drawn, -remaining, remaining, 0);
+    if (!v)
+        return std::nullopt;
+    // The edge that raised the root's lower bound to the value reaches it;
+    // the others are tried only if the table lost the root or captures
+    // came first.
+    const EdgeSet open = board_.allEdges() & ~drawn;
+    const auto hint = storedBest(drawn);
+    if (hint) {
+        const auto reached = reaches(drawn, *hint, *v);
+        if (!reached)
+            return std::nullopt;
+        if (*reached)
+            return EdgeValue { *hint, *v };
+    }
+    for (EdgeSet rest = open; rest != 0; rest &= rest - 1) {
+        const int edge = std::countr_zero(rest);
+        const auto reached = reaches(drawn, edge, *v);
+        if (!reached)
+            return std::nullopt;
+        if (*reached)
+            return EdgeValue { edge, *v };
     }
     return std::nullopt;
+}
+
+// The tests that settle who wins come first, since that is what a player
+// wants to know soonest; the rest closes in on the value as `exact` does.
+Verdict Solver::judge(EdgeSet drawn, int score, const std::function<void(const Verdict&)>& progress)
+{
+    startCall(searchers_, spent_);
+    const int remaining = board_.boxCount() - board_.completedBoxes(drawn);
+    Verdict verdict { { -remaining, remaining }, std::nullopt };
+    // Finds an edge that keeps a lower bound just proven: the stored best
+    // edge first, then the captures, then the rest.
+    auto keeper = [&](int bound) -> bool {
+        const EdgeSet open = board_.allEdges() & ~drawn;
+        EdgeSet captures = 0;
+        for (EdgeSet rest = open; rest != 0; rest &= rest - 1) {
+            if (board_.completes(drawn, std::countr_zero(rest)) > 0)
+                captures |= rest & (~rest + 1);
+        }
+        std::vector<int> order;
+        if (const auto hint = storedBest(drawn))
+            order.push_back(*hint);
+        for (EdgeSet rest = captures; rest != 0; rest &= rest - 1)
+            order.push_back(std::countr_zero(rest));
+        for (EdgeSet rest = open & ~captures; rest != 0; rest &= rest - 1)
+            order.push_back(std::countr_zero(rest));
+        for (const int edge : order) {
+            const auto reached = reaches(drawn, edge, bound);
+            if (!reached)
+                return false;
+            if (*reached) {
+                verdict.edge = edge;
+                return true;
+            }
+        }
+        return true;
+    };
+    // One null-window test, its bound added to the verdict; none if it gave
+    // up.
+    auto prove = [&](int beta) -> std::optional<int> {
+        const auto v = test(drawn, beta);
+        if (!v)
+            return std::nullopt;
+        if (*v >= beta) {
+            verdict.bounds.lower = *v;
+            if (!keeper(*v))
+                return std::nullopt;
+        } else {
+            verdict.bounds.upper = *v;
+        }
+        if (progress)
+            progress(verdict);
+        return v;
+    };
+    // The final margin is score + value: a win from 1 - score up, a tie at
+    // -score.
+    int guess = 0;
+    for (const int beta : { 1 - score, -score }) {
+        if (beta <= verdict.bounds.lower || beta > verdict.bounds.upper)
+            continue;
+        const auto v = prove(beta);
+        if (!v)
+            return verdict;
+        guess = *v;
+    }
+    while (!verdict.bounds.exact()) {
+        const auto v = prove(std::clamp(guess, verdict.bounds.lower + 1, verdict.bounds.upper));
+        if (!v)
+            return verdict;
+        guess = *v;
+    }
+    return verdict;
 }
 
 } // namespace quadlo::analysis

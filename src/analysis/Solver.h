@@ -3,15 +3,19 @@
 // BoxBoard, for the player to move, counting only the boxes still to be
 // taken (what the mover will take from here minus what the other will). A
 // position's value depends on its drawn edges alone, so one transposition
-// table serves every question asked of the same board.
+// table serves every question asked of the same board, for as long as the
+// solver lives.
 //
-// Every answer is exact or absent: a call that would search more nodes than
-// the budget allows gives up and returns nothing, never a guess.
+// Every answer is exact, a proven bound, or absent: a call that would search
+// more nodes than the budget allows gives up, never guesses. Several threads
+// may search one question on the shared table; each proves what it reports,
+// so the values found do not depend on how many there are.
 #pragma once
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -28,12 +32,43 @@ struct EdgeValue {
     int value;
 };
 
+// What is proven of a value: lower <= value <= upper.
+struct Bounds {
+    int lower;
+    int upper;
+    bool exact() const { return lower == upper; }
+};
+
+// What the solver has proven of a position so far: bounds on its value and,
+// once the lower bound is better than giving every box away, an open edge
+// that keeps it.
+struct Verdict {
+    Bounds bounds;
+    std::optional<int> edge;
+};
+
+// 2^21 slots of 8 bytes: 16 MiB, enough for a question of 36 open edges.
+inline constexpr unsigned kDefaultTableBits = 21;
+
+// The table for questions of `open` open edges: 16 MiB up to 36, doubling
+// every two edges beyond, up to 256 MiB from 44 on.
+unsigned tableBitsFor(int open);
+
+struct SolverSettings {
+    // The table has 2^tableBits slots of 8 bytes.
+    unsigned tableBits = kDefaultTableBits;
+    // Threads searching each question, the calling one included.
+    int threads = 1;
+    // The loony endgame's value and the equivalent rim edges of a box (see
+    // the solver's source); off only to check them against the plain search.
+    bool shortcuts = true;
+};
+
+class Searcher;
+
 class Solver {
 public:
     static constexpr std::uint64_t kNoBudget = std::numeric_limits<std::uint64_t>::max();
-    // 2^21 entries of 8 bytes, in buckets of two: the table takes 16 MiB
-    // whatever is asked.
-    static constexpr unsigned kTableBits = 21;
     // Positions with fewer open edges are searched again rather than stored:
     // that costs less than the table's cache misses.
     static constexpr int kTableFromOpen = 8;
@@ -43,10 +78,15 @@ public:
     // they hardly ever do, so the cost is not worth paying there.
     static constexpr int kSymmetricUpToDrawn = 14;
 
-    explicit Solver(const BoxBoard& board, std::uint64_t nodeBudget = kNoBudget);
+    explicit Solver(
+        const BoxBoard& board, std::uint64_t nodeBudget = kNoBudget, SolverSettings settings = {});
+    ~Solver();
+    Solver(const Solver&) = delete;
+    Solver& operator=(const Solver&) = delete;
 
     const BoxBoard& board() const { return board_; }
-    // The most nodes one call may search before it gives up.
+    // The most nodes one call may search, all threads together, before it
+    // gives up.
     void setNodeBudget(std::uint64_t nodes) { budget_ = nodes; }
     // A flag another thread may raise to make the call under way give up
     // early, as if its budget had run out; null for none.
@@ -54,7 +94,7 @@ public:
     // Forgets every stored bound and the order of past cut-offs, as a new
     // solver would start.
     void clear();
-    // Nodes searched by the last call.
+    // Nodes searched by the last call, all threads together.
     std::uint64_t nodes() const { return nodes_; }
 
     // The value of the position; none if the budget ran out.
@@ -65,8 +105,30 @@ public:
     // One best edge and its value (the position's value); none if the budget
     // ran out or no edge is open.
     std::optional<EdgeValue> bestEdge(EdgeSet drawn);
+    // Closes in on the value of the position for a mover whose boxes so far
+    // are `score` more than the other player's: first on which side of a
+    // tie at the end of the game it lies (who wins with best play), then the
+    // value itself. Calls `progress` each time it proves more, and returns
+    // what it has proven when it is done or gives up.
+    Verdict judge(
+        EdgeSet drawn, int score, const std::function<void(const Verdict&)>& progress = {});
 
 private:
+    friend class Searcher;
+    using Slot = std::uint64_t;
+
+    static Slot* allocateTable(std::size_t entries);
+    void buildSymmetries();
+    void buildRimEdges();
+    // Is the value at least `beta`? Asked of every thread at once; the
+    // first to prove the answer gives it. None if the budget ran out.
+    std::optional<int> test(EdgeSet drawn, int beta);
+    std::optional<int> exact(EdgeSet drawn, int lower, int upper, int guess);
+    // The position's value is at least `bound` when the mover draws `edge`.
+    std::optional<bool> reaches(EdgeSet drawn, int edge, int bound);
+    // The edge stored as best for the position, if it is still open.
+    std::optional<int> storedBest(EdgeSet drawn) const;
+
     // One stored position, unpacked. In the table each is one 64-bit word:
     // the low bits of a one-to-one mix of the edge set (its high bits are the
     // bucket's number, so the position is known exactly), the bounds and the
@@ -76,66 +138,49 @@ private:
         int upper;
         int best;
     };
-    using Slot = std::uint64_t;
-    struct GaveUp { };
-
-    static Slot* allocateTable();
-    // The mixed edge set, its bucket and the bits of it a slot keeps.
-    EdgeSet mix(EdgeSet key) const;
-    // The side counts of the position being searched, kept up to date as
-    // edges are drawn and taken back.
-    void setUp(EdgeSet drawn);
-    int draw(int edge); // returns the boxes it completes
-    void undraw(int edge);
-    // With no box on three sides: the edges of each run of boxes on two
-    // sides that another edge of the run stands for (all but one of a loop
-    // or chain, one end of a chain of two).
-    EdgeSet edgesLeftOutByChainRule(EdgeSet drawn) const;
-    int exact(EdgeSet drawn);
-    int search(EdgeSet drawn, int alpha, int beta);
-    // The rest of a node once the capture rule has played.
-    int searchMoves(EdgeSet drawn, int alpha, int beta);
-    // The position's value is at least `bound` when the mover draws `edge`.
-    bool reaches(EdgeSet drawn, int edge, int bound);
-    std::optional<Entry> find(EdgeSet key) const;
-    // The two slots a mixed edge set may be stored in.
-    Slot* bucket(EdgeSet mixed) const;
-    // Asks the memory for a position's bucket before it is looked up.
-    void prefetch(EdgeSet key) const;
-    void store(EdgeSet key, int open, int lower, int upper, int best);
-
     // The key a position is stored under, and the symmetry that takes the
-    // position to it (0 for none); edges map with the same symmetry.
+    // position, its rim edges moved, to it (0 for none).
     struct TableKey {
         EdgeSet key;
         int symmetry;
     };
     TableKey tableKey(EdgeSet drawn) const;
+    // The open edge of `drawn` that an edge stored under `key` stands for.
+    int edgeFromKey(const TableKey& key, int stored, EdgeSet drawn) const;
+    int edgeToKey(const TableKey& key, int edge) const;
     EdgeSet image(int symmetry, EdgeSet edges) const;
-    void buildSymmetries();
+    // The mixed edge set, its bucket and the bits of it a slot keeps.
+    EdgeSet mix(EdgeSet key) const;
+    Slot* bucket(EdgeSet mixed) const;
+    std::optional<Entry> find(EdgeSet key) const;
+    // Asks the memory for a position's bucket before it is looked up.
+    void prefetch(EdgeSet key) const;
+    void store(EdgeSet key, int open, int lower, int upper, int best);
+    // Open rim edges that another open rim edge of the same box stands for.
+    EdgeSet rimEdgesLeftOut(EdgeSet open) const;
 
     BoxBoard board_;
+    SolverSettings settings_;
     int symmetries_ = 1;
     // Per symmetry: the image of each edge, of its inverse, and of each
     // byte of an edge set.
     std::array<std::array<std::uint8_t, kMaxEdges>, 8> edgeImage_ {};
     std::array<std::array<std::uint8_t, kMaxEdges>, 8> edgePreimage_ {};
     std::vector<std::array<std::array<EdgeSet, 256>, 8>> byteImage_;
+    // Per box, its edges on the rim when it has two or more of them.
+    std::vector<EdgeSet> rimEdges_;
     std::uint64_t budget_;
     std::uint64_t nodes_ = 0;
     const std::atomic<bool>* stop_ = nullptr;
     struct FreeTable {
         void operator()(Slot* table) const;
     };
+    std::size_t tableEntries_;
     std::unique_ptr<Slot[], FreeTable> table_;
     int keptBits_; // of the mixed edge set, in each slot
-    std::array<std::uint8_t, kMaxBoxes> sidesDrawn_ {};
-    std::uint32_t twoSided_ = 0;
-    std::uint32_t threeSided_ = 0;
-    // Per edge, how often it has cut off a search, weighted towards the
-    // larger positions; it orders the edges of each kind.
-    std::array<std::uint32_t, kMaxEdges> history_ {};
-    int completed_ = 0;
+    std::vector<std::unique_ptr<Searcher>> searchers_;
+    // Nodes the threads have counted towards the call under way.
+    std::atomic<std::uint64_t> spent_ { 0 };
 };
 
 } // namespace quadlo::analysis
