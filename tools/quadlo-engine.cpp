@@ -18,6 +18,7 @@
 #include "engine/AnalysisBench.h"
 #include "engine/AnalysisOptions.h"
 #include "engine/Bench.h"
+#include "engine/CoachBench.h"
 #include "engine/CommandLine.h"
 #include "engine/Quote.h"
 #include "engine/Replay.h"
@@ -85,10 +86,10 @@ int selfplay(const std::vector<std::string_view>& args)
 int analysisCommand(std::string_view command, const std::vector<std::string_view>& args)
 {
     const bool solve = command == "solve";
-    const auto parsed = solve
-        ? parseAnalysisArguments(args, { { "--boxes" }, { "--budget" } }, kAnalysisBudget)
-        : parseAnalysisArguments(
-            args, { { "--budget" } }, command == "review" ? kReviewBudget : kAnalysisBudget);
+    const auto parsed = solve ? parseAnalysisArguments(args,
+                            { { "--boxes" }, { "--budget" }, { "--threads" } }, kAnalysisBudget)
+                              : parseAnalysisArguments(args, { { "--budget" }, { "--threads" } },
+                                  command == "review" ? kReviewBudget : kAnalysisBudget);
     if (const auto status = stopHere(parsed, command))
         return *status;
     const AnalysisArguments& arguments = std::get<AnalysisArguments>(parsed);
@@ -110,21 +111,32 @@ int analysisCommand(std::string_view command, const std::vector<std::string_view
         return kReplayBadInput;
     }
     return review ? runReview(script.stream(), std::cout, std::cerr, arguments.budget)
-                  : runAnalyse(script.stream(), std::cout, std::cerr, arguments.budget);
+                  : runAnalyse(script.stream(), std::cout, std::cerr, arguments);
 }
 
 int bench(std::vector<std::string_view> args)
 {
     if (const auto flag = std::find(args.begin(), args.end(), "--analysis"); flag != args.end()) {
         args.erase(flag);
-        const auto parsed
-            = parseAnalysisArguments(args, { { "--positions" }, { "--budget" } }, kAnalysisBudget);
+        const auto parsed = parseAnalysisArguments(
+            args, { { "--positions" }, { "--budget" }, { "--threads" } }, kAnalysisBudget);
         if (const auto status = stopHere(parsed, "bench"))
             return *status;
         if (const std::string extra = noOperands(std::get<AnalysisArguments>(parsed).operands);
             !extra.empty())
             return usageError(extra);
         return benchAnalysis(std::get<AnalysisArguments>(parsed), std::cout, std::cerr);
+    }
+    if (const auto flag = std::find(args.begin(), args.end(), "--coach"); flag != args.end()) {
+        args.erase(flag);
+        const auto parsed = parseAnalysisArguments(
+            args, { { "--games" }, { "--seed" }, { "--think" }, { "--threads" } }, kAnalysisBudget);
+        if (const auto status = stopHere(parsed, "bench"))
+            return *status;
+        if (const std::string extra = noOperands(std::get<AnalysisArguments>(parsed).operands);
+            !extra.empty())
+            return usageError(extra);
+        return benchCoach(std::get<AnalysisArguments>(parsed), std::cout, std::cerr);
     }
     const auto parsed = parseBenchArguments(args);
     if (const auto status = stopHere(parsed, "bench"))

@@ -154,6 +154,19 @@ void save(std::uint64_t& slot, std::uint64_t value)
 
 } // namespace
 
+std::optional<int> settledOutcome(const Verdict& verdict, int score)
+{
+    const int least = score + verdict.bounds.lower;
+    const int most = score + verdict.bounds.upper;
+    if (least > 0)
+        return 1;
+    if (most < 0)
+        return -1;
+    if (least == 0 && most == 0)
+        return 0;
+    return std::nullopt;
+}
+
 unsigned tableBitsFor(int open)
 {
     return static_cast<unsigned>(std::clamp((open - 35) / 2 + 21, 21, 25));
@@ -204,6 +217,9 @@ private:
     // sides that another edge of the run stands for (all but one of a loop
     // or chain, one end of a chain of two).
     EdgeSet edgesLeftOutByChainRule(EdgeSet drawn) const;
+    // A capture the chain rule makes best: a box on three sides that starts
+    // a chain of three or more; none if there is no such box.
+    int longChainCapture(EdgeSet drawn) const;
     // The value of a loony endgame; none for another position, or one of
     // too many kinds of component.
     std::optional<int> loonyEndgame(EdgeSet drawn) const;
@@ -397,7 +413,11 @@ int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
     // searched (the decline rule above); with none, one edge of each long
     // chain and loop (the chain rule).
     EdgeSet candidates = open;
-    if (threeSided_ != 0) {
+    if (const int take
+        = threeSided_ != 0 && solver_.settings_.shortcuts ? longChainCapture(drawn) : kNoHint;
+        take != kNoHint) {
+        candidates = edgeBit(take);
+    } else if (threeSided_ != 0) {
         EdgeSet takes = 0;
         EdgeSet declines = open;
         for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
@@ -523,6 +543,33 @@ EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
         }
     }
     return skipped;
+}
+
+// From the box on three sides, the walk goes on through boxes on two sides
+// until the rim or a box with fewer; one with three there means a chain
+// opened at both ends, which the chain rule does not cover.
+int Searcher::longChainCapture(EdgeSet drawn) const
+{
+    for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
+        int box = std::countr_zero(rest);
+        const int take = std::countr_zero(board_.sides(box) & ~drawn);
+        int edge = take;
+        int boxes = 1;
+        for (;;) {
+            const int next = board_.beyond(edge, box);
+            if (next < 0 || sidesDrawn_[static_cast<std::size_t>(next)] < 2) {
+                if (boxes >= 3)
+                    return take;
+                break;
+            }
+            if (sidesDrawn_[static_cast<std::size_t>(next)] != 2)
+                break;
+            edge = std::countr_zero(board_.sides(next) & ~drawn & ~edgeBit(edge));
+            box = next;
+            ++boxes;
+        }
+    }
+    return kNoHint;
 }
 
 // Every box left is on two sides, so every run of them is a whole chain

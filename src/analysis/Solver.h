@@ -47,6 +47,11 @@ struct Verdict {
     std::optional<int> edge;
 };
 
+// Who wins with best play, if `verdict` settles it, for a mover whose boxes
+// so far are `score` more than the other's: 1 the mover, 0 a tie, -1 the
+// other player.
+std::optional<int> settledOutcome(const Verdict& verdict, int score);
+
 // 2^21 slots of 8 bytes: 16 MiB, enough for a question of 36 open edges.
 inline constexpr unsigned kDefaultTableBits = 21;
 

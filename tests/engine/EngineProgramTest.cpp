@@ -209,7 +209,7 @@ TEST(EngineProgram, AnalyseAndSolveSayWhenTheBudgetIsTooSmallAndExitFive)
         allVertical.draw('v', i);
     const auto analyse = runProgram("analyse --budget 10", allVertical.line() + "\n");
     EXPECT_EQ(analyse.status, kSolverGaveUp);
-    EXPECT_EQ(analyse.out, "gave up: the position needs more than 10 nodes\n");
+    EXPECT_EQ(analyse.out, "bounds -25 25\ngave up: the position needs more than 10 nodes\n");
     const auto solve = runProgram("solve --boxes 3x3 --budget 10");
     EXPECT_EQ(solve.status, kSolverGaveUp);
     EXPECT_EQ(lines(solve.out),

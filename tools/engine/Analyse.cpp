@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The script plays silently; only the analysis is printed.
+// The script plays silently; only the analysis is printed. The position is
+// judged first, which settles who wins soonest, and every edge's value is
+// asked for only once the position's value is known.
 #include "engine/Analyse.h"
 
+#include <bit>
 #include <ostream>
 
 #include "analysis/BoardAdapter.h"
 #include "analysis/Solver.h"
-#include "engine/AnalysisOptions.h"
 #include "engine/Replay.h"
 
 namespace quadlo::engine {
@@ -16,7 +18,8 @@ std::string clickName(Edge edge)
     return std::string(edge.family == Vertical ? "v " : "h ") + std::to_string(edge.index);
 }
 
-int runAnalyse(std::istream& script, std::ostream& out, std::ostream& err, std::uint64_t budget)
+int runAnalyse(
+    std::istream& script, std::ostream& out, std::ostream& err, const AnalysisArguments& arguments)
 {
     ReplaySession session;
     const int status
@@ -27,16 +30,31 @@ int runAnalyse(std::istream& script, std::ostream& out, std::ostream& err, std::
     if (status != kReplayOk)
         return status;
 
-    analysis::Solver solver(analysis::gameBoxBoard(), budget);
-    const auto values = solver.edgeValues(analysis::drawnEdges(session.board()));
-    if (!values) {
-        out << "gave up: the position needs more than " << budget << " nodes\n";
-        return kSolverGaveUp;
+    const Board& board = session.board();
+    const analysis::EdgeSet drawn = analysis::drawnEdges(board);
+    analysis::Solver solver(analysis::gameBoxBoard(), arguments.budget,
+        { analysis::tableBitsFor(analysis::gameBoxBoard().edgeCount() - std::popcount(drawn)),
+            arguments.threads, true });
+    const int humanLead = board.humanScore - board.computerScore;
+    const int score = session.humanToMove() ? humanLead : -humanLead;
+    const analysis::Verdict verdict = solver.judge(drawn, score);
+    const auto values = verdict.bounds.exact() ? solver.edgeValues(drawn) : std::nullopt;
+    if (values) {
+        out << "value " << verdict.bounds.lower << '\n';
+        for (const analysis::EdgeValue& v : *values)
+            out << clickName(analysis::gameEdge(v.edge)) << ' ' << v.value << '\n';
+        return kReplayOk;
     }
-    out << "value " << (values->empty() ? 0 : values->front().value) << '\n';
-    for (const analysis::EdgeValue& v : *values)
-        out << clickName(analysis::gameEdge(v.edge)) << ' ' << v.value << '\n';
-    return kReplayOk;
+    if (verdict.bounds.exact())
+        out << "value " << verdict.bounds.lower << '\n';
+    else
+        out << "bounds " << verdict.bounds.lower << ' ' << verdict.bounds.upper << '\n';
+    if (const auto outcome = analysis::settledOutcome(verdict, score))
+        out << "outcome " << (*outcome > 0 ? "win" : *outcome < 0 ? "loss" : "tie") << '\n';
+    if (verdict.edge)
+        out << "best " << clickName(analysis::gameEdge(*verdict.edge)) << '\n';
+    out << "gave up: the position needs more than " << arguments.budget << " nodes\n";
+    return kSolverGaveUp;
 }
 
 } // namespace quadlo::engine

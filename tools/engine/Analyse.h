@@ -6,9 +6,17 @@
 //   value <V>
 //   <v|h> <index> <value>     one line an open edge, named as click names it
 //
-// A finished game has value 0 and no edge lines. When the solver runs out of
-// budget it prints one line saying so instead, and the command exits with
-// kSolverGaveUp.
+// A finished game has value 0 and no edge lines. When the budget does not
+// reach every edge's value, it prints what it proved instead, then one line
+// saying that it gave up, and the command exits with kSolverGaveUp:
+//
+//   value <V> | bounds <L> <U>   the value, or L <= value <= U
+//   outcome win|tie|loss         when settled: the end of the game for the
+//                                player to move, the squares already taken
+//                                counted
+//   best <v|h> <index>           an edge that keeps the value or L, when one
+//                                is proven
+//   gave up: ...
 #pragma once
 
 #include <cstdint>
@@ -16,12 +24,14 @@
 #include <string>
 
 #include "board/Board.h"
+#include "engine/AnalysisOptions.h"
 
 namespace quadlo::engine {
 
 // An edge as the click command names it: "v 7", "h 12".
 std::string clickName(Edge edge);
 
-int runAnalyse(std::istream& script, std::ostream& out, std::ostream& err, std::uint64_t budget);
+int runAnalyse(
+    std::istream& script, std::ostream& out, std::ostream& err, const AnalysisArguments& arguments);
 
 } // namespace quadlo::engine

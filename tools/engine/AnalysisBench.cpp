@@ -59,9 +59,11 @@ std::vector<analysis::EdgeSet> benchPositions(int open, int count, std::uint32_t
     return positions;
 }
 
-AnalysisTiming timeAnalysis(int open, int count, std::uint32_t seed, std::uint64_t budget)
+AnalysisTiming timeAnalysis(
+    int open, int count, std::uint32_t seed, std::uint64_t budget, int threads)
 {
-    analysis::Solver solver(analysis::gameBoxBoard(), budget);
+    analysis::Solver solver(
+        analysis::gameBoxBoard(), budget, { analysis::tableBitsFor(open), threads, true });
     std::vector<double> seconds;
     std::vector<std::uint64_t> nodes;
     AnalysisTiming timing;
@@ -92,14 +94,15 @@ AnalysisTiming timeAnalysis(int open, int count, std::uint32_t seed, std::uint64
     return timing;
 }
 
-std::string formatAnalysisHeader(int count, std::uint32_t seed, std::uint64_t budget)
+std::string formatAnalysisHeader(int count, std::uint32_t seed, std::uint64_t budget, int threads)
 {
-    char text[300];
+    char text[360];
     std::snprintf(text, sizeof text,
-        "bench --analysis: %d positions for each open-edge count, seed %u, budget %llu nodes; "
-        "value and a best edge, processor seconds\n%-5s %7s %9s %9s %9s %13s %13s\n",
-        count, seed, static_cast<unsigned long long>(budget), "open", "solved", "median", "p90",
-        "max", "median nodes", "max nodes");
+        "bench --analysis: %d positions for each open-edge count, seed %u, budget %llu nodes, "
+        "%d thread%s; value and a best edge, processor seconds of all threads\n"
+        "%-5s %7s %9s %9s %9s %13s %13s %6s\n",
+        count, seed, static_cast<unsigned long long>(budget), threads, threads == 1 ? "" : "s",
+        "open", "solved", "median", "p90", "max", "median nodes", "max nodes", "table");
     return text;
 }
 
@@ -113,10 +116,10 @@ std::string formatAnalysisRow(const AnalysisTiming& t)
         return std::string(text);
     };
     char line[200];
-    std::snprintf(line, sizeof line, "%-5d %3zu/%-3zu %9s %9s %9s %13llu %13llu\n", t.open,
+    std::snprintf(line, sizeof line, "%-5d %3zu/%-3zu %9s %9s %9s %13llu %13llu %2u MiB\n", t.open,
         t.solved, t.positions, time(t.medianSeconds).c_str(), time(t.p90Seconds).c_str(),
         time(t.maxSeconds).c_str(), static_cast<unsigned long long>(t.medianNodes),
-        static_cast<unsigned long long>(t.maxNodes));
+        static_cast<unsigned long long>(t.maxNodes), (8u << analysis::tableBitsFor(t.open)) >> 20);
     return line;
 }
 
@@ -134,9 +137,11 @@ int benchAnalysis(const AnalysisArguments& arguments, std::ostream& out, std::os
         count = std::get<std::uint64_t>(n);
     }
     const int positions = static_cast<int>(count);
-    out << formatAnalysisHeader(positions, kSeed, arguments.budget) << std::flush;
+    out << formatAnalysisHeader(positions, kSeed, arguments.budget, arguments.threads)
+        << std::flush;
     for (int open : kAnalysisBenchOpenCounts)
-        out << formatAnalysisRow(timeAnalysis(open, positions, kSeed, arguments.budget))
+        out << formatAnalysisRow(
+            timeAnalysis(open, positions, kSeed, arguments.budget, arguments.threads))
             << std::flush;
     return 0;
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Timing the exact solver (bench --analysis [--positions N] [--budget N]): a
-// fixed, seeded set of game positions (20 by default) for each of 30, 34, 36,
-// 38 and 40 open edges, each solved for its value and a best edge from an
-// empty transposition table, timed in processor time so that a loaded
-// machine does not inflate it. A position the solver gives up on counts as
-// slower than every solved one, and a percentile that falls on one shows as
+// Timing the exact solver (bench --analysis [--positions N] [--budget N]
+// [--threads T]): a fixed, seeded set of game positions (20 by default) for
+// each of 30 to 46 open edges, each solved for its value and a best edge
+// from an empty transposition table of the size tableBitsFor gives, timed
+// in processor time so that a loaded machine does not inflate it. A position the solver gives up on
+// counts as slower than every solved one, and a percentile that falls on one shows as
 // "-".
 #pragma once
 
@@ -19,7 +19,7 @@
 
 namespace quadlo::engine {
 
-inline constexpr int kAnalysisBenchOpenCounts[] = { 30, 34, 36, 38, 40 };
+inline constexpr int kAnalysisBenchOpenCounts[] = { 30, 34, 36, 38, 40, 42, 44, 46 };
 
 inline constexpr int kAnalysisBenchPositions = 20;
 
@@ -40,9 +40,11 @@ struct AnalysisTiming {
 // random, as careful players draw them, then any edges.
 std::vector<analysis::EdgeSet> benchPositions(int open, int count, std::uint32_t seed);
 
-AnalysisTiming timeAnalysis(int open, int count, std::uint32_t seed, std::uint64_t budget);
+AnalysisTiming timeAnalysis(
+    int open, int count, std::uint32_t seed, std::uint64_t budget, int threads = 1);
 
-std::string formatAnalysisHeader(int count, std::uint32_t seed, std::uint64_t budget);
+std::string formatAnalysisHeader(
+    int count, std::uint32_t seed, std::uint64_t budget, int threads = 1);
 std::string formatAnalysisRow(const AnalysisTiming& timing);
 
 // The whole command; returns its exit status.

@@ -11,6 +11,8 @@ namespace {
 
 // Upper bound on --budget: about a day of search.
 constexpr std::uint64_t kMaxBudget = 1'000'000'000'000;
+// Upper bound on --threads: more than any machine it runs on would use.
+constexpr std::uint64_t kMaxThreads = 64;
 
 } // namespace
 
@@ -32,6 +34,13 @@ Parsed<AnalysisArguments> parseAnalysisArguments(const std::vector<std::string_v
     return parseOptions(
         args, known, parsed,
         [](AnalysisArguments& out, std::string_view name, std::string_view value) -> std::string {
+            if (name == "--threads") {
+                const auto n = countOption("--threads", value, kMaxThreads);
+                if (const auto* error = std::get_if<CommandLineError>(&n))
+                    return error->message;
+                out.threads = static_cast<int>(std::get<std::uint64_t>(n));
+                return {};
+            }
             if (name != "--budget") {
                 out.options.emplace(name, value);
                 return {};

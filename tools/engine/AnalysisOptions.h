@@ -29,10 +29,13 @@ struct AnalysisArguments {
     std::map<std::string_view, std::string_view> options;
     std::vector<std::string_view> operands;
     std::uint64_t budget = kAnalysisBudget;
+    // Threads searching each question (--threads, where a command takes it).
+    int threads = 1;
 };
 
 // Splits `args` as every command does, with `known` (which names --budget);
-// reads --budget itself and leaves the other options in `options`.
+// reads --budget and --threads itself and leaves the other options in
+// `options`.
 Parsed<AnalysisArguments> parseAnalysisArguments(const std::vector<std::string_view>& args,
     std::initializer_list<OptionName> known, std::uint64_t budget);
 

@@ -63,6 +63,7 @@ public:
 
     std::string stateLine() const;
     const Board& board() const { return game_.board(); }
+    bool humanToMove() const { return game_.humanToMove(); }
 
 private:
     ReplayRandom random_;
