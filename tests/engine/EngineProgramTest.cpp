@@ -202,14 +202,16 @@ TEST(EngineProgram, AnalyseGivesTheValueAndEveryOpenEdgeBestFirst)
     EXPECT_EQ(run.out, "value 2\nv 25 2\nh 30 -2\n");
 }
 
-TEST(EngineProgram, AnalyseAndSolveSayWhenTheBudgetIsTooSmallAndExitFive)
+TEST(EngineProgram, AnalyseAndSolveSayWhatTheyProvedWhenTheBudgetIsTooSmallAndExitFive)
 {
     test::PositionText allVertical;
     for (int i = 1; i <= 30; ++i)
         allVertical.draw('v', i);
     const auto analyse = runProgram("analyse --budget 10", allVertical.line() + "\n");
     EXPECT_EQ(analyse.status, kSolverGaveUp);
-    EXPECT_EQ(analyse.out, "bounds -25 25\ngave up: the position needs more than 10 nodes\n");
+    // Five chains of five: the value needs no search, every edge's value does.
+    EXPECT_EQ(analyse.out,
+        "value -9\noutcome loss\nbest h 1\ngave up: the position needs more than 10 nodes\n");
     const auto solve = runProgram("solve --boxes 3x3 --budget 10");
     EXPECT_EQ(solve.status, kSolverGaveUp);
     EXPECT_EQ(lines(solve.out),
