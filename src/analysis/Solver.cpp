@@ -62,6 +62,13 @@
 // the choice of both boxes or the decline, leading to R either way, so the
 // two ends are alike (the middle edge is not).
 //
+// The handout. Of a chain of two, B1 and B2 with ends e0 and e2 and the
+// middle e1, an end is never better than the middle. After e1 the capture
+// rule takes B1 by e0 (X has at most one side drawn), so the other player
+// makes 1 + V(s+e1+e0); after e0 they may draw e1, which completes B1 and
+// reaches the same position with them still to move. So only the middle
+// of a chain of two is searched.
+//
 // Rim edges. Two edges on the rim that border the same box touch nothing
 // else, so exchanging them maps the game onto itself: positions that differ
 // only in which of them are drawn have the same value, and of such edges
@@ -136,6 +143,9 @@ constexpr int kThreadsFromOpen = 24;
 
 // How often, in nodes, a search looks at the flags and counts of the others.
 constexpr std::uint64_t kSyncMask = 0x3FF;
+
+// Positions with this many open edges look up their children first.
+constexpr int kLookAheadFromOpen = 22;
 
 // A loony endgame of more mixes of components than this is searched.
 constexpr int kMostEndgameStates = 4096;
@@ -217,9 +227,9 @@ private:
     // sides that another edge of the run stands for (all but one of a loop
     // or chain, one end of a chain of two).
     EdgeSet edgesLeftOutByChainRule(EdgeSet drawn) const;
-    // A capture the chain rule makes best: a box on three sides that starts
-    // a chain of three or more; none if there is no such box.
-    int longChainCapture(EdgeSet drawn) const;
+    // Whether `box`, on three sides with `edge` open, starts a chain of
+    // three or more, whose next box the chain rule says to take.
+    bool startsLongChain(int box, int edge, EdgeSet drawn) const;
     // The value of a loony endgame; none for another position, or one of
     // too many kinds of component.
     std::optional<int> loonyEndgame(EdgeSet drawn) const;
@@ -352,22 +362,28 @@ int Searcher::search(EdgeSet drawn, int alpha, int beta)
 {
     countNode();
 
-    // The capture rule; taking a box never leaves a new box on three sides,
-    // so one pass takes every capture it allows.
-    std::array<std::uint8_t, kMaxBoxes> captured;
+    // The capture rule, and the chain rule's captures down a long chain;
+    // taking a box of a long chain leaves the next on three sides, so the
+    // passes go on until one takes nothing.
+    std::array<std::uint8_t, kMaxEdges> captured;
     int capturedCount = 0;
     int gained = 0;
-    for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
-        const int box = std::countr_zero(rest);
-        if ((threeSided_ & std::uint32_t { 1 } << box) == 0)
-            continue;
-        const int edge = std::countr_zero(board_.sides(box) & ~drawn);
-        const int other = board_.beyond(edge, box);
-        if (other >= 0 && sidesDrawn_[static_cast<std::size_t>(other)] == 2)
-            continue;
-        gained += draw(edge);
-        drawn |= edgeBit(edge);
-        captured[static_cast<std::size_t>(capturedCount++)] = static_cast<std::uint8_t>(edge);
+    for (bool taking = threeSided_ != 0; taking;) {
+        taking = false;
+        for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
+            const int box = std::countr_zero(rest);
+            if ((threeSided_ & std::uint32_t { 1 } << box) == 0)
+                continue;
+            const int edge = std::countr_zero(board_.sides(box) & ~drawn);
+            const int other = board_.beyond(edge, box);
+            if (other >= 0 && sidesDrawn_[static_cast<std::size_t>(other)] == 2
+                && !(solver_.settings_.shortcuts && startsLongChain(box, edge, drawn)))
+                continue;
+            gained += draw(edge);
+            drawn |= edgeBit(edge);
+            captured[static_cast<std::size_t>(capturedCount++)] = static_cast<std::uint8_t>(edge);
+            taking = true;
+        }
     }
     const int v = gained + searchMoves(drawn, alpha - gained, beta - gained);
     while (capturedCount > 0)
@@ -413,11 +429,7 @@ int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
     // searched (the decline rule above); with none, one edge of each long
     // chain and loop (the chain rule).
     EdgeSet candidates = open;
-    if (const int take
-        = threeSided_ != 0 && solver_.settings_.shortcuts ? longChainCapture(drawn) : kNoHint;
-        take != kNoHint) {
-        candidates = edgeBit(take);
-    } else if (threeSided_ != 0) {
+    if (threeSided_ != 0) {
         EdgeSet takes = 0;
         EdgeSet declines = open;
         for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
@@ -458,6 +470,24 @@ int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
         }
         auto k = static_cast<std::size_t>(kind);
         byKind[k][static_cast<std::size_t>(kindCount[k]++)] = static_cast<std::uint8_t>(edge);
+    }
+
+    // A child whose stored bound already refutes the window ends the node
+    // before any search; worth the look-ups only where a search costs more.
+    if (openCount >= kLookAheadFromOpen && solver_.settings_.shortcuts) {
+        for (std::size_t k = 1; k < 4; ++k) {
+            for (int i = 0; i < kindCount[k]; ++i) {
+                const int edge = byKind[k][static_cast<std::size_t>(i)];
+                const EdgeSet next = drawn | edgeBit(edge);
+                const auto child = solver_.find(solver_.tableKey(next).key);
+                if (child && -child->upper >= beta) {
+                    if (tabled)
+                        solver_.store(key.key, openCount, -child->upper, remaining,
+                            solver_.edgeToKey(key, edge));
+                    return -child->upper;
+                }
+            }
+        }
     }
 
     int best = -remaining - 1;
@@ -537,7 +567,7 @@ EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
             const EdgeSet middle
                 = board_.sides(std::countr_zero(run)) & board_.sides(31 - std::countl_zero(run));
             const EdgeSet ends = edges & ~middle;
-            skipped |= ends & (ends - 1);
+            skipped |= solver_.settings_.shortcuts ? ends : ends & (ends - 1);
         } else {
             skipped |= edges & (edges - 1);
         }
@@ -548,28 +578,17 @@ EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
 // From the box on three sides, the walk goes on through boxes on two sides
 // until the rim or a box with fewer; one with three there means a chain
 // opened at both ends, which the chain rule does not cover.
-int Searcher::longChainCapture(EdgeSet drawn) const
+bool Searcher::startsLongChain(int box, int edge, EdgeSet drawn) const
 {
-    for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
-        int box = std::countr_zero(rest);
-        const int take = std::countr_zero(board_.sides(box) & ~drawn);
-        int edge = take;
-        int boxes = 1;
-        for (;;) {
-            const int next = board_.beyond(edge, box);
-            if (next < 0 || sidesDrawn_[static_cast<std::size_t>(next)] < 2) {
-                if (boxes >= 3)
-                    return take;
-                break;
-            }
-            if (sidesDrawn_[static_cast<std::size_t>(next)] != 2)
-                break;
-            edge = std::countr_zero(board_.sides(next) & ~drawn & ~edgeBit(edge));
-            box = next;
-            ++boxes;
-        }
+    for (int boxes = 1;; ++boxes) {
+        const int next = board_.beyond(edge, box);
+        if (next < 0 || sidesDrawn_[static_cast<std::size_t>(next)] < 2)
+            return boxes >= 3;
+        if (sidesDrawn_[static_cast<std::size_t>(next)] != 2)
+            return false;
+        edge = std::countr_zero(board_.sides(next) & ~drawn & ~edgeBit(edge));
+        box = next;
     }
-    return kNoHint;
 }
 
 // Every box left is on two sides, so every run of them is a whole chain
