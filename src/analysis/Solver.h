@@ -30,6 +30,7 @@ namespace quadlo::analysis {
 struct EdgeValue {
     int edge;
     int value;
+    bool operator==(const EdgeValue&) const = default;
 };
 
 // What is proven of a value: lower <= value <= upper.

@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "analysis/BoardAdapter.h"
@@ -199,6 +200,112 @@ TEST(Solver, GivesUpRatherThanGuessWhenTheBudgetIsTooSmall)
     EXPECT_FALSE(solver.edgeValues(0).has_value());
     EXPECT_FALSE(solver.bestEdge(0).has_value());
     EXPECT_GT(solver.nodes(), 1000u);
+}
+
+// The rules added to the plain search (the loony endgame, rim edges, the
+// handout, long chains taken without a node, children's stored bounds) and
+// a second thread change how much is searched, never a value: every edge's
+// value on seeded game positions, against the plain search on one thread.
+TEST(Solver, GivesEveryEdgeTheValueThePlainSearchGivesOnTwoThreads)
+{
+    const BoxBoard& board = analysis::gameBoxBoard();
+    Solver fast(board, Solver::kNoBudget, { analysis::kDefaultTableBits, 2, true });
+    Solver plain(board, Solver::kNoBudget, { analysis::kDefaultTableBits, 1, false });
+    std::mt19937 random(2026);
+    for (int n = 0; n < 40; ++n) {
+        const EdgeSet drawn = seededPosition(random, board, 26 + n % 5);
+        const auto expected = plain.edgeValues(drawn);
+        ASSERT_TRUE(expected.has_value());
+        ASSERT_EQ(fast.edgeValues(drawn), expected) << "position " << n;
+    }
+}
+
+// Every box on two sides: chains with both ends on the rim, and loops. The
+// edges are drawn at random while no box gets a third side, and the
+// positions where every box ends on exactly two are kept.
+std::vector<EdgeSet> chainsAndLoops(const BoxBoard& board, int count, std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::vector<EdgeSet> positions;
+    while (static_cast<int>(positions.size()) < count) {
+        EdgeSet drawn = 0;
+        for (;;) {
+            std::vector<int> safe;
+            for (int e = 0; e < board.edgeCount(); ++e) {
+                bool keeps = (drawn & analysis::edgeBit(e)) == 0;
+                for (int box : board.boxesOf(e))
+                    keeps = keeps && (box < 0 || std::popcount(drawn & board.sides(box)) < 2);
+                if (keeps)
+                    safe.push_back(e);
+            }
+            if (safe.empty())
+                break;
+            drawn |= analysis::edgeBit(safe[random() % safe.size()]);
+        }
+        bool allTwo = true;
+        for (int box = 0; box < board.boxCount(); ++box)
+            allTwo = allTwo && std::popcount(drawn & board.sides(box)) == 2;
+        if (allTwo)
+            positions.push_back(drawn);
+    }
+    return positions;
+}
+
+TEST(Solver, ValuesChainsAndLoopsAsTheSearchDoes)
+{
+    for (const auto& [columns, rows, count] : { std::tuple { 3, 3, 30 }, { 5, 5, 40 } }) {
+        const BoxBoard board = *BoxBoard::make(columns, rows);
+        Solver valued(board);
+        Solver searched(board, Solver::kNoBudget, { analysis::kDefaultTableBits, 1, false });
+        for (const EdgeSet drawn : chainsAndLoops(board, count, 11)) {
+            const auto value = valued.value(drawn);
+            ASSERT_EQ(value, searched.value(drawn)) << columns << "x" << rows;
+            if (columns == 3) {
+                EXPECT_EQ(value, BruteForce(columns, rows, drawn).value[0]);
+            }
+        }
+    }
+}
+
+// With too small a budget, what judge proves holds: the value lies within
+// its bounds, its edge keeps the lower one, and the outcome it settles is
+// the one the exact value gives.
+TEST(Solver, JudgesWithBoundsThatHoldAndAnEdgeThatKeepsTheLowerOne)
+{
+    const BoxBoard board = *BoxBoard::make(5, 5);
+    Solver exact(board);
+    std::mt19937 random(99);
+    int narrowed = 0;
+    for (int n = 0; n < 60; ++n) {
+        const EdgeSet drawn = seededPosition(random, board, 24 + n % 6);
+        const int score = static_cast<int>(random() % 7) - 3;
+        const auto value = exact.value(drawn);
+        ASSERT_TRUE(value.has_value());
+        Solver judge(board, 2'000 + random() % 20'000);
+        std::vector<analysis::Verdict> steps;
+        const auto verdict
+            = judge.judge(drawn, score, [&](const analysis::Verdict& v) { steps.push_back(v); });
+        ASSERT_LE(verdict.bounds.lower, *value) << "position " << n;
+        ASSERT_GE(verdict.bounds.upper, *value) << "position " << n;
+        narrowed += !steps.empty();
+        for (std::size_t i = 1; i < steps.size(); ++i) {
+            EXPECT_GE(steps[i].bounds.lower, steps[i - 1].bounds.lower);
+            EXPECT_LE(steps[i].bounds.upper, steps[i - 1].bounds.upper);
+        }
+        if (verdict.edge) {
+            const int edge = *verdict.edge;
+            const int taken = board.completes(drawn, edge);
+            const auto after = exact.value(drawn | analysis::edgeBit(edge));
+            ASSERT_TRUE(after.has_value());
+            EXPECT_GE(taken > 0 ? taken + *after : -*after, verdict.bounds.lower);
+        }
+        if (const auto outcome = analysis::settledOutcome(verdict, score)) {
+            EXPECT_EQ(*outcome, (score + *value > 0) - (score + *value < 0));
+        }
+    }
+    // The budgets are small enough that some give up and large enough that
+    // most prove something.
+    EXPECT_GT(narrowed, 30);
 }
 
 TEST(Solver, RefusesBoardsWithoutBoxesOrWithMoreThanSixtyFourEdges)
