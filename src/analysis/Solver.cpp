@@ -152,6 +152,10 @@ constexpr int kMostEndgameStates = 4096;
 
 struct Stopped { };
 
+// The search counts bits at every node; where the processor has an
+// instruction for it, a copy of the busiest functions uses it.
+#define QUADLO_COUNTS_BITS [[gnu::target_clones("popcnt", "default")]]
+
 std::uint64_t load(const std::uint64_t& slot)
 {
     return std::atomic_ref(const_cast<std::uint64_t&>(slot)).load(std::memory_order_relaxed);
@@ -226,16 +230,16 @@ private:
     // With no box on three sides: the edges of each run of boxes on two
     // sides that another edge of the run stands for (all but one of a loop
     // or chain, one end of a chain of two).
-    EdgeSet edgesLeftOutByChainRule(EdgeSet drawn) const;
+    QUADLO_COUNTS_BITS EdgeSet edgesLeftOutByChainRule(EdgeSet drawn) const;
     // Whether `box`, on three sides with `edge` open, starts a chain of
     // three or more, whose next box the chain rule says to take.
     bool startsLongChain(int box, int edge, EdgeSet drawn) const;
     // The value of a loony endgame; none for another position, or one of
     // too many kinds of component.
-    std::optional<int> loonyEndgame(EdgeSet drawn) const;
+    QUADLO_COUNTS_BITS std::optional<int> loonyEndgame(EdgeSet drawn) const;
     int search(EdgeSet drawn, int alpha, int beta);
     // The rest of a node once the capture rule has played.
-    int searchMoves(EdgeSet drawn, int alpha, int beta);
+    QUADLO_COUNTS_BITS int searchMoves(EdgeSet drawn, int alpha, int beta);
 
     Solver& solver_;
     const BoxBoard& board_;
@@ -391,7 +395,7 @@ int Searcher::search(EdgeSet drawn, int alpha, int beta)
     return v;
 }
 
-int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
+QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
 {
     const int remaining = board_.boxCount() - completed_;
     if (remaining == 0)
@@ -541,7 +545,7 @@ int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
 
 // Walks each run of boxes with two sides drawn along its open edges; a run
 // is a chain or a loop, since each of its boxes has exactly two open edges.
-EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
+QUADLO_COUNTS_BITS EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
 {
     EdgeSet skipped = 0;
     for (std::uint32_t rest = twoSided_; rest != 0;) {
@@ -594,7 +598,7 @@ bool Searcher::startsLongChain(int box, int edge, EdgeSet drawn) const
 // Every box left is on two sides, so every run of them is a whole chain
 // (one more edge than boxes) or loop (as many); the value is worked out over
 // the mixes of what is left, each kind of component counted.
-std::optional<int> Searcher::loonyEndgame(EdgeSet drawn) const
+QUADLO_COUNTS_BITS std::optional<int> Searcher::loonyEndgame(EdgeSet drawn) const
 {
     struct Kind {
         int boxes;
