@@ -36,21 +36,28 @@ constexpr CommandHelp kCommands[] = {
         "human (greedy), from the seed S (1), and prints the wins and the mean and\n"
         "standard deviation of each side's score. An option's value follows it as\n"
         "the next argument or after '=' (--games=5).\n" },
-    { "bench", "bench [--games N] | bench --analysis [--positions N] [--budget N]",
+    { "bench",
+        "bench [--games N] | bench --analysis [--positions N] [--budget N] [--threads T]\n"
+        "                              | bench --coach [--games N] [--seed S] [--think SECONDS]\n"
+        "                                [--threads T]",
         "Times the computer's turns at each level over N games (200) against the\n"
-        "random human; with --analysis, the exact solver on N seeded positions (10)\n"
-        "of each of 30, 34, 36, 38 and 40 open edges.\n" },
-    { "analyse", "analyse [--budget N] [FILE]",
+        "random human; with --analysis, the exact solver on N seeded positions (20)\n"
+        "of each of 30 to 46 open edges; with --coach, what the analysis knows before\n"
+        "each move of N games (20) of the careful human against Hard when it has\n"
+        "SECONDS (10) to think and keeps its table, as the window's coach does.\n" },
+    { "analyse", "analyse [--budget N] [--threads T] [FILE]",
         "Plays a replay script from FILE (or the standard input) and prints\n"
         "'value V' for the player to move in the position it reaches (the squares\n"
         "they will still take minus the other's, under perfect play), then 'v I V'\n"
         "or 'h I V' for every open edge, best first. --budget is the most nodes the\n"
-        "solver may search (50,000,000); beyond it one line says so.\n" },
+        "solver may search (50,000,000); beyond it, it prints what it proved (bounds,\n"
+        "outcome, a best edge) and one line saying it gave up. --threads T searches\n"
+        "on T threads.\n" },
     { "review", "review [--budget N] FILE",
         "Replays a whole game and judges each human move the solver can decide\n"
         "within --budget nodes a position (5,000,000): the squares it lost against\n"
         "the best move, and the game's turning point.\n" },
-    { "solve", "solve --boxes WxH [--budget N]",
+    { "solve", "solve --boxes WxH [--budget N] [--threads T]",
         "Solves the empty board of W by H boxes (at most 64 edges) and prints\n"
         "'value V' for the first player and the time taken.\n" },
 };
