@@ -82,14 +82,16 @@ int selfplay(const std::vector<std::string_view>& args)
     return 0;
 }
 
-// analyse [FILE|-], review FILE, solve --boxes WxH, each with [--budget N].
+// analyse [FILE|-], review FILE, solve --boxes WxH, each with [--budget N];
+// analyse and solve with [--threads T].
 int analysisCommand(std::string_view command, const std::vector<std::string_view>& args)
 {
     const bool solve = command == "solve";
     const auto parsed = solve ? parseAnalysisArguments(args,
                             { { "--boxes" }, { "--budget" }, { "--threads" } }, kAnalysisBudget)
-                              : parseAnalysisArguments(args, { { "--budget" }, { "--threads" } },
-                                  command == "review" ? kReviewBudget : kAnalysisBudget);
+        : command == "review"
+        ? parseAnalysisArguments(args, { { "--budget" } }, kReviewBudget)
+        : parseAnalysisArguments(args, { { "--budget" }, { "--threads" } }, kAnalysisBudget);
     if (const auto status = stopHere(parsed, command))
         return *status;
     const AnalysisArguments& arguments = std::get<AnalysisArguments>(parsed);
