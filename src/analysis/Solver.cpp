@@ -991,32 +991,27 @@ std::optional<int> Solver::storedBest(EdgeSet drawn) const
     return edge;
 }
 
-namespace {
-
 // Each public question starts its node count afresh and ages the order of
 // past cut-offs.
-template <typename Searchers>
-void startCall(Searchers& searchers, std::atomic<std::uint64_t>& spent)
+void Solver::startCall()
 {
-    spent = 0;
-    for (auto& searcher : searchers) {
+    spent_ = 0;
+    for (auto& searcher : searchers_) {
         searcher->startCall();
         searcher->age();
     }
 }
 
-} // namespace
-
 std::optional<int> Solver::value(EdgeSet drawn)
 {
-    startCall(searchers_, spent_);
+    startCall();
     const int remaining = board_.boxCount() - board_.completedBoxes(drawn);
     return exact(drawn, -remaining, remaining, 0);
 }
 
 std::optional<std::vector<EdgeValue>> Solver::edgeValues(EdgeSet drawn)
 {
-    startCall(searchers_, spent_);
+    startCall();
     std::vector<EdgeValue> values;
     for (EdgeSet rest = board_.allEdges() & ~drawn; rest != 0; rest &= rest - 1) {
         const int edge = std::countr_zero(rest);
@@ -1035,7 +1030,7 @@ std::optional<std::vector<EdgeValue>> Solver::edgeValues(EdgeSet drawn)
 
 std::optional<EdgeValue> Solver::bestEdge(EdgeSet drawn)
 {
-    startCall(searchers_, spent_);
+    startCall();
     const int remaining = board_.boxCount() - board_.completedBoxes(drawn);
     const auto v = exact(drawn, -remaining, remaining, 0);
     if (!v)
@@ -1067,7 +1062,7 @@ std::optional<EdgeValue> Solver::bestEdge(EdgeSet drawn)
 // wants to know soonest; the rest closes in on the value as `exact` does.
 Verdict Solver::judge(EdgeSet drawn, int score, const std::function<void(const Verdict&)>& progress)
 {
-    startCall(searchers_, spent_);
+    startCall();
     const int remaining = board_.boxCount() - board_.completedBoxes(drawn);
     Verdict verdict { { -remaining, remaining }, std::nullopt };
     // Finds an edge that keeps a lower bound just proven: the stored best

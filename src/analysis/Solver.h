@@ -126,6 +126,7 @@ private:
     static Slot* allocateTable(std::size_t entries);
     void buildSymmetries();
     void buildRimEdges();
+    void startCall();
     // Is the value at least `beta`? Asked of every thread at once; the
     // first to prove the answer gives it. None if the budget ran out.
     std::optional<int> test(EdgeSet drawn, int beta);
