@@ -116,29 +116,32 @@ int analysisCommand(std::string_view command, const std::vector<std::string_view
                   : runAnalyse(script.stream(), std::cout, std::cerr, arguments);
 }
 
+// bench --analysis and bench --coach: the solver's arguments, then `run`.
+int benchWithSolver(const std::vector<std::string_view>& args,
+    std::initializer_list<OptionName> known,
+    int (*run)(const AnalysisArguments&, std::ostream&, std::ostream&))
+{
+    const auto parsed = parseAnalysisArguments(args, known, kAnalysisBudget);
+    if (const auto status = stopHere(parsed, "bench"))
+        return *status;
+    if (const std::string extra = noOperands(std::get<AnalysisArguments>(parsed).operands);
+        !extra.empty())
+        return usageError(extra);
+    return run(std::get<AnalysisArguments>(parsed), std::cout, std::cerr);
+}
+
 int bench(std::vector<std::string_view> args)
 {
-    if (const auto flag = std::find(args.begin(), args.end(), "--analysis"); flag != args.end()) {
-        args.erase(flag);
-        const auto parsed = parseAnalysisArguments(
-            args, { { "--positions" }, { "--budget" }, { "--threads" } }, kAnalysisBudget);
-        if (const auto status = stopHere(parsed, "bench"))
-            return *status;
-        if (const std::string extra = noOperands(std::get<AnalysisArguments>(parsed).operands);
-            !extra.empty())
-            return usageError(extra);
-        return benchAnalysis(std::get<AnalysisArguments>(parsed), std::cout, std::cerr);
-    }
-    if (const auto flag = std::find(args.begin(), args.end(), "--coach"); flag != args.end()) {
-        args.erase(flag);
-        const auto parsed = parseAnalysisArguments(
-            args, { { "--games" }, { "--seed" }, { "--think" }, { "--threads" } }, kAnalysisBudget);
-        if (const auto status = stopHere(parsed, "bench"))
-            return *status;
-        if (const std::string extra = noOperands(std::get<AnalysisArguments>(parsed).operands);
-            !extra.empty())
-            return usageError(extra);
-        return benchCoach(std::get<AnalysisArguments>(parsed), std::cout, std::cerr);
+    for (const std::string_view flag : { "--analysis", "--coach" }) {
+        const auto at = std::find(args.begin(), args.end(), flag);
+        if (at == args.end())
+            continue;
+        args.erase(at);
+        return flag == "--coach"
+            ? benchWithSolver(
+                args, { { "--games" }, { "--seed" }, { "--think" }, { "--threads" } }, benchCoach)
+            : benchWithSolver(
+                args, { { "--positions" }, { "--budget" }, { "--threads" } }, benchAnalysis);
     }
     const auto parsed = parseBenchArguments(args);
     if (const auto status = stopHere(parsed, "bench"))

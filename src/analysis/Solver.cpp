@@ -227,6 +227,8 @@ private:
     int draw(int edge); // returns the boxes it completes
     void undraw(int edge);
     void countNode();
+    // Calls visit(boxes, open edges) for each run of boxes on two sides.
+    template <typename Visit> void forEachRun(EdgeSet drawn, Visit visit) const;
     // With no box on three sides: the edges of each run of boxes on two
     // sides that another edge of the run stands for (all but one of a loop
     // or chain, one end of a chain of two).
@@ -545,9 +547,8 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
 
 // Walks each run of boxes with two sides drawn along its open edges; a run
 // is a chain or a loop, since each of its boxes has exactly two open edges.
-QUADLO_COUNTS_BITS EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
+template <typename Visit> void Searcher::forEachRun(EdgeSet drawn, Visit visit) const
 {
-    EdgeSet skipped = 0;
     for (std::uint32_t rest = twoSided_; rest != 0;) {
         std::uint32_t run = rest & (~rest + 1);
         EdgeSet edges = 0;
@@ -566,6 +567,14 @@ QUADLO_COUNTS_BITS EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) cons
             }
         }
         rest &= ~run;
+        visit(run, edges);
+    }
+}
+
+QUADLO_COUNTS_BITS EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
+{
+    EdgeSet skipped = 0;
+    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges) {
         const int boxes = std::popcount(run);
         if (boxes == 2) {
             const EdgeSet middle
@@ -575,7 +584,7 @@ QUADLO_COUNTS_BITS EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) cons
         } else {
             skipped |= edges & (edges - 1);
         }
-    }
+    });
     return skipped;
 }
 
@@ -607,24 +616,7 @@ QUADLO_COUNTS_BITS std::optional<int> Searcher::loonyEndgame(EdgeSet drawn) cons
     };
     std::array<Kind, kMaxBoxes> kinds;
     int kindCount = 0;
-    for (std::uint32_t rest = twoSided_; rest != 0;) {
-        std::uint32_t run = rest & (~rest + 1);
-        EdgeSet edges = 0;
-        for (std::uint32_t frontier = run; frontier != 0;) {
-            const int box = std::countr_zero(frontier);
-            frontier &= frontier - 1;
-            const EdgeSet sides = board_.sides(box) & ~drawn;
-            edges |= sides;
-            for (EdgeSet side = sides; side != 0; side &= side - 1) {
-                const int other = board_.beyond(std::countr_zero(side), box);
-                const std::uint32_t bit = other < 0 ? 0 : std::uint32_t { 1 } << other;
-                if ((rest & bit & ~run) != 0) {
-                    run |= bit;
-                    frontier |= bit;
-                }
-            }
-        }
-        rest &= ~run;
+    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges) {
         const int boxes = std::popcount(run);
         const bool loop = std::popcount(edges) == boxes;
         auto same = std::find_if(kinds.begin(), kinds.begin() + kindCount,
@@ -633,7 +625,7 @@ QUADLO_COUNTS_BITS std::optional<int> Searcher::loonyEndgame(EdgeSet drawn) cons
             kinds[static_cast<std::size_t>(kindCount++)] = { boxes, loop, 1 };
         else
             ++same->count;
-    }
+    });
     // A mix is a number in mixed radix, one digit per kind: how many of it
     // are left.
     std::array<int, kMaxBoxes> place {};
