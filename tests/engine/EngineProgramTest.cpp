@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "EngineTestSupport.h"
 #include "Version.h"
@@ -86,6 +87,11 @@ TEST(EngineProgram, SelfplayAndBenchRefuseBadOptionsWithStatusTwo)
             "quadlo-engine: error: --seed '-1' is not a whole number 0..4294967295" },
         { "selfplay --seed 1 --seed 2", "quadlo-engine: error: option --seed given twice" },
         { "bench --level easy", "quadlo-engine: error: unknown option '--level'" },
+        { "bench --coach --think 0",
+            "quadlo-engine: error: --think '0' is not a number of seconds above 0 and at most "
+            "3600" },
+        { "bench --coach --seed -1",
+            "quadlo-engine: error: --seed '-1' is not a whole number 0..4294967295" },
         { "", "quadlo-engine: error: no command given" },
         { "play", "quadlo-engine: error: unknown command 'play'" },
         { "--verbose", "quadlo-engine: error: unknown option '--verbose'" },
@@ -179,6 +185,34 @@ TEST(EngineProgram, BenchPrintsAHeaderAndOneRowPerLevel)
     EXPECT_EQ(out[0].rfind("bench: 2 games a level", 0), 0u) << out[0];
     EXPECT_EQ(
         out[2].substr(0, 7) + out[3].substr(0, 7) + out[4].substr(0, 7), "easy   medium hard   ");
+}
+
+// Each human move counts once, in the band of its open edges, and what is
+// known exactly is also known by its outcome.
+TEST(EngineProgram, BenchCoachCountsEachHumanMoveOnceInItsBand)
+{
+    const auto run = runProgram("bench --coach --games 1 --think 0.01");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto out = lines(run.out);
+    ASSERT_EQ(out.size(), 8u);
+    EXPECT_EQ(out[0].rfind("bench --coach: 1 games of the careful human against Hard", 0), 0u);
+    int moves = 0;
+    for (std::size_t i = 2; i < out.size(); ++i) {
+        std::istringstream row(out[i]);
+        std::string band;
+        int n = 0;
+        double exact = 0;
+        double outcome = 0;
+        std::string percent;
+        row >> band >> n >> exact >> percent >> outcome;
+        EXPECT_LE(exact, outcome) << out[i];
+        if (i + 1 < out.size()) {
+            moves += n;
+        } else {
+            EXPECT_EQ(n, moves) << "the total row";
+        }
+    }
+    EXPECT_GT(moves, 0);
 }
 
 // Squares 1..23 owned; square 24 lacks only its right side v 25, which is

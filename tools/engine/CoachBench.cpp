@@ -123,13 +123,14 @@ int benchCoach(const AnalysisArguments& arguments, std::ostream& out, std::ostre
     options.threads = arguments.threads;
     for (const auto& [name, value] : arguments.options) {
         if (name == "--games" || name == "--seed") {
+            const bool games = name == "--games";
             const auto n = wholeNumber<std::uint32_t>(value);
-            if (!n || (name == "--games" && (*n < 1 || *n > kMaxGames))) {
-                err << errorLine(std::string(name) + " " + quoted(value) + " is not a whole number"
-                    + (name == "--games" ? " 1.." + std::to_string(kMaxGames) : std::string()));
+            if (!n || (games && (*n < 1 || *n > kMaxGames))) {
+                err << errorLine(std::string(name) + " " + quoted(value) + " is not a whole number "
+                    + (games ? "1.." + std::to_string(kMaxGames) : std::string("0..4294967295")));
                 return kUsageError;
             }
-            (name == "--games" ? options.games : options.seed) = *n;
+            (games ? options.games : options.seed) = *n;
         } else if (name == "--think") {
             double seconds = 0;
             const auto [end, ec]
