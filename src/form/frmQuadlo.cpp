@@ -155,6 +155,9 @@ void frmQuadlo::createControls(QWidget* client)
     QWidget::setTabOrder(lblMedium_, lblHard_);
     QWidget::setTabOrder(lblHard_, lblEasy_);
     QWidget::setTabOrder(lblEasy_, lblGameboard_);
+
+    lblHint_ = caption(new QLabel(client), "lblHint", font());
+    form.placeStatusLine(lblHint_);
 }
 
 void frmQuadlo::createMenus()
@@ -239,13 +242,18 @@ void frmQuadlo::showHint(const std::optional<Hint>& hint)
         text = hint->exact()
             ? tr("With best play the computer wins by %n.", nullptr, -hint->highest)
             : tr("With best play the computer wins (by at least %n).", nullptr, -hint->highest);
-    lblGameboard_->setHint(hint ? hint->edge : std::nullopt, text);
+    lblGameboard_->setHint(hint ? hint->edge : std::nullopt);
+    if (text != lblHint_->text()) {
+        placement_->setStatusText(text);
+        lblGameboard_->announce(text);
+    }
 }
 
 void frmQuadlo::dropHint()
 {
     hintFor_.reset();
-    lblGameboard_->setHint(std::nullopt, QString());
+    lblGameboard_->setHint(std::nullopt);
+    placement_->setStatusText(QString());
 }
 
 void frmQuadlo::steerCoach()
@@ -254,6 +262,16 @@ void frmQuadlo::steerCoach()
         coach_->follow(game().board());
     else
         coach_->stop();
+}
+
+void frmQuadlo::keyPressEvent(QKeyEvent* event)
+{
+    // Escape puts the hint away; the coach works on.
+    if (event->key() == Qt::Key_Escape && hintFor_) {
+        dropHint();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool frmQuadlo::eventFilter(QObject* watched, QEvent* event)

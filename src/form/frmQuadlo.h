@@ -63,6 +63,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -103,6 +104,8 @@ private:
     bool coachAsked_ = false;
     // The drawn edges of the position the hint on screen is for.
     std::optional<std::uint64_t> hintFor_;
+    // Under the form: the hint's words.
+    QLabel* lblHint_ = nullptr;
     QAction* ownerMarks_ = nullptr;
     QAction* instantTurns_ = nullptr;
     StepClock* pacedClock_ = nullptr;

@@ -299,8 +299,8 @@ private slots:
     }
 
     // Once asked, the coach works on each position of the human's while the
-    // player thinks, so that the next hint shows at once, and asking again
-    // starts no new search.
+    // player thinks, so that the next hint shows at once; Escape puts a hint
+    // away without stopping it, and asking again starts no new search.
     void theCoachThinksAheadAndAHintItKnowsShowsAtOnce()
     {
         const Board& board = window->game().board();
@@ -334,10 +334,15 @@ private slots:
         // Waits for the worker's proofs, not for a time; the hint follows them.
         QTRY_VERIFY_WITH_TIMEOUT(solved(), 60000);
         QCOMPARE(text()->text(), outcome());
+        // A screen reader hears it as the board's description.
+        QCOMPARE(boardOf(*window)->accessibleDescription(), outcome());
         const Edge best = *coach->known()->edge;
         QVERIFY(window->game().isPlayable(best));
         QVERIFY(hintShows(best));
 
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!text()->isVisible());
+        QVERIFY(!hintShows(best));
         // Solved, the coach rests; asked again, it has its answer.
         QTRY_COMPARE(threadCount(), idle);
         QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
