@@ -244,10 +244,6 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <source>Thinking about the best move…</source>
         <translation>Der beste Zug wird gesucht …</translation>
     </message>
-    <message>
-        <source>The position is too big to solve yet: ask again later.</source>
-        <translation>Die Stellung ist noch zu groß zum Lösen: Fragen Sie später noch einmal.</translation>
-    </message>
     <message numerus="yes">
         <source>With best play you win by %n.</source>
         <translation>
@@ -260,6 +256,20 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <translation>
             <numerusform>Mit bestem Spiel gewinnt der Computer mit %n Quadrat Vorsprung.</numerusform>
             <numerusform>Mit bestem Spiel gewinnt der Computer mit %n Quadraten Vorsprung.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win (by at least %n).</source>
+        <translation>
+            <numerusform>Mit bestem Spiel gewinnen Sie (mit mindestens %n Quadrat Vorsprung).</numerusform>
+            <numerusform>Mit bestem Spiel gewinnen Sie (mit mindestens %n Quadraten Vorsprung).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins (by at least %n).</source>
+        <translation>
+            <numerusform>Mit bestem Spiel gewinnt der Computer (mit mindestens %n Quadrat Vorsprung).</numerusform>
+            <numerusform>Mit bestem Spiel gewinnt der Computer (mit mindestens %n Quadraten Vorsprung).</numerusform>
         </translation>
     </message>
 </context>

@@ -243,10 +243,6 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <source>Thinking about the best move…</source>
         <translation>Buscando la mejor jugada…</translation>
     </message>
-    <message>
-        <source>The position is too big to solve yet: ask again later.</source>
-        <translation>La posición es aún demasiado grande para resolverla: vuelve a preguntar más tarde.</translation>
-    </message>
     <message numerus="yes">
         <source>With best play you win by %n.</source>
         <translation>
@@ -259,6 +255,20 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <translation>
             <numerusform>Con el mejor juego el ordenador gana por %n cuadrado.</numerusform>
             <numerusform>Con el mejor juego el ordenador gana por %n cuadrados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win (by at least %n).</source>
+        <translation>
+            <numerusform>Con el mejor juego ganas (por al menos %n cuadrado).</numerusform>
+            <numerusform>Con el mejor juego ganas (por al menos %n cuadrados).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins (by at least %n).</source>
+        <translation>
+            <numerusform>Con el mejor juego el ordenador gana (por al menos %n cuadrado).</numerusform>
+            <numerusform>Con el mejor juego el ordenador gana (por al menos %n cuadrados).</numerusform>
         </translation>
     </message>
 </context>

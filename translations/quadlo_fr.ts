@@ -243,10 +243,6 @@ complété le plus de carrés gagne.</translation>
         <source>Thinking about the best move…</source>
         <translation>Recherche du meilleur coup…</translation>
     </message>
-    <message>
-        <source>The position is too big to solve yet: ask again later.</source>
-        <translation>La position est encore trop grande pour être résolue : redemandez plus tard.</translation>
-    </message>
     <message numerus="yes">
         <source>With best play you win by %n.</source>
         <translation>
@@ -259,6 +255,20 @@ complété le plus de carrés gagne.</translation>
         <translation>
             <numerusform>En jouant au mieux, l&apos;ordinateur gagne de %n carré.</numerusform>
             <numerusform>En jouant au mieux, l&apos;ordinateur gagne de %n carrés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win (by at least %n).</source>
+        <translation>
+            <numerusform>En jouant au mieux, vous gagnez (d&apos;au moins %n carré).</numerusform>
+            <numerusform>En jouant au mieux, vous gagnez (d&apos;au moins %n carrés).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins (by at least %n).</source>
+        <translation>
+            <numerusform>En jouant au mieux, l&apos;ordinateur gagne (d&apos;au moins %n carré).</numerusform>
+            <numerusform>En jouant au mieux, l&apos;ordinateur gagne (d&apos;au moins %n carrés).</numerusform>
         </translation>
     </message>
 </context>

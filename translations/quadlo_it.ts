@@ -244,10 +244,6 @@ completati di più.</translation>
         <source>Thinking about the best move…</source>
         <translation>Cerco la mossa migliore…</translation>
     </message>
-    <message>
-        <source>The position is too big to solve yet: ask again later.</source>
-        <translation>La posizione è ancora troppo grande da risolvere: chiedi di nuovo più tardi.</translation>
-    </message>
     <message numerus="yes">
         <source>With best play you win by %n.</source>
         <translation>
@@ -260,6 +256,20 @@ completati di più.</translation>
         <translation>
             <numerusform>Giocando al meglio il computer vince di %n quadrato.</numerusform>
             <numerusform>Giocando al meglio il computer vince di %n quadrati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win (by at least %n).</source>
+        <translation>
+            <numerusform>Giocando al meglio vinci (di almeno %n quadrato).</numerusform>
+            <numerusform>Giocando al meglio vinci (di almeno %n quadrati).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins (by at least %n).</source>
+        <translation>
+            <numerusform>Giocando al meglio il computer vince (di almeno %n quadrato).</numerusform>
+            <numerusform>Giocando al meglio il computer vince (di almeno %n quadrati).</numerusform>
         </translation>
     </message>
 </context>

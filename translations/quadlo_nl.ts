@@ -244,10 +244,6 @@ voltooid, wint.</translation>
         <source>Thinking about the best move…</source>
         <translation>De beste zet wordt gezocht…</translation>
     </message>
-    <message>
-        <source>The position is too big to solve yet: ask again later.</source>
-        <translation>De stelling is nog te groot om op te lossen: vraag het later opnieuw.</translation>
-    </message>
     <message numerus="yes">
         <source>With best play you win by %n.</source>
         <translation>
@@ -260,6 +256,20 @@ voltooid, wint.</translation>
         <translation>
             <numerusform>Met het beste spel wint de computer met %n vierkant verschil.</numerusform>
             <numerusform>Met het beste spel wint de computer met %n vierkanten verschil.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win (by at least %n).</source>
+        <translation>
+            <numerusform>Met het beste spel win je (met minstens %n vierkant verschil).</numerusform>
+            <numerusform>Met het beste spel win je (met minstens %n vierkanten verschil).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins (by at least %n).</source>
+        <translation>
+            <numerusform>Met het beste spel wint de computer (met minstens %n vierkant verschil).</numerusform>
+            <numerusform>Met het beste spel wint de computer (met minstens %n vierkanten verschil).</numerusform>
         </translation>
     </message>
 </context>

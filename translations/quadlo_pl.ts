@@ -248,10 +248,6 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
         <source>Thinking about the best move…</source>
         <translation>Szukam najlepszego ruchu…</translation>
     </message>
-    <message>
-        <source>The position is too big to solve yet: ask again later.</source>
-        <translation>Pozycja jest jeszcze za duża do rozwiązania: zapytaj później.</translation>
-    </message>
     <message numerus="yes">
         <source>With best play you win by %n.</source>
         <translation>
@@ -266,6 +262,22 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
             <numerusform>Przy najlepszej grze komputer wygrywa o %n kwadrat.</numerusform>
             <numerusform>Przy najlepszej grze komputer wygrywa o %n kwadraty.</numerusform>
             <numerusform>Przy najlepszej grze komputer wygrywa o %n kwadratów.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win (by at least %n).</source>
+        <translation>
+            <numerusform>Przy najlepszej grze wygrywasz (o co najmniej %n kwadrat).</numerusform>
+            <numerusform>Przy najlepszej grze wygrywasz (o co najmniej %n kwadraty).</numerusform>
+            <numerusform>Przy najlepszej grze wygrywasz (o co najmniej %n kwadratów).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins (by at least %n).</source>
+        <translation>
+            <numerusform>Przy najlepszej grze komputer wygrywa (o co najmniej %n kwadrat).</numerusform>
+            <numerusform>Przy najlepszej grze komputer wygrywa (o co najmniej %n kwadraty).</numerusform>
+            <numerusform>Przy najlepszej grze komputer wygrywa (o co najmniej %n kwadratów).</numerusform>
         </translation>
     </message>
 </context>

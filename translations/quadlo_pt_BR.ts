@@ -243,10 +243,6 @@ o jogador que tiver completado mais quadrados.</translation>
         <source>Thinking about the best move…</source>
         <translation>Procurando a melhor jogada…</translation>
     </message>
-    <message>
-        <source>The position is too big to solve yet: ask again later.</source>
-        <translation>A posição ainda é grande demais para resolver: pergunte de novo mais tarde.</translation>
-    </message>
     <message numerus="yes">
         <source>With best play you win by %n.</source>
         <translation>
@@ -259,6 +255,20 @@ o jogador que tiver completado mais quadrados.</translation>
         <translation>
             <numerusform>Com o melhor jogo o computador vence por %n quadrado.</numerusform>
             <numerusform>Com o melhor jogo o computador vence por %n quadrados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play you win (by at least %n).</source>
+        <translation>
+            <numerusform>Com o melhor jogo você vence (por pelo menos %n quadrado).</numerusform>
+            <numerusform>Com o melhor jogo você vence (por pelo menos %n quadrados).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>With best play the computer wins (by at least %n).</source>
+        <translation>
+            <numerusform>Com o melhor jogo o computador vence (por pelo menos %n quadrado).</numerusform>
+            <numerusform>Com o melhor jogo o computador vence (por pelo menos %n quadrados).</numerusform>
         </translation>
     </message>
 </context>

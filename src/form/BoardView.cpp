@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -275,26 +274,11 @@ QString BoardView::describe(Edge edge) const
 
 void BoardView::announce(const QString& text) { setAccessibleDescription(text); }
 
-void BoardView::setHint(std::optional<Edge> edge, const QString& text)
+void BoardView::setHint(std::optional<Edge> edge)
 {
+    if (edge == hint_)
+        return;
     hint_ = edge;
-    if (!hintText_) {
-        hintText_ = new QLabel(this);
-        hintText_->setObjectName(QStringLiteral("lblHint"));
-        hintText_->setAlignment(Qt::AlignCenter);
-        hintText_->setWordWrap(true);
-        hintText_->setAutoFillBackground(true);
-        QPalette palette = hintText_->palette();
-        palette.setColor(QPalette::Window, layout::colour(kFormColour));
-        palette.setColor(QPalette::WindowText, Qt::white);
-        hintText_->setPalette(palette);
-    }
-    hintText_->setText(text);
-    const int height = hintText_->heightForWidth(width() - 2) + 4;
-    hintText_->setGeometry(1, this->height() - 1 - height, width() - 2, height);
-    hintText_->setVisible(!text.isEmpty());
-    if (!text.isEmpty())
-        announce(text);
     update();
 }
 

@@ -12,8 +12,6 @@
 
 #include <QWidget>
 
-class QLabel;
-
 #include "board/Board.h"
 #include "board/BoxGeometry.h"
 #include "form/TurnPresenter.h"
@@ -50,9 +48,8 @@ public:
     // a light line along the middle of the human's edges.
     void setOwnerMarks(bool on);
 
-    // The coach's best edge, outlined until it is dropped; and its words, shown
-    // along the foot of the board (empty for none) and told to a screen reader.
-    void setHint(std::optional<Edge> edge, const QString& text);
+    // The coach's best edge, outlined in yellow until it is dropped.
+    void setHint(std::optional<Edge> edge);
 
     // The edge shown in pale red, if any.
     std::optional<Edge> previewed() const { return preview_; }
@@ -105,7 +102,6 @@ private:
     bool cursorLeads_ = false;
     bool ownerMarks_ = false;
     std::optional<Edge> hint_;
-    QLabel* hintText_ = nullptr;
     // The presenter's picture as the last repaint request left it.
     BoardPicture painted_;
 };

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -31,6 +32,21 @@ void narrowToFit(QAbstractButton* button)
     font.setStretch(std::max<int>(QFont::ExtraCondensed, 100 * (advance - over) / advance));
     button->setFont(font);
 }
+
+// A font `scale` times as large, in points or in pixels as it was given.
+QFont scaled(const QFont& font, double scale)
+{
+    QFont result = font;
+    if (font.pointSizeF() > 0)
+        result.setPointSizeF(font.pointSizeF() * scale);
+    else
+        result.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
+    return result;
+}
+
+// The room round the status line's words at 1×, so that they do not touch
+// the options above them or the window's edges.
+constexpr int kStatusPadding = 4;
 
 // Qt's painter never draws at fewer than one device pixel to a pixel: under a
 // QT_SCALE_FACTOR below 1 each widget paints at its full size into a window
@@ -59,6 +75,14 @@ void FormPlacement::place(QWidget* control, layout::TwipsRect rect)
     placed_.push_back({ control, rect, control->font() });
 }
 
+void FormPlacement::placeStatusLine(QLabel* line)
+{
+    statusLine_ = line;
+    statusFont_ = line->font();
+    line->setWordWrap(true);
+    line->hide();
+}
+
 void FormPlacement::applyScale(double scale)
 {
     scale_ = scale;
@@ -66,60 +90,97 @@ void FormPlacement::applyScale(double scale)
     // are measured against the indicators they will have.
     if (onScaled)
         onScaled(scale);
-    QFont menuFont = menuFont_;
-    if (menuFont_.pointSizeF() > 0)
-        menuFont.setPointSizeF(menuFont_.pointSizeF() * scale);
-    else
-        menuFont.setPixelSize(std::max(1, qRound(menuFont_.pixelSize() * scale)));
-    window_.menuBar()->setFont(menuFont);
-    client_.setFixedSize(layout::pixels(layout::kClientArea, scale).size());
+    window_.menuBar()->setFont(scaled(menuFont_, scale));
     for (const Placed& placed : placed_) {
         placed.control->setGeometry(layout::pixels(placed.rect, scale));
-        QFont font = placed.font;
-        font.setPointSizeF(placed.font.pointSizeF() * scale);
-        placed.control->setFont(font);
+        placed.control->setFont(scaled(placed.font, scale));
         narrowToFit(qobject_cast<QAbstractButton*>(placed.control));
     }
+    if (statusLine_)
+        statusLine_->setFont(scaled(statusFont_, scale));
+    layOutStatusLine();
 }
 
-void FormPlacement::fitToScreen()
+void FormPlacement::layOutStatusLine()
+{
+    const QRect form = layout::pixels(layout::kClientArea, scale_);
+    statusHeight_ = 0;
+    if (statusLine_ && !statusLine_->text().isEmpty()) {
+        const int padding = std::max(1, qRound(kStatusPadding * scale_));
+        statusLine_->setContentsMargins(padding, padding, padding, padding);
+        statusHeight_ = statusLine_->heightForWidth(form.width());
+        statusLine_->setGeometry(0, form.height(), form.width(), statusHeight_);
+    }
+    if (statusLine_)
+        statusLine_->setVisible(statusHeight_ > 0);
+    client_.setFixedSize(form.width(), form.height() + statusHeight_);
+}
+
+QMargins FormPlacement::frame() const
 {
     // Until the window manager has framed the window its frame is unknown;
     // this many device pixels for a title bar and borders covers the common
     // desktops, which draw the frame at the screen's own size.
     const QWindow* handle = window_.windowHandle();
     const QMargins known = handle ? handle->frameMargins() : QMargins();
-    const QMargins frame
-        = known.isNull() ? QMargins(4, 40, 4, 4) / window_.devicePixelRatio() : known;
-    const QRect available = window_.screen()->availableGeometry();
+    return known.isNull() ? QMargins(4, 40, 4, 4) / window_.devicePixelRatio() : known;
+}
 
+double FormPlacement::fittingScale() const
+{
     // The whole form at one scale, never larger than it was drawn; one tenth
     // of it is as small as it gets. The menu bar shrinks with the form, so
     // that a large scale factor does not give it the room the form needs; its
-    // height at the new scale settles within a pass or two.
+    // height at the new scale settles within a pass or two, and so does the
+    // status line's, taken as its height at 1×.
+    const QMargins frame = this->frame();
+    const QRect available = window_.screen()->availableGeometry();
     const QSize full = layout::pixels(layout::kClientArea).size();
-    const auto fitting = [&] {
-        const int menu = window_.menuBar()->sizeHint().height();
-        const double across
-            = double(available.width() - frame.left() - frame.right()) / full.width();
-        const double down
-            = double(available.height() - frame.top() - frame.bottom() - menu) / full.height();
-        return std::clamp(std::min(across, down), 0.1, 1.0);
-    };
-    double scale = fitting();
-    for (int pass = 0; pass < 4 && scale != scale_; ++pass) {
-        applyScale(scale);
-        scale = fitting();
-    }
-    window_.adjustSize();
+    const int menu = window_.menuBar()->sizeHint().height();
+    const double line = statusHeight_ > 0 ? statusHeight_ / scale_ : 0.0;
+    const double across = double(available.width() - frame.left() - frame.right()) / full.width();
+    const double down
+        = (available.height() - frame.top() - frame.bottom() - menu) / (full.height() + line);
+    return std::clamp(std::min(across, down), 0.1, 1.0);
+}
 
-    // The client area is centred, and moved in only as far as its frame needs
-    // to stay inside the available area.
-    const QRect room = available.marginsRemoved(frame);
-    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_.size(), available);
+QRect FormPlacement::onScreen(QRect placed) const
+{
+    const QRect room = window_.screen()->availableGeometry().marginsRemoved(frame());
     placed.moveTo(std::max(room.left(), std::min(placed.left(), room.right() + 1 - placed.width())),
         std::max(room.top(), std::min(placed.top(), room.bottom() + 1 - placed.height())));
-    window_.setGeometry(placed);
+    return placed;
+}
+
+void FormPlacement::fitToScreen()
+{
+    double scale = fittingScale();
+    for (int pass = 0; pass < 4 && scale != scale_; ++pass) {
+        applyScale(scale);
+        scale = fittingScale();
+    }
+    window_.adjustSize();
+    // The client area is centred, and moved in only as far as its frame needs
+    // to stay inside the available area.
+    window_.setGeometry(onScreen(QStyle::alignedRect(
+        Qt::LeftToRight, Qt::AlignCenter, window_.size(), window_.screen()->availableGeometry())));
+}
+
+void FormPlacement::setStatusText(const QString& text)
+{
+    if (!statusLine_ || statusLine_->text() == text)
+        return;
+    statusLine_->setText(text);
+    layOutStatusLine();
+    double scale = std::min(scale_, fittingScale());
+    for (int pass = 0; pass < 4 && scale != scale_; ++pass) {
+        applyScale(scale);
+        scale = std::min(scale_, fittingScale());
+    }
+    window_.adjustSize();
+    const QRect placed = onScreen(window_.geometry());
+    if (placed != window_.geometry())
+        window_.setGeometry(placed);
 }
 
 } // namespace quadlo

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the window's controls go and how large: each control at its place in
 // the layout, and the whole form at one scale, the largest at which it fits the
-// screen's free area (never larger than it was drawn), centred on it.
+// screen's free area (never larger than it was drawn), centred on it. Under
+// the form, in the client area too, a status line of words shows while it has
+// any, and the window grows by its height.
 #pragma once
 
 #include <functional>
 #include <vector>
 
 #include <QFont>
+#include <QMargins>
+#include <QRect>
 
 #include "form/FormLayout.h"
 
+class QLabel;
 class QMainWindow;
 class QWidget;
 
@@ -23,9 +28,19 @@ public:
 
     // Puts the control at its place; its present font is its size at 1×.
     void place(QWidget* control, layout::TwipsRect rect);
+    // Makes `line` the status line under the form: as wide as the form, as
+    // high as its words need, hidden while it has none; its present font is
+    // its size at 1×.
+    void placeStatusLine(QLabel* line);
     // Lays the form out at the scale that fits the window's screen, and moves
     // the window onto the screen's free area.
     void fitToScreen();
+    // Shows `text` on the status line, none hiding it. The window grows or
+    // shrinks below and moves only as far as it must to stay on the screen's
+    // free area; where that has no room for the line, the form shrinks to
+    // make room, and does not grow back when the line goes, so that the board
+    // does not change size from move to move.
+    void setStatusText(const QString& text);
 
     // The form is being laid out at a new scale; the controls that paint
     // themselves follow it here, before the captions are fitted.
@@ -39,11 +54,23 @@ private:
     };
 
     void applyScale(double scale);
+    // At the present scale; the client area takes in the line's height.
+    void layOutStatusLine();
+    // The largest scale at which the window fits the screen's free area.
+    double fittingScale() const;
+    // The window's frame, known or assumed.
+    QMargins frame() const;
+    // `placed`, moved only as far as its frame needs to stay on the screen's
+    // free area.
+    QRect onScreen(QRect placed) const;
 
     QMainWindow& window_;
     QWidget& client_;
     std::vector<Placed> placed_;
     QFont menuFont_; // the menu bar's, at 1×
+    QLabel* statusLine_ = nullptr;
+    QFont statusFont_; // at 1×
+    int statusHeight_ = 0; // at the present scale, 0 while hidden
     double scale_ = 0.0; // until the form is first laid out
 };
 

@@ -41,8 +41,8 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
         if (isVisible())
             repaint();
     };
-    hintSearch_ = new HintSearch(this);
-    connect(hintSearch_, &HintSearch::found, this, &frmQuadlo::showHint);
+    coach_ = new Coach(this);
+    connect(coach_, &Coach::learned, this, [this](const Hint& hint) { showHint(hint); });
     presenter_.onTurnShown = [this](const std::vector<TurnEvent>& events) {
         lblGameboard_->announce(turnSummary(events, game().humanToMove()));
     };
@@ -155,6 +155,9 @@ void frmQuadlo::createControls(QWidget* client)
     QWidget::setTabOrder(lblMedium_, lblHard_);
     QWidget::setTabOrder(lblHard_, lblEasy_);
     QWidget::setTabOrder(lblEasy_, lblGameboard_);
+
+    lblHint_ = caption(new QLabel(client), "lblHint", font());
+    form.placeStatusLine(lblHint_);
 }
 
 void frmQuadlo::createMenus()
@@ -188,6 +191,7 @@ void frmQuadlo::createMenus()
     connect(newGame, &QAction::triggered, this, [this] {
         dropHint();
         const bool ran = presenter_.run([this](Game& game) {
+            coachAsked_ = false;
             presenter_.drop();
             game.mnuNew_Click();
             game.optionsFocused();
@@ -197,6 +201,7 @@ void frmQuadlo::createMenus()
     });
     connect(exit, &QAction::triggered, this, [this] {
         presenter_.run([this](Game& game) {
+            coachAsked_ = false;
             presenter_.drop();
             game.mnuExit_Click();
         });
@@ -216,29 +221,57 @@ void frmQuadlo::askForHint()
     presenter_.hurry();
     if (!game().humanToMove())
         return;
+    coachAsked_ = true;
     hintFor_ = analysis::drawnEdges(game().board());
-    hintSearch_->start(game().board());
-    lblGameboard_->setHint(std::nullopt, tr("Thinking about the best move…"));
+    steerCoach();
+    showHint(coach_->known());
 }
 
-void frmQuadlo::showHint(const Hint& hint)
+void frmQuadlo::showHint(const std::optional<Hint>& hint)
 {
-    if (!hint.edge) {
-        lblGameboard_->setHint(
-            std::nullopt, tr("The position is too big to solve yet: ask again later."));
+    if (!hintFor_)
         return;
+    // A 25-square board has no tie, so only a bound clear of it says who
+    // wins.
+    QString text = tr("Thinking about the best move…");
+    if (hint && hint->lowest > 0)
+        text = hint->exact()
+            ? tr("With best play you win by %n.", nullptr, hint->lowest)
+            : tr("With best play you win (by at least %n).", nullptr, hint->lowest);
+    else if (hint && hint->highest < 0)
+        text = hint->exact()
+            ? tr("With best play the computer wins by %n.", nullptr, -hint->highest)
+            : tr("With best play the computer wins (by at least %n).", nullptr, -hint->highest);
+    lblGameboard_->setHint(hint ? hint->edge : std::nullopt);
+    if (text != lblHint_->text()) {
+        placement_->setStatusText(text);
+        lblGameboard_->announce(text);
     }
-    const int margin = hint.finalMargin;
-    lblGameboard_->setHint(hint.edge,
-        margin > 0 ? tr("With best play you win by %n.", nullptr, margin)
-                   : tr("With best play the computer wins by %n.", nullptr, -margin));
 }
 
 void frmQuadlo::dropHint()
 {
-    hintSearch_->cancel();
     hintFor_.reset();
-    lblGameboard_->setHint(std::nullopt, QString());
+    lblGameboard_->setHint(std::nullopt);
+    placement_->setStatusText(QString());
+}
+
+void frmQuadlo::steerCoach()
+{
+    if (coachAsked_ && game().humanToMove())
+        coach_->follow(game().board());
+    else
+        coach_->stop();
+}
+
+void frmQuadlo::keyPressEvent(QKeyEvent* event)
+{
+    // Escape puts the hint away; the coach works on.
+    if (event->key() == Qt::Key_Escape && hintFor_) {
+        dropHint();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool frmQuadlo::eventFilter(QObject* watched, QEvent* event)
@@ -303,6 +336,7 @@ void frmQuadlo::pictureChanged()
     // A hint holds until the position it is for changes.
     if (hintFor_ && *hintFor_ != analysis::drawnEdges(game().board()))
         dropHint();
+    steerCoach();
     takeBack_->setEnabled(game().canTakeBack());
     hint_->setEnabled(game().humanToMove());
     lblGameboard_->refresh();

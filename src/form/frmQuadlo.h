@@ -13,7 +13,7 @@
 #include <QMainWindow>
 
 #include "board/RandomSource.h"
-#include "form/HintSearch.h"
+#include "form/Coach.h"
 #include "form/TurnPresenter.h"
 #include "game/Platform.h"
 
@@ -63,6 +63,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -70,8 +71,13 @@ private:
     void createMenus();
     void applyViewChoices();
     void askForHint();
-    void showHint(const Hint& hint);
+    // The hint on screen, if any, shows what is proven: none yet, a bound
+    // or the exact outcome.
+    void showHint(const std::optional<Hint>& hint);
     void dropHint();
+    // The coach works on the position whenever the human is to move, once
+    // Hint has been asked in the game.
+    void steerCoach();
     void viewChoiceToggled();
     void pictureChanged();
     void syncOptions();
@@ -93,9 +99,13 @@ private:
     QButtonGroup* options_ = nullptr;
     QAction* takeBack_ = nullptr;
     QAction* hint_ = nullptr;
-    HintSearch* hintSearch_ = nullptr;
+    Coach* coach_ = nullptr;
+    // Whether Hint has been asked in this game.
+    bool coachAsked_ = false;
     // The drawn edges of the position the hint on screen is for.
     std::optional<std::uint64_t> hintFor_;
+    // Under the form: the hint's words.
+    QLabel* lblHint_ = nullptr;
     QAction* ownerMarks_ = nullptr;
     QAction* instantTurns_ = nullptr;
     StepClock* pacedClock_ = nullptr;

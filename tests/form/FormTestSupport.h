@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPoint>
@@ -156,6 +157,14 @@ inline double contrast(QColor a, QColor b)
     const double la = luminance(a);
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The threads of this process, as Linux lists them.
+inline qsizetype threadCount()
+{
+    return QDir(QStringLiteral("/proc/self/task"))
+        .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+        .size();
 }
 
 inline QString describe(QRect r)

@@ -16,7 +16,9 @@
 #include <QTimer>
 
 #include "FormTestSupport.h"
-#include "form/HintSearch.h"
+#include "analysis/BoardAdapter.h"
+#include "analysis/Solver.h"
+#include "form/Coach.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/Preferences.h"
 
@@ -278,37 +280,82 @@ private slots:
         QVERIFY(!takeBack->isEnabled());
     }
 
-    // The hint is searched off the window's thread: New Game goes through at
-    // once, and the old position's answer never shows.
-    void aHintOutlinesAPlayableEdgeAndSaysTheOutcomeWithoutBlockingTheWindow()
+    // Until Hint is asked in a game the window costs no processor time; New
+    // Game ends the asking.
+    void withHintNeverAskedInAGameNoAnalysisRuns()
+    {
+        const qsizetype idle = threadCount();
+        playSomeMoves(*window);
+        QCOMPARE(threadCount(), idle);
+
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(threadCount() > idle);
+
+        QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+        // The search gives up at its next look at the stop flag.
+        QTRY_COMPARE(threadCount(), idle);
+        playSomeMoves(*window);
+        QCOMPARE(threadCount(), idle);
+    }
+
+    // Once asked, the coach works on each position of the human's while the
+    // player thinks, so that the next hint shows at once; Escape puts a hint
+    // away without stopping it, and asking again starts no new search.
+    void theCoachThinksAheadAndAHintItKnowsShowsAtOnce()
     {
         const Board& board = window->game().board();
-        auto* search = window->findChild<HintSearch*>();
-        QSignalSpy answers(search, &HintSearch::found);
+        auto* coach = window->findChild<Coach*>();
         const auto text = [&] { return window->findChild<QLabel*>("lblHint"); };
-        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
-        QVERIFY(text()->isVisible());
-        QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-        QVERIFY(!text()->isVisible());
+        const qsizetype idle = threadCount();
+        // What best play gives the human from the position on the board.
+        const auto outcome = [&] {
+            analysis::Solver solver(analysis::gameBoxBoard());
+            const int margin = board.humanScore - board.computerScore
+                + *solver.value(analysis::drawnEdges(board));
+            return margin > 0
+                ? QStringLiteral("With best play you win by %1.").arg(margin)
+                : QStringLiteral("With best play the computer wins by %1.").arg(-margin);
+        };
+        const auto hintShows = [&](Edge edge) {
+            return pixelAt(boardImage(*window),
+                       edgeCentre(edge.family, edge.index)
+                           + (edge.family == Vertical ? QPoint(6, 0) : QPoint(0, 6)))
+                == QColor(255, 255, 0);
+        };
+        const auto solved = [&] { return coach->known() && coach->known()->exact(); };
 
         while (board.openEdges().size() > 28) {
             const Edge edge = *firstOpenEdge(board);
             clickEdge(*window, edge.family, edge.index);
         }
         QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
-        // Waits for the worker's answer, not for a time.
-        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, 60000);
-        const Hint hint = answers.takeFirst().at(0).value<Hint>();
-        QVERIFY(hint.edge && window->game().isPlayable(*hint.edge));
         QVERIFY(text()->isVisible());
-        QVERIFY(text()->text().startsWith(QStringLiteral("With best play ")));
-        QCOMPARE(pixelAt(boardImage(*window),
-                     edgeCentre(hint.edge->family, hint.edge->index)
-                         + (hint.edge->family == Vertical ? QPoint(6, 0) : QPoint(0, 6))),
-            QColor(255, 255, 0));
+        QCOMPARE(text()->text(), QStringLiteral("Thinking about the best move…"));
+        // Waits for the worker's proofs, not for a time; the hint follows them.
+        QTRY_VERIFY_WITH_TIMEOUT(solved(), 60000);
+        QCOMPARE(text()->text(), outcome());
+        // A screen reader hears it as the board's description.
+        QCOMPARE(boardOf(*window)->accessibleDescription(), outcome());
+        const Edge best = *coach->known()->edge;
+        QVERIFY(window->game().isPlayable(best));
+        QVERIFY(hintShows(best));
 
-        clickEdge(*window, hint.edge->family, hint.edge->index);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!text()->isVisible());
+        QVERIFY(!hintShows(best));
+        // Solved, the coach rests; asked again, it has its answer.
+        QTRY_COMPARE(threadCount(), idle);
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(text()->text(), outcome());
+        QVERIFY(text()->isVisible() && hintShows(best));
+        QCOMPARE(threadCount(), idle);
+
+        clickEdge(*window, best.family, best.index);
+        QVERIFY(!text()->isVisible());
+        QVERIFY(window->game().humanToMove());
+        QTRY_VERIFY_WITH_TIMEOUT(solved(), 60000);
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(text()->text(), outcome());
     }
 };
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window under seeded random input for a bounded time: clicks on and
-// beside the board, bursts, keys, New Game, Rules and About by their shortcuts,
-// level changes, the paced turn's clock stepped at random, also while a box is
-// open. After every step the screen shows the model (the presenter's picture
-// while a turn is shown), no box opens over another, and a click on an edge is
-// played exactly when it is playable. QUADLO_MONKEY_SECONDS sets the run's
-// length (3 s unless CMakeLists.txt says otherwise); QUADLO_MONKEY_SEED replays
-// the seed the run prints.
+// beside the board, bursts, keys, New Game, Rules, About and Hint by their
+// shortcuts, level changes, the paced turn's clock stepped at random, also while
+// a box is open. After every step the screen shows the model (the presenter's
+// picture while a turn is shown), no box opens over another, and a click on an
+// edge is played exactly when it is playable. QUADLO_MONKEY_SECONDS sets the
+// run's length (3 s unless CMakeLists.txt says otherwise); QUADLO_MONKEY_SEED
+// replays the seed the run prints.
 #include <random>
 
 #include <QElapsedTimer>
@@ -65,9 +65,10 @@ private slots:
 private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     QPoint anywhereIn(const QWidget* w) { return QPoint(below(w->width()), below(w->height())); }
-    void shortcut() // New Game, Rules or About; never Exit
+    void shortcut() // New Game, Rules, About or Hint; never Exit
     {
-        QTest::keyClick(window.get(), std::array { Qt::Key_N, Qt::Key_R, Qt::Key_A }[below(3)],
+        QTest::keyClick(window.get(),
+            std::array { Qt::Key_N, Qt::Key_R, Qt::Key_A, Qt::Key_H }[below(4)],
             Qt::ControlModifier);
     }
     void clickBoard(QPoint point)

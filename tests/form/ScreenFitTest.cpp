@@ -3,14 +3,18 @@
 // once for each screen and scale in CMakeLists.txt. Whatever the screen, the
 // whole window stays inside its available area, every bar and every dot of
 // the board has one size in device pixels, the captions are never squeezed to
-// slivers, both menus show on the menu bar, the title is never clipped, and
-// the board's partial repaints show what a full repaint paints.
+// slivers, both menus show on the menu bar, the title is never clipped, the
+// hint's words show whole below the form in every language, and the board's
+// partial repaints show what a full repaint paints.
+#include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
 
 #include "FormTestSupport.h"
+#include "form/Coach.h"
+#include "form/Translations.h"
 
 using namespace quadlo;
 using namespace quadlo::test;
@@ -97,6 +101,41 @@ private slots:
     }
 
     void titleLiesInsideItsLabel() { verifyTitleInk(*window); }
+
+    // The longest hint, a bound on the computer's win, in each language: its
+    // words lie below every control of the form, the window grows for them
+    // and stays on the screen.
+    void theHintsWordsShowWholeBelowTheFormAndOnTheScreenInEveryLanguage()
+    {
+        auto* coach = window->findChild<Coach*>();
+        auto* text = window->findChild<QLabel*>(QStringLiteral("lblHint"));
+        const QRect available = window->screen()->availableGeometry();
+        QStringList languages = QStringLiteral(QUADLO_LANGUAGES).split(QLatin1Char(','));
+        languages << QStringLiteral("C");
+        for (const QString& language : languages) {
+            Translations translations { QLocale(language) };
+            translations.install();
+            QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+            emit coach->learned(Hint { std::nullopt, -25, -13 });
+            // Where the screen has no room for the words, the form shrinks.
+            QRect form;
+            for (const QWidget* control :
+                window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (control != text)
+                    form |= control->geometry();
+            }
+            const QString where = QStringLiteral("%1: words %2, form %3, window %4 on %5")
+                                      .arg(language, describe(text->geometry()), describe(form),
+                                          describe(window->frameGeometry()), describe(available));
+            QVERIFY2(text->isVisible() && text->geometry().top() > form.bottom()
+                    && window->centralWidget()->rect().contains(text->geometry())
+                    && text->height() >= text->heightForWidth(text->width())
+                    && available.contains(window->frameGeometry()),
+                qPrintable(where));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!text->isVisible());
+        }
+    }
 
     void captionsAreNeverSqueezedToSliversAndBothMenusShow()
     {

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The coach's worker. The window never waits for it: a new position or a stop
+// is left where the worker finds it, with the stop flag raised so that the
+// search under way gives up soon; a worker with nothing left to do ends, and
+// only the coach's end joins it.
+#include "form/Coach.h"
+
+#include <algorithm>
+
+#include <QMetaObject>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+#include "analysis/BoardAdapter.h"
+#include "analysis/Solver.h"
+
+namespace quadlo {
+
+namespace {
+
+// 2^24 slots of 8 bytes: 128 MiB, kept for the whole run.
+constexpr unsigned kTableBits = 24;
+
+// The analysis takes only the time that the player's other programs leave.
+// Threads that this one starts, the solver's included, inherit its priority.
+void lowerPriority()
+{
+#ifdef __linux__
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+#endif
+}
+
+} // namespace
+
+int Coach::threadCount()
+{
+    // hardware_concurrency() is 0 when unknown: one thread then.
+    return static_cast<int>(std::max(2u, std::thread::hardware_concurrency()) - 1);
+}
+
+Coach::Coach(QObject* parent)
+    : QObject(parent)
+{
+    // So that a hint can be queued and watched like any signal's.
+    qRegisterMetaType<Hint>();
+}
+
+Coach::~Coach()
+{
+    stop();
+    if (worker_.joinable())
+        worker_.join();
+}
+
+void Coach::follow(const Board& board)
+{
+    const Position position { analysis::drawnEdges(board), board.humanScore - board.computerScore };
+    if (followed_ == position)
+        return;
+    followed_ = position;
+    known_.reset();
+    const std::lock_guard lock(mutex_);
+    wanted_ = Request { position, ++following_ };
+    stop_ = true;
+    if (working_)
+        return;
+    // The last worker has ended, or is about to: it touches nothing more.
+    if (worker_.joinable())
+        worker_.join();
+    working_ = true;
+    worker_ = std::thread([this] { work(); });
+}
+
+void Coach::stop()
+{
+    if (!followed_)
+        return;
+    followed_.reset();
+    known_.reset();
+    const std::lock_guard lock(mutex_);
+    wanted_.reset();
+    ++following_;
+    stop_ = true;
+}
+
+void Coach::work()
+{
+    lowerPriority();
+    std::unique_lock lock(mutex_);
+    while (wanted_) {
+        const Request request = *wanted_;
+        stop_ = false;
+        lock.unlock();
+        if (!solver_) {
+            solver_ = std::make_unique<analysis::Solver>(analysis::gameBoxBoard(),
+                analysis::Solver::kNoBudget,
+                analysis::SolverSettings { kTableBits, threadCount(), true });
+            solver_->setStopFlag(&stop_);
+        }
+        // Every bound judge() proves, the last included, comes through here.
+        const analysis::Verdict verdict = solver_->judge(
+            request.position.drawn, request.position.score, [&](const analysis::Verdict& proven) {
+                Hint hint;
+                if (proven.edge)
+                    hint.edge = analysis::gameEdge(*proven.edge);
+                hint.lowest = request.position.score + proven.bounds.lower;
+                hint.highest = request.position.score + proven.bounds.upper;
+                tell(request, hint);
+            });
+        lock.lock();
+        if (verdict.bounds.exact() && wanted_ && wanted_->following == request.following)
+            wanted_.reset();
+    }
+    working_ = false;
+}
+
+void Coach::tell(const Request& request, const Hint& hint)
+{
+    // Read on the window's thread, where following_ is kept.
+    QMetaObject::invokeMethod(
+        this,
+        [this, following = request.following, hint] {
+            if (following != following_)
+                return;
+            known_ = hint;
+            emit learned(hint);
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace quadlo
