@@ -72,7 +72,7 @@ private:
     void askForHint();
     void showHint(const Hint& hint);
     void dropHint();
-    void viewChoiceToggled();
+    void viewChoiceToggled(QAction* choice);
     void pictureChanged();
     void syncOptions();
     // The focus goes to the selected option, or to Medium with none selected.

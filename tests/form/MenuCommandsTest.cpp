@@ -203,10 +203,17 @@ private slots:
         QCOMPARE(again.choices(), (ViewChoices { true, false }));
         QVERIFY(warnings.isEmpty());
 
-        // --instant for one run shows every turn at once without keeping it.
+        // --instant for one run shows every turn at once without keeping it,
+        // also when another View choice changes; Instant Turns chosen from the
+        // menu is kept.
         window->usePreferences(again, true);
-        QVERIFY(window->findChild<QAction*>("mnuInstantTurns")->isChecked());
-        QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { true, false }));
+        auto* instantTurns = window->findChild<QAction*>("mnuInstantTurns");
+        QVERIFY(instantTurns->isChecked());
+        QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { false, false }));
+        instantTurns->trigger();
+        instantTurns->trigger();
+        QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { false, true }));
     }
 
     void aSettingsFileThatCannotServeLeavesTheDefaultsAndSaysSoOnce()
