@@ -48,8 +48,10 @@ constexpr CommandHelp kCommands[] = {
         "solver may search (50,000,000); beyond it one line says so.\n" },
     { "review", "review [--budget N] FILE",
         "Replays a whole game and judges each human move the solver can decide\n"
-        "within --budget nodes a position (5,000,000): the squares it lost against\n"
-        "the best move, and the game's turning point.\n" },
+        "within --budget nodes a position (5,000,000): the squares it gave away\n"
+        "against the best move (each one fewer for the human and one more for the\n"
+        "computer), and the game's turning point. A move taken back by undo is\n"
+        "neither judged nor counted.\n" },
     { "solve", "solve --boxes WxH [--budget N]",
         "Solves the empty board of W by H boxes (at most 64 edges) and prints\n"
         "'value V' for the first player and the time taken.\n" },
