@@ -47,6 +47,33 @@ const bool factorRaised = [] {
 
 } // namespace
 
+QMargins expectedFrame(const QWidget& window)
+{
+    // Until the window manager has framed the window its frame is unknown;
+    // this many device pixels for a title bar and borders covers the common
+    // desktops, which draw the frame at the screen's own size.
+    const QWindow* handle = window.windowHandle();
+    const QMargins known = handle ? handle->frameMargins() : QMargins();
+    return known.isNull() ? QMargins(4, 40, 4, 4) / window.devicePixelRatio() : known;
+}
+
+QRect keptInside(QRect rect, const QMargins& frame, const QRect& available)
+{
+    const QRect room = available.marginsRemoved(frame);
+    rect.moveTo(std::max(room.left(), std::min(rect.left(), room.right() + 1 - rect.width())),
+        std::max(room.top(), std::min(rect.top(), room.bottom() + 1 - rect.height())));
+    return rect;
+}
+
+QFont scaledFont(QFont font, double scale)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    else
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
+    return font;
+}
+
 FormPlacement::FormPlacement(QMainWindow& window, QWidget& client)
     : window_(window)
     , client_(client)
@@ -66,31 +93,18 @@ void FormPlacement::applyScale(double scale)
     // are measured against the indicators they will have.
     if (onScaled)
         onScaled(scale);
-    QFont menuFont = menuFont_;
-    if (menuFont_.pointSizeF() > 0)
-        menuFont.setPointSizeF(menuFont_.pointSizeF() * scale);
-    else
-        menuFont.setPixelSize(std::max(1, qRound(menuFont_.pixelSize() * scale)));
-    window_.menuBar()->setFont(menuFont);
+    window_.menuBar()->setFont(scaledFont(menuFont_, scale));
     client_.setFixedSize(layout::pixels(layout::kClientArea, scale).size());
     for (const Placed& placed : placed_) {
         placed.control->setGeometry(layout::pixels(placed.rect, scale));
-        QFont font = placed.font;
-        font.setPointSizeF(placed.font.pointSizeF() * scale);
-        placed.control->setFont(font);
+        placed.control->setFont(scaledFont(placed.font, scale));
         narrowToFit(qobject_cast<QAbstractButton*>(placed.control));
     }
 }
 
 void FormPlacement::fitToScreen()
 {
-    // Until the window manager has framed the window its frame is unknown;
-    // this many device pixels for a title bar and borders covers the common
-    // desktops, which draw the frame at the screen's own size.
-    const QWindow* handle = window_.windowHandle();
-    const QMargins known = handle ? handle->frameMargins() : QMargins();
-    const QMargins frame
-        = known.isNull() ? QMargins(4, 40, 4, 4) / window_.devicePixelRatio() : known;
+    const QMargins frame = expectedFrame(window_);
     const QRect available = window_.screen()->availableGeometry();
 
     // The whole form at one scale, never larger than it was drawn; one tenth
@@ -115,11 +129,9 @@ void FormPlacement::fitToScreen()
 
     // The client area is centred, and moved in only as far as its frame needs
     // to stay inside the available area.
-    const QRect room = available.marginsRemoved(frame);
-    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_.size(), available);
-    placed.moveTo(std::max(room.left(), std::min(placed.left(), room.right() + 1 - placed.width())),
-        std::max(room.top(), std::min(placed.top(), room.bottom() + 1 - placed.height())));
-    window_.setGeometry(placed);
+    window_.setGeometry(
+        keptInside(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_.size(), available),
+            frame, available));
 }
 
 } // namespace quadlo

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the window's controls go and how large: each control at its place in
 // the layout, and the whole form at one scale, the largest at which it fits the
-// screen's free area (never larger than it was drawn), centred on it.
+// screen's free area (never larger than it was drawn), centred on it. The
+// helpers that keep a window on its screen serve the message boxes too.
 #pragma once
 
 #include <functional>
 #include <vector>
 
 #include <QFont>
+#include <QMargins>
+#include <QRect>
 
 #include "form/FormLayout.h"
 
@@ -15,6 +18,17 @@ class QMainWindow;
 class QWidget;
 
 namespace quadlo {
+
+// The frame the window manager draws around the top-level `window`: what the
+// platform knows of it, or the common desktops' frame until it is framed.
+QMargins expectedFrame(const QWidget& window);
+
+// A window's client area `rect` moved in only as far as its `frame` needs to
+// lie inside `available`.
+QRect keptInside(QRect rect, const QMargins& frame, const QRect& available);
+
+// `font` at `scale` times its size, whether its size is in points or pixels.
+QFont scaledFont(QFont font, double scale);
 
 class FormPlacement {
 public:

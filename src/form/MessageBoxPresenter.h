@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's message boxes shown as modal Qt message boxes over the window.
+// The game's message boxes shown as modal Qt message boxes over the window,
+// each line of their texts whole and the whole box on the screen.
 #pragma once
 
 #include <string>

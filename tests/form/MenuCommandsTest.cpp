@@ -54,27 +54,17 @@ struct SeenBox {
     bool okButton = false;
 };
 
-// Looks for the modal box as soon as the event loop runs inside it, records it
-// and presses OK.
+// Records the next modal box and presses OK.
 void closeNextMessageBox(SeenBox& seen)
 {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, &seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+    onNextMessageBox([&seen](QMessageBox& box) {
         seen.seen = true;
-        seen.icon = box->icon();
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.buttons = box->buttons().size();
-        seen.okButton = box->button(QMessageBox::Ok) != nullptr;
-        poll->stop();
-        poll->deleteLater();
-        box->button(QMessageBox::Ok)->click();
+        seen.icon = box.icon();
+        seen.title = box.windowTitle();
+        seen.text = box.text();
+        seen.buttons = box.buttons().size();
+        seen.okButton = box.button(QMessageBox::Ok) != nullptr;
     });
-    poll->start();
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 // once for each screen and scale in CMakeLists.txt. Whatever the screen, the
 // whole window stays inside its available area, every bar and every dot of
 // the board has one size in device pixels, the captions are never squeezed to
-// slivers, both menus show on the menu bar, the title is never clipped, and
-// the board's partial repaints show what a full repaint paints.
+// slivers, both menus show on the menu bar, the title is never clipped, the
+// board's partial repaints show what a full repaint paints, and the message
+// boxes lie on the screen with their lines whole.
+#include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
@@ -107,6 +109,31 @@ private slots:
         QMenuBar* bar = window->menuBar();
         for (QAction* menu : bar->actions())
             QVERIFY(bar->rect().contains(bar->actionGeometry(menu)));
+    }
+
+    void rulesAndAboutKeepEveryLineWholeOnTheScreen()
+    {
+        frmQuadlo own(nullptr, fixedSeed);
+        const QRect available = own.screen()->availableGeometry();
+        for (const Qt::Key key : { Qt::Key_R, Qt::Key_A }) {
+            showAndActivate(own);
+            QRect frame;
+            QStringList cut;
+            onNextMessageBox([&](QMessageBox& box) {
+                frame = box.frameGeometry();
+                const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                for (const QString& line : box.text().split(QLatin1Char('\n'))) {
+                    if (label->fontMetrics().horizontalAdvance(line)
+                        > label->contentsRect().width())
+                        cut << line;
+                }
+            });
+            QTest::keyClick(&own, key, Qt::ControlModifier);
+            QVERIFY2(!frame.isNull() && cut.isEmpty(), qPrintable(cut.join(QLatin1Char('|'))));
+            QVERIFY2(available.contains(frame),
+                qPrintable(
+                    QStringLiteral("box %1 on %2").arg(describe(frame), describe(available))));
+        }
     }
 
     // What the screen shows after the board's partial repaints is what a full
