@@ -3,7 +3,8 @@
 // in the player's language. Qt breaks a box's lines once the box is wider than
 // half the screen, which on a scaled screen turns the rules' fixed lines into
 // ragged stubs; here every line stays whole, and the text shrinks only as far
-// as the screen needs for the whole box to fit on it.
+// as the screen needs for the whole box to fit on it. The result box opens
+// clear of the board, so that the final position it announces stays in view.
 #include "form/MessageBoxPresenter.h"
 
 #include <algorithm>
@@ -22,8 +23,10 @@ namespace {
 
 class GameMessageBox final : public QMessageBox {
 public:
-    GameMessageBox(Icon icon, const QString& title, const QString& text, QWidget* parent)
+    GameMessageBox(Icon icon, const QString& title, const QString& text, QWidget* parent,
+        const QWidget* keepInView)
         : QMessageBox(icon, title, text, QMessageBox::Ok, parent)
+        , keepInView_(keepInView)
     {
         // The texts are plain; a "<" in one must not switch the box to rich text.
         setTextFormat(Qt::PlainText);
@@ -36,10 +39,15 @@ protected:
             keepLinesWhole();
         // Qt sizes the box and centres it on the window.
         QMessageBox::showEvent(event);
+        if (!event->spontaneous() && keepInView_)
+            moveClearOf(*keepInView_);
     }
 
 private:
     void keepLinesWhole();
+    void moveClearOf(const QWidget& kept);
+
+    const QWidget* keepInView_;
 };
 
 void GameMessageBox::keepLinesWhole()
@@ -73,6 +81,39 @@ void GameMessageBox::keepLinesWhole()
     label->setMinimumWidth(label->minimumSizeHint().width());
 }
 
+void GameMessageBox::moveClearOf(const QWidget& kept)
+{
+    const QRect keep(kept.mapToGlobal(QPoint(0, 0)), kept.size());
+    const QRect window = kept.window()->frameGeometry();
+    const QMargins frame = expectedFrame(*this);
+    const QRect available = screen()->availableGeometry();
+    const QSize box = size();
+    const int middleX = keep.center().x() - box.width() / 2;
+    const int middleY = keep.center().y() - box.height() / 2;
+    // Beside the window first, where the whole window stays in view, then
+    // below or above the kept widget; each moved onto the screen as far as
+    // it must. The first that leaves the widget uncovered wins, or else the
+    // one that covers the least of it.
+    const QPoint places[] = {
+        { window.right() + 1 + frame.left(), middleY },
+        { window.left() - frame.right() - box.width(), middleY },
+        { middleX, keep.bottom() + 1 + frame.top() },
+        { middleX, keep.top() - frame.bottom() - box.height() },
+    };
+    QRect best;
+    qint64 leastCovered = -1;
+    for (const QPoint place : places) {
+        const QRect placed = keptInside(QRect(place, box), frame, available);
+        const QRect covered = placed.marginsAdded(frame) & keep;
+        const qint64 area = qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || area < leastCovered) {
+            best = placed;
+            leastCovered = area;
+        }
+    }
+    setGeometry(best);
+}
+
 } // namespace
 
 QString messageBoxText(const std::string& text)
@@ -95,8 +136,9 @@ MessageBoxPresenter::MessageBoxPresenter(QWidget* parent)
 void MessageBoxPresenter::showMessage(
     const std::string& text, MessageStyle style, const std::string& title)
 {
-    GameMessageBox box(
-        messageBoxIcon(style), translatedGameText(title), messageBoxText(text), parent_);
+    // The result opens clear of the board, whose final position it announces.
+    GameMessageBox box(messageBoxIcon(style), translatedGameText(title), messageBoxText(text),
+        parent_, style == MessageStyle::OkOnly ? board_ : nullptr);
     box.exec();
 }
 

@@ -69,6 +69,8 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
     optionStyle_->setParent(this);
     createControls(client);
     createMenus();
+    if (ownMessages_)
+        ownMessages_->keepInView(lblGameboard_);
     placement_->onScaled = [this](double scale) {
         lblGameboard_->setScale(scale);
         optionStyle_->setScale(scale);

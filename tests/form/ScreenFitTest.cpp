@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "FormTestSupport.h"
+#include "form/FormPlacement.h"
 
 using namespace quadlo;
 using namespace quadlo::test;
@@ -134,6 +135,38 @@ private slots:
                 qPrintable(
                     QStringLiteral("box %1 on %2").arg(describe(frame), describe(available))));
         }
+    }
+
+    // Beside the window or below the board, where the screen has room for the
+    // box and the frame it will have.
+    void theResultLiesOnTheScreenAndLeavesTheFinalBoardInViewWhereThereIsRoom()
+    {
+        frmQuadlo own(nullptr, fixedSeed);
+        showAndActivate(own);
+        BoardView* view = boardOf(own);
+        const double scale = view->width() / 257.0;
+        QRect frame;
+        QSize framed;
+        onNextMessageBox([&](QMessageBox& box) {
+            frame = box.frameGeometry();
+            framed = box.geometry().marginsAdded(expectedFrame(box)).size();
+        });
+        while (const std::optional<Edge> next = firstOpenEdge(own.game().board())) {
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier,
+                (QPointF(edgeCentre(next->family, next->index)) * scale).toPoint());
+        }
+        QVERIFY(own.game().board().gameOver && !frame.isNull());
+        const QRect available = own.screen()->availableGeometry();
+        QVERIFY2(available.contains(frame),
+            qPrintable(QStringLiteral("box %1 on %2").arg(describe(frame), describe(available))));
+        const QRect board(view->mapToGlobal(QPoint(0, 0)), view->size());
+        const QRect window = own.frameGeometry();
+        const bool room = available.right() - window.right() >= framed.width()
+            || window.left() - available.left() >= framed.width()
+            || available.bottom() - board.bottom() >= framed.height()
+            || board.top() - available.top() >= framed.height();
+        QVERIFY2(!room || !frame.intersects(board),
+            qPrintable(QStringLiteral("box %1 over %2").arg(describe(frame), describe(board))));
     }
 
     // What the screen shows after the board's partial repaints is what a full
