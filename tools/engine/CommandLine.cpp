@@ -57,6 +57,17 @@ constexpr CommandHelp kCommands[] = {
         "'value V' for the first player and the time taken.\n" },
 };
 
+// How the edges that scripts and outputs name are numbered; BoxGeometry.h
+// holds the numbering itself.
+constexpr std::string_view kEdgeNumbering
+    = "\nedges: 'v I' and 'h I', I = 1..30, in scripts and in every output. The\n"
+      "vertical edges are numbered down each column of dots, the columns from left\n"
+      "to right: v 1..5 the left rim from the top, v 26..30 the right rim. The\n"
+      "horizontal edges are numbered along each row of dots, the rows from the top:\n"
+      "h 1..5 the top rim from the left, h 26..30 the bottom rim. The square in row\n"
+      "R and column C (1..5 from the top left) has the sides v 5(C-1)+R, v 5C+R,\n"
+      "h 5(R-1)+C and h 5R+C.\n";
+
 constexpr std::string_view kExitStatuses = "\nexit status:\n"
                                            "  0  success\n"
                                            "  1  a game went wrong in selfplay or bench\n"
@@ -211,6 +222,7 @@ std::string usage()
     }
     out += "       quadlo-engine COMMAND --help\n"
            "       quadlo-engine --help | --version\n";
+    out += kEdgeNumbering;
     out += kExitStatuses;
     return out;
 }
@@ -223,6 +235,8 @@ std::optional<std::string> commandUsage(std::string_view command)
             out += help.synopsis;
             out += "\n\n";
             out += help.description;
+            if (command == "replay")
+                out += kEdgeNumbering;
             out += kExitStatuses;
             return out;
         }
