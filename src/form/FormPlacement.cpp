@@ -33,17 +33,6 @@ void narrowToFit(QAbstractButton* button)
     button->setFont(font);
 }
 
-// A font `scale` times as large, in points or in pixels as it was given.
-QFont scaled(const QFont& font, double scale)
-{
-    QFont result = font;
-    if (font.pointSizeF() > 0)
-        result.setPointSizeF(font.pointSizeF() * scale);
-    else
-        result.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
-    return result;
-}
-
 // The room round the status line's words at 1×, so that they do not touch
 // the options above them or the window's edges.
 constexpr int kStatusPadding = 4;
@@ -62,6 +51,16 @@ const bool factorRaised = [] {
 }();
 
 } // namespace
+
+QMargins expectedFrame(const QWidget& window)
+{
+    // Until the window manager has framed the window its frame is unknown;
+    // this many device pixels for a title bar and borders covers the common
+    // desktops, which draw the frame at the screen's own size.
+    const QWindow* handle = window.windowHandle();
+    const QMargins known = handle ? handle->frameMargins() : QMargins();
+    return known.isNull() ? QMargins(4, 40, 4, 4) / window.devicePixelRatio() : known;
+}
 
 FormPlacement::FormPlacement(QMainWindow& window, QWidget& client)
     : window_(window)
@@ -90,14 +89,14 @@ void FormPlacement::applyScale(double scale)
     // are measured against the indicators they will have.
     if (onScaled)
         onScaled(scale);
-    window_.menuBar()->setFont(scaled(menuFont_, scale));
+    window_.menuBar()->setFont(scaledFont(menuFont_, scale));
     for (const Placed& placed : placed_) {
         placed.control->setGeometry(layout::pixels(placed.rect, scale));
-        placed.control->setFont(scaled(placed.font, scale));
+        placed.control->setFont(scaledFont(placed.font, scale));
         narrowToFit(qobject_cast<QAbstractButton*>(placed.control));
     }
     if (statusLine_)
-        statusLine_->setFont(scaled(statusFont_, scale));
+        statusLine_->setFont(scaledFont(statusFont_, scale));
     layOutStatusLine();
 }
 
@@ -116,16 +115,6 @@ void FormPlacement::layOutStatusLine()
     client_.setFixedSize(form.width(), form.height() + statusHeight_);
 }
 
-QMargins FormPlacement::frame() const
-{
-    // Until the window manager has framed the window its frame is unknown;
-    // this many device pixels for a title bar and borders covers the common
-    // desktops, which draw the frame at the screen's own size.
-    const QWindow* handle = window_.windowHandle();
-    const QMargins known = handle ? handle->frameMargins() : QMargins();
-    return known.isNull() ? QMargins(4, 40, 4, 4) / window_.devicePixelRatio() : known;
-}
-
 double FormPlacement::fittingScale() const
 {
     // The whole form at one scale, never larger than it was drawn; one tenth
@@ -133,7 +122,7 @@ double FormPlacement::fittingScale() const
     // that a large scale factor does not give it the room the form needs; its
     // height at the new scale settles within a pass or two, and so does the
     // status line's, taken as its height at 1×.
-    const QMargins frame = this->frame();
+    const QMargins frame = expectedFrame(window_);
     const QRect available = window_.screen()->availableGeometry();
     const QSize full = layout::pixels(layout::kClientArea).size();
     const int menu = window_.menuBar()->sizeHint().height();
@@ -146,10 +135,7 @@ double FormPlacement::fittingScale() const
 
 QRect FormPlacement::onScreen(QRect placed) const
 {
-    const QRect room = window_.screen()->availableGeometry().marginsRemoved(frame());
-    placed.moveTo(std::max(room.left(), std::min(placed.left(), room.right() + 1 - placed.width())),
-        std::max(room.top(), std::min(placed.top(), room.bottom() + 1 - placed.height())));
-    return placed;
+    return keptInside(placed, expectedFrame(window_), window_.screen()->availableGeometry());
 }
 
 void FormPlacement::fitToScreen()

@@ -3,7 +3,8 @@
 // the layout, and the whole form at one scale, the largest at which it fits the
 // screen's free area (never larger than it was drawn), centred on it. Under
 // the form, in the client area too, a status line of words shows while it has
-// any, and the window grows by its height.
+// any, and the window grows by its height. The helpers that keep a window on
+// its screen serve the message boxes too.
 #pragma once
 
 #include <functional>
@@ -20,6 +21,17 @@ class QMainWindow;
 class QWidget;
 
 namespace quadlo {
+
+// The frame the window manager draws around the top-level `window`: what the
+// platform knows of it, or the common desktops' frame until it is framed.
+QMargins expectedFrame(const QWidget& window);
+
+// A window's client area `rect` moved in only as far as its `frame` needs to
+// lie inside `available`.
+QRect keptInside(QRect rect, const QMargins& frame, const QRect& available);
+
+// `font` at `scale` times its size, whether its size is in points or pixels.
+QFont scaledFont(QFont font, double scale);
 
 class FormPlacement {
 public:
@@ -58,8 +70,6 @@ private:
     void layOutStatusLine();
     // The largest scale at which the window fits the screen's free area.
     double fittingScale() const;
-    // The window's frame, known or assumed.
-    QMargins frame() const;
     // `placed`, moved only as far as its frame needs to stay on the screen's
     // free area.
     QRect onScreen(QRect placed) const;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's message boxes shown as modal Qt message boxes over the window.
+// The game's message boxes shown as modal Qt message boxes over the window,
+// each line of their texts whole and the whole box on the screen.
 #pragma once
 
 #include <string>
@@ -24,11 +25,15 @@ QMessageBox::Icon messageBoxIcon(MessageStyle style);
 class MessageBoxPresenter final : public MessagePresenter {
 public:
     explicit MessageBoxPresenter(QWidget* parent);
+    // The end-of-game box opens where it leaves `board` in view, if the
+    // screen has room for that; null (the default) centres it on the window.
+    void keepInView(const QWidget* board) { board_ = board; }
     void showMessage(
         const std::string& text, MessageStyle style, const std::string& title) override;
 
 private:
     QWidget* parent_;
+    const QWidget* board_ = nullptr;
 };
 
 } // namespace quadlo

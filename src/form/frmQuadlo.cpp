@@ -69,6 +69,8 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
     optionStyle_->setParent(this);
     createControls(client);
     createMenus();
+    if (ownMessages_)
+        ownMessages_->keepInView(lblGameboard_);
     placement_->onScaled = [this](double scale) {
         lblGameboard_->setScale(scale);
         optionStyle_->setScale(scale);
@@ -177,7 +179,7 @@ void frmQuadlo::createMenus()
     instantTurns_->setObjectName(QStringLiteral("mnuInstantTurns"));
     for (QAction* choice : { ownerMarks_, instantTurns_ }) {
         choice->setCheckable(true);
-        connect(choice, &QAction::toggled, this, &frmQuadlo::viewChoiceToggled);
+        connect(choice, &QAction::toggled, this, [this, choice] { viewChoiceToggled(choice); });
     }
 
     QMenu* help = menu(bar, "mnuHelp", tr("&Help"));
@@ -307,11 +309,16 @@ void frmQuadlo::usePreferences(Preferences& preferences, bool instantNow)
     applyViewChoices();
 }
 
-void frmQuadlo::viewChoiceToggled()
+void frmQuadlo::viewChoiceToggled(QAction* choice)
 {
     applyViewChoices();
-    if (preferences_)
-        preferences_->set({ ownerMarks_->isChecked(), instantTurns_->isChecked() });
+    if (!preferences_)
+        return;
+    // Only the choice the player made is kept: Instant Turns may be on for
+    // this run alone (--instant) while the file keeps it off.
+    ViewChoices kept = preferences_->choices();
+    (choice == ownerMarks_ ? kept.ownerMarks : kept.instantTurns) = choice->isChecked();
+    preferences_->set(kept);
 }
 
 void frmQuadlo::applyViewChoices()

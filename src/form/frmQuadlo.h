@@ -78,7 +78,7 @@ private:
     // The coach works on the position whenever the human is to move, once
     // Hint has been asked in the game.
     void steerCoach();
-    void viewChoiceToggled();
+    void viewChoiceToggled(QAction* choice);
     void pictureChanged();
     void syncOptions();
     // The focus goes to the selected option, or to Medium with none selected.

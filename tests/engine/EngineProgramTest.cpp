@@ -297,8 +297,22 @@ TEST(EngineProgram, ReviewNamesTheMoveThatThrewTheGameAway)
     const auto run = runProgram("review '" + path.string() + "'");
     std::filesystem::remove(path);
     EXPECT_EQ(run.status, 0) << run.err;
+    // Both squares go to the computer: two squares given away, not the
+    // margin's four.
     EXPECT_EQ(
-        run.out, "move 1 h 30 lost 4\nturning point: move 1 h 30\ndecided 1 of 1 human moves\n");
+        run.out, "move 1 h 30 lost 2\nturning point: move 1 h 30\ndecided 1 of 1 human moves\n");
+}
+
+TEST(EngineProgram, ReviewForgetsAMoveTakenBackAndGivesTheNextMoveItsNumber)
+{
+    const auto path = std::filesystem::temp_directory_path()
+        / ("quadlo-engine-review-" + std::to_string(::getpid()) + ".txt");
+    std::ofstream(path) << twoSquaresLeft()
+                        << "select easy\nseed 1\nclick h 30\nundo\nclick v 25\n";
+    const auto run = runProgram("review '" + path.string() + "'");
+    std::filesystem::remove(path);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "move 1 v 25 lost 0\nturning point: none\ndecided 1 of 1 human moves\n");
 }
 
 } // namespace

@@ -13,12 +13,15 @@
 #include <utility>
 #include <vector>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPoint>
 #include <QTest>
+#include <QTimer>
 
 #include "PlatformFakes.h"
 #include "board/Board.h"
@@ -185,6 +188,24 @@ inline void verifyTitleInk(frmQuadlo& window)
     QVERIFY2(image.rect().adjusted(1, 1, -1, -1).contains(ink) && ink.width() > image.width() / 2,
         qPrintable(QStringLiteral("ink %1 in %2").arg(describe(ink), describe(image.rect()))));
     QVERIFY((ink.center() - image.rect().center()).manhattanLength() <= 2);
+}
+
+// Hands the next modal message box to `look` as soon as the event loop runs
+// inside it, then presses its OK.
+inline void onNextMessageBox(std::function<void(QMessageBox&)> look)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, look = std::move(look)] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        look(*box);
+        box->button(QMessageBox::Ok)->click();
+    });
+    poll->start();
 }
 
 inline void showAndActivate(frmQuadlo& window)

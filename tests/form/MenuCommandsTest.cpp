@@ -56,27 +56,17 @@ struct SeenBox {
     bool okButton = false;
 };
 
-// Looks for the modal box as soon as the event loop runs inside it, records it
-// and presses OK.
+// Records the next modal box and presses OK.
 void closeNextMessageBox(SeenBox& seen)
 {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, &seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+    onNextMessageBox([&seen](QMessageBox& box) {
         seen.seen = true;
-        seen.icon = box->icon();
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.buttons = box->buttons().size();
-        seen.okButton = box->button(QMessageBox::Ok) != nullptr;
-        poll->stop();
-        poll->deleteLater();
-        box->button(QMessageBox::Ok)->click();
+        seen.icon = box.icon();
+        seen.title = box.windowTitle();
+        seen.text = box.text();
+        seen.buttons = box.buttons().size();
+        seen.okButton = box.button(QMessageBox::Ok) != nullptr;
     });
-    poll->start();
 }
 
 } // namespace
@@ -205,10 +195,17 @@ private slots:
         QCOMPARE(again.choices(), (ViewChoices { true, false }));
         QVERIFY(warnings.isEmpty());
 
-        // --instant for one run shows every turn at once without keeping it.
+        // --instant for one run shows every turn at once without keeping it,
+        // also when another View choice changes; Instant Turns chosen from the
+        // menu is kept.
         window->usePreferences(again, true);
-        QVERIFY(window->findChild<QAction*>("mnuInstantTurns")->isChecked());
-        QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { true, false }));
+        auto* instantTurns = window->findChild<QAction*>("mnuInstantTurns");
+        QVERIFY(instantTurns->isChecked());
+        QTest::keyClick(window.get(), Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { false, false }));
+        instantTurns->trigger();
+        instantTurns->trigger();
+        QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { false, true }));
     }
 
     void aSettingsFileThatCannotServeLeavesTheDefaultsAndSaysSoOnce()

@@ -4,8 +4,9 @@
 // whole window stays inside its available area, every bar and every dot of
 // the board has one size in device pixels, the captions are never squeezed to
 // slivers, both menus show on the menu bar, the title is never clipped, the
-// hint's words show whole below the form in every language, and the board's
-// partial repaints show what a full repaint paints.
+// hint's words show whole below the form in every language, the board's
+// partial repaints show what a full repaint paints, and the message boxes lie
+// on the screen with their lines whole.
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -14,6 +15,7 @@
 
 #include "FormTestSupport.h"
 #include "form/Coach.h"
+#include "form/FormPlacement.h"
 #include "form/Translations.h"
 
 using namespace quadlo;
@@ -146,6 +148,63 @@ private slots:
         QMenuBar* bar = window->menuBar();
         for (QAction* menu : bar->actions())
             QVERIFY(bar->rect().contains(bar->actionGeometry(menu)));
+    }
+
+    void rulesAndAboutKeepEveryLineWholeOnTheScreen()
+    {
+        frmQuadlo own(nullptr, fixedSeed);
+        const QRect available = own.screen()->availableGeometry();
+        for (const Qt::Key key : { Qt::Key_R, Qt::Key_A }) {
+            showAndActivate(own);
+            QRect frame;
+            QStringList cut;
+            onNextMessageBox([&](QMessageBox& box) {
+                frame = box.frameGeometry();
+                const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                for (const QString& line : box.text().split(QLatin1Char('\n'))) {
+                    if (label->fontMetrics().horizontalAdvance(line)
+                        > label->contentsRect().width())
+                        cut << line;
+                }
+            });
+            QTest::keyClick(&own, key, Qt::ControlModifier);
+            QVERIFY2(!frame.isNull() && cut.isEmpty(), qPrintable(cut.join(QLatin1Char('|'))));
+            QVERIFY2(available.contains(frame),
+                qPrintable(
+                    QStringLiteral("box %1 on %2").arg(describe(frame), describe(available))));
+        }
+    }
+
+    // Beside the window or below the board, where the screen has room for the
+    // box and the frame it will have.
+    void theResultLiesOnTheScreenAndLeavesTheFinalBoardInViewWhereThereIsRoom()
+    {
+        frmQuadlo own(nullptr, fixedSeed);
+        showAndActivate(own);
+        BoardView* view = boardOf(own);
+        const double scale = view->width() / 257.0;
+        QRect frame;
+        QSize framed;
+        onNextMessageBox([&](QMessageBox& box) {
+            frame = box.frameGeometry();
+            framed = box.geometry().marginsAdded(expectedFrame(box)).size();
+        });
+        while (const std::optional<Edge> next = firstOpenEdge(own.game().board())) {
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier,
+                (QPointF(edgeCentre(next->family, next->index)) * scale).toPoint());
+        }
+        QVERIFY(own.game().board().gameOver && !frame.isNull());
+        const QRect available = own.screen()->availableGeometry();
+        QVERIFY2(available.contains(frame),
+            qPrintable(QStringLiteral("box %1 on %2").arg(describe(frame), describe(available))));
+        const QRect board(view->mapToGlobal(QPoint(0, 0)), view->size());
+        const QRect window = own.frameGeometry();
+        const bool room = available.right() - window.right() >= framed.width()
+            || window.left() - available.left() >= framed.width()
+            || available.bottom() - board.bottom() >= framed.height()
+            || board.top() - available.top() >= framed.height();
+        QVERIFY2(!room || !frame.intersects(board),
+            qPrintable(QStringLiteral("box %1 over %2").arg(describe(frame), describe(board))));
     }
 
     // What the screen shows after the board's partial repaints is what a full

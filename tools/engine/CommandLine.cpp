@@ -55,12 +55,25 @@ constexpr CommandHelp kCommands[] = {
         "on T threads.\n" },
     { "review", "review [--budget N] FILE",
         "Replays a whole game and judges each human move the solver can decide\n"
-        "within --budget nodes a position (5,000,000): the squares it lost against\n"
-        "the best move, and the game's turning point.\n" },
+        "within --budget nodes a position (5,000,000): the squares it gave away\n"
+        "against the best move (each one fewer for the human and one more for the\n"
+        "computer), and the game's turning point. A move taken back by undo is\n"
+        "neither judged nor counted.\n" },
     { "solve", "solve --boxes WxH [--budget N] [--threads T]",
         "Solves the empty board of W by H boxes (at most 64 edges) and prints\n"
-        "'value V' for the first player and the time taken.\n" },
+        "'value V' for the first player and the processor time taken.\n" },
 };
+
+// How the edges that scripts and outputs name are numbered; BoxGeometry.h
+// holds the numbering itself.
+constexpr std::string_view kEdgeNumbering
+    = "\nedges: 'v I' and 'h I', I = 1..30, in scripts and in every output. The\n"
+      "vertical edges are numbered down each column of dots, the columns from left\n"
+      "to right: v 1..5 the left rim from the top, v 26..30 the right rim. The\n"
+      "horizontal edges are numbered along each row of dots, the rows from the top:\n"
+      "h 1..5 the top rim from the left, h 26..30 the bottom rim. The square in row\n"
+      "R and column C (1..5 from the top left) has the sides v 5(C-1)+R, v 5C+R,\n"
+      "h 5(R-1)+C and h 5R+C.\n";
 
 constexpr std::string_view kExitStatuses = "\nexit status:\n"
                                            "  0  success\n"
@@ -216,6 +229,7 @@ std::string usage()
     }
     out += "       quadlo-engine COMMAND --help\n"
            "       quadlo-engine --help | --version\n";
+    out += kEdgeNumbering;
     out += kExitStatuses;
     return out;
 }
@@ -228,6 +242,8 @@ std::optional<std::string> commandUsage(std::string_view command)
             out += help.synopsis;
             out += "\n\n";
             out += help.description;
+            if (command == "replay")
+                out += kEdgeNumbering;
             out += kExitStatuses;
             return out;
         }

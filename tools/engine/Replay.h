@@ -64,6 +64,7 @@ public:
     std::string stateLine() const;
     const Board& board() const { return game_.board(); }
     bool humanToMove() const { return game_.humanToMove(); }
+    bool canTakeBack() const { return game_.canTakeBack(); }
 
 private:
     ReplayRandom random_;

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The human is to move whenever the replay reaches a click, since every
 // handler runs the computer's whole answer before it returns; so the
-// solver's value at a click is the human's.
+// solver's value at a click is the human's. The lines are printed once the
+// whole script has run, since an undo further on can still take a move back.
 #include "engine/Review.h"
 
 #include <optional>
 #include <ostream>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "analysis/BoardAdapter.h"
 #include "analysis/Solver.h"
@@ -18,7 +20,14 @@ namespace quadlo::engine {
 
 namespace {
 
-// The squares `edge` loses against the best edge, if the solver settles both.
+// The squares `edge` gives away against the best edge, if the solver settles
+// both. The solver's values are margins, in which each square counts twice:
+// one fewer for the mover is one more for the other. Halving is exact: with R
+// squares still to take, a margin of the position is the mover's squares m
+// minus the other's R - m, that is 2m - R, whatever edge is drawn (drawing one
+// that takes t squares leaves the mover a margin 2m' - (R - t) on the rest,
+// t + 2m' - (R - t) in all), so two margins of one position differ by an
+// even number.
 std::optional<int> squaresLost(analysis::Solver& solver, analysis::EdgeSet drawn, int edge)
 {
     const std::optional<int> best = solver.value(drawn);
@@ -28,45 +37,59 @@ std::optional<int> squaresLost(analysis::Solver& solver, analysis::EdgeSet drawn
     const std::optional<int> after = solver.value(drawn | analysis::edgeBit(edge));
     if (!after)
         return std::nullopt;
-    return *best - (taken > 0 ? taken + *after : -*after);
+    return (*best - (taken > 0 ? taken + *after : -*after)) / 2;
 }
+
+// A human move of the game, and what it gave away if the solver settled it.
+struct Move {
+    Edge edge;
+    std::optional<int> lost;
+};
 
 } // namespace
 
 int runReview(std::istream& script, std::ostream& out, std::ostream& err, std::uint64_t budget)
 {
     analysis::Solver solver(analysis::gameBoxBoard(), budget);
-    int moves = 0;
-    int decided = 0;
-    std::string turningPoint;
+    std::vector<Move> moves;
     ReplaySession session;
     const int status
         = runScript(script, session, out, err, [&](ReplaySession& s, const Command& command) {
               const auto* click = std::get_if<ClickCommand>(&command);
-              const bool playable = click && !s.board().gameOver && s.board().isOpen(click->edge);
-              const std::optional<int> lost = playable
-                  ? squaresLost(
-                      solver, analysis::drawnEdges(s.board()), analysis::solverEdge(click->edge))
-                  : std::nullopt;
-              s.run(command);
-              // A click the game ignored (no level chosen yet) is no move.
-              if (!playable || s.board().edge(click->edge).tag != Mark::h)
+              if (!click) {
+                  // Take Back undoes the human's last move, which then counts
+                  // as never played.
+                  if (std::holds_alternative<UndoCommand>(command) && s.canTakeBack())
+                      moves.pop_back();
+                  s.run(command);
                   return true;
-              ++moves;
-              if (lost) {
-                  ++decided;
-                  const std::string move
-                      = "move " + std::to_string(moves) + ' ' + clickName(click->edge);
-                  out << move << " lost " << *lost << '\n';
-                  if (*lost > 0 && turningPoint.empty())
-                      turningPoint = move;
               }
-              return static_cast<bool>(out);
+              const analysis::EdgeSet before = analysis::drawnEdges(s.board());
+              const bool open = s.board().isOpen(click->edge);
+              s.run(command);
+              // Only a click that drew its edge for the human is a move (one
+              // with the computer to move only lets it move); these are
+              // exactly what Take Back can undo.
+              if (open && s.board().edge(click->edge).tag == Mark::h)
+                  moves.push_back({ click->edge,
+                      squaresLost(solver, before, analysis::solverEdge(click->edge)) });
+              return true;
           });
     if (status != kReplayOk)
         return status;
+    int decided = 0;
+    std::string turningPoint;
+    for (std::size_t k = 0; k < moves.size(); ++k) {
+        if (!moves[k].lost)
+            continue;
+        ++decided;
+        const std::string move = "move " + std::to_string(k + 1) + ' ' + clickName(moves[k].edge);
+        out << move << " lost " << *moves[k].lost << '\n';
+        if (*moves[k].lost > 0 && turningPoint.empty())
+            turningPoint = move;
+    }
     out << "turning point: " << (turningPoint.empty() ? "none" : turningPoint) << '\n';
-    out << "decided " << decided << " of " << moves << " human moves\n";
+    out << "decided " << decided << " of " << moves.size() << " human moves\n";
     return kReplayOk;
 }
 
