@@ -62,6 +62,23 @@ QMargins expectedFrame(const QWidget& window)
     return known.isNull() ? QMargins(4, 40, 4, 4) / window.devicePixelRatio() : known;
 }
 
+QRect keptInside(QRect rect, const QMargins& frame, const QRect& available)
+{
+    const QRect room = available.marginsRemoved(frame);
+    rect.moveTo(std::max(room.left(), std::min(rect.left(), room.right() + 1 - rect.width())),
+        std::max(room.top(), std::min(rect.top(), room.bottom() + 1 - rect.height())));
+    return rect;
+}
+
+QFont scaledFont(QFont font, double scale)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * scale);
+    else
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * scale)));
+    return font;
+}
+
 FormPlacement::FormPlacement(QMainWindow& window, QWidget& client)
     : window_(window)
     , client_(client)
