@@ -1091,7 +1091,9 @@ Verdict Solver::judge(EdgeSet drawn, int score, const std::function<void(const V
         if (!v)
             return std::nullopt;
         if (*v >= beta) {
+            // The last edge kept the last bound, not necessarily this one.
             verdict.bounds.lower = *v;
+            verdict.edge.reset();
             if (!keeper(*v))
                 return std::nullopt;
         } else {
