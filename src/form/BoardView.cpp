@@ -46,9 +46,11 @@ QColor previewColour() { return QColor(255, 160, 160); }
 const QColor kLastMoveMark = Qt::black;
 const QColor kOwnerLine = Qt::white;
 
-// Show Values: a best edge's frame is green, 6 : 1 against the blue board,
-// and the squares another edge loses are white, 8 : 1. Both lie on the blue
-// of an open edge, which is all they mark.
+// Show Values: a best edge is outlined in green inside its bar, 6 : 1
+// against the blue board, and the squares another edge loses are white,
+// 8 : 1. The outline is hollow, so that it never reads as the computer's
+// solid green edge, and stays inside the bar, so that the outlines of
+// neighbouring best edges do not run together.
 const QColor kBestFrame(0, 255, 0);
 const QColor kLossText = Qt::white;
 
@@ -100,7 +102,8 @@ qreal acrossDistance(Edge edge, QPointF point)
                                    : std::abs(point.y() - centre.y());
 }
 
-// A frame two pixels wide round a bar, its middle `outset` pixels outside it.
+// A frame two pixels wide round a bar, its middle `outset` pixels outside it
+// (inside it when negative).
 void frameBar(QPainter& painter, const QRectF& bar, const QColor& colour, qreal outset)
 {
     painter.save();
@@ -324,7 +327,7 @@ void BoardView::paintValues(QPainter& painter, const MoveValues& values) const
     for (const EdgeLoss& loss : values.edges) {
         const QRectF bar = edgeRect(loss.edge);
         if (loss.squares == 0) {
-            frameBar(painter, bar, kBestFrame, 2);
+            frameBar(painter, bar, kBestFrame, -1);
             continue;
         }
         // The text may run a little past a vertical bar, into the blue

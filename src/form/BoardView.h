@@ -52,7 +52,7 @@ public:
     // The coach's best edge, outlined in yellow until it is dropped.
     void setHint(std::optional<Edge> edge);
 
-    // Show Values: the best open edges framed in green and each other open
+    // Show Values: the best open edges outlined in green and each other open
     // edge with the squares it loses against them, while the human is to
     // move in the position they are for; none shows nothing.
     void setValues(std::optional<MoveValues> values);
