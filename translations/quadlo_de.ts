@@ -157,6 +157,21 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
         <translation>Waagrechte Linie in Zeile %1 zwischen den Spalten %2 und %3, %4</translation>
     </message>
+    <message>
+        <source>best move</source>
+        <translation>bester Zug</translation>
+    </message>
+    <message>
+        <source>loses a square</source>
+        <translation>verliert ein Quadrat</translation>
+    </message>
+    <message numerus="yes">
+        <source>loses %n squares</source>
+        <translation>
+            <numerusform>verliert %n Quadrat</numerusform>
+            <numerusform>verliert %n Quadrate</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quadlo::frmQuadlo</name>
@@ -271,6 +286,18 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
             <numerusform>Mit bestem Spiel gewinnt der Computer (mit mindestens %n Quadrat Vorsprung).</numerusform>
             <numerusform>Mit bestem Spiel gewinnt der Computer (mit mindestens %n Quadraten Vorsprung).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show &amp;Turn</source>
+        <translation>&amp;Zug anzeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Values</source>
+        <translation>&amp;Werte anzeigen</translation>
+    </message>
+    <message>
+        <source>The computer is moving…</source>
+        <translation>Der Computer zieht…</translation>
     </message>
 </context>
 </TS>

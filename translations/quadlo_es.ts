@@ -156,6 +156,21 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
         <translation>Línea horizontal en la fila %1 entre las columnas %2 y %3, %4</translation>
     </message>
+    <message>
+        <source>best move</source>
+        <translation>mejor jugada</translation>
+    </message>
+    <message>
+        <source>loses a square</source>
+        <translation>pierde un cuadrado</translation>
+    </message>
+    <message numerus="yes">
+        <source>loses %n squares</source>
+        <translation>
+            <numerusform>pierde %n cuadrado</numerusform>
+            <numerusform>pierde %n cuadrados</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quadlo::frmQuadlo</name>
@@ -270,6 +285,18 @@ cuadrados, y gana el jugador que haya completado más.</translation>
             <numerusform>Con el mejor juego el ordenador gana (por al menos %n cuadrado).</numerusform>
             <numerusform>Con el mejor juego el ordenador gana (por al menos %n cuadrados).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show &amp;Turn</source>
+        <translation>Mostrar &amp;turno</translation>
+    </message>
+    <message>
+        <source>Show &amp;Values</source>
+        <translation>Mostrar &amp;valores</translation>
+    </message>
+    <message>
+        <source>The computer is moving…</source>
+        <translation>El ordenador está jugando…</translation>
     </message>
 </context>
 </TS>

@@ -156,6 +156,21 @@ complété le plus de carrés gagne.</translation>
         <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
         <translation>Trait horizontal en ligne %1 entre les colonnes %2 et %3, %4</translation>
     </message>
+    <message>
+        <source>best move</source>
+        <translation>meilleur coup</translation>
+    </message>
+    <message>
+        <source>loses a square</source>
+        <translation>perd un carré</translation>
+    </message>
+    <message numerus="yes">
+        <source>loses %n squares</source>
+        <translation>
+            <numerusform>perd %n carré</numerusform>
+            <numerusform>perd %n carrés</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quadlo::frmQuadlo</name>
@@ -270,6 +285,18 @@ complété le plus de carrés gagne.</translation>
             <numerusform>En jouant au mieux, l&apos;ordinateur gagne (d&apos;au moins %n carré).</numerusform>
             <numerusform>En jouant au mieux, l&apos;ordinateur gagne (d&apos;au moins %n carrés).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show &amp;Turn</source>
+        <translation>Afficher le &amp;tour</translation>
+    </message>
+    <message>
+        <source>Show &amp;Values</source>
+        <translation>Afficher les &amp;valeurs</translation>
+    </message>
+    <message>
+        <source>The computer is moving…</source>
+        <translation>L’ordinateur joue…</translation>
     </message>
 </context>
 </TS>

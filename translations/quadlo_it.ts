@@ -157,6 +157,21 @@ completati di più.</translation>
         <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
         <translation>Lato orizzontale nella riga %1 tra le colonne %2 e %3, %4</translation>
     </message>
+    <message>
+        <source>best move</source>
+        <translation>mossa migliore</translation>
+    </message>
+    <message>
+        <source>loses a square</source>
+        <translation>perde un quadrato</translation>
+    </message>
+    <message numerus="yes">
+        <source>loses %n squares</source>
+        <translation>
+            <numerusform>perde %n quadrato</numerusform>
+            <numerusform>perde %n quadrati</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quadlo::frmQuadlo</name>
@@ -271,6 +286,18 @@ completati di più.</translation>
             <numerusform>Giocando al meglio il computer vince (di almeno %n quadrato).</numerusform>
             <numerusform>Giocando al meglio il computer vince (di almeno %n quadrati).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show &amp;Turn</source>
+        <translation>Mostra il &amp;turno</translation>
+    </message>
+    <message>
+        <source>Show &amp;Values</source>
+        <translation>Mostra i &amp;valori</translation>
+    </message>
+    <message>
+        <source>The computer is moving…</source>
+        <translation>Il computer sta muovendo…</translation>
     </message>
 </context>
 </TS>

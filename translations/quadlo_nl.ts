@@ -157,6 +157,21 @@ voltooid, wint.</translation>
         <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
         <translation>Horizontale lijn in rij %1 tussen de kolommen %2 en %3, %4</translation>
     </message>
+    <message>
+        <source>best move</source>
+        <translation>beste zet</translation>
+    </message>
+    <message>
+        <source>loses a square</source>
+        <translation>verliest een vierkant</translation>
+    </message>
+    <message numerus="yes">
+        <source>loses %n squares</source>
+        <translation>
+            <numerusform>verliest %n vierkant</numerusform>
+            <numerusform>verliest %n vierkanten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quadlo::frmQuadlo</name>
@@ -271,6 +286,18 @@ voltooid, wint.</translation>
             <numerusform>Met het beste spel wint de computer (met minstens %n vierkant verschil).</numerusform>
             <numerusform>Met het beste spel wint de computer (met minstens %n vierkanten verschil).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show &amp;Turn</source>
+        <translation>&amp;Beurt tonen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Values</source>
+        <translation>&amp;Waarden tonen</translation>
+    </message>
+    <message>
+        <source>The computer is moving…</source>
+        <translation>De computer is aan zet…</translation>
     </message>
 </context>
 </TS>

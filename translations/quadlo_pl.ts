@@ -161,6 +161,22 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
         <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
         <translation>Linia pozioma w wierszu %1 między kolumnami %2 i %3, %4</translation>
     </message>
+    <message>
+        <source>best move</source>
+        <translation>najlepszy ruch</translation>
+    </message>
+    <message>
+        <source>loses a square</source>
+        <translation>traci kwadrat</translation>
+    </message>
+    <message numerus="yes">
+        <source>loses %n squares</source>
+        <translation>
+            <numerusform>traci %n kwadrat</numerusform>
+            <numerusform>traci %n kwadraty</numerusform>
+            <numerusform>traci %n kwadratów</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quadlo::frmQuadlo</name>
@@ -279,6 +295,18 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
             <numerusform>Przy najlepszej grze komputer wygrywa (o co najmniej %n kwadraty).</numerusform>
             <numerusform>Przy najlepszej grze komputer wygrywa (o co najmniej %n kwadratów).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show &amp;Turn</source>
+        <translation>Pokaż &amp;kolej ruchu</translation>
+    </message>
+    <message>
+        <source>Show &amp;Values</source>
+        <translation>Pokaż &amp;wartości</translation>
+    </message>
+    <message>
+        <source>The computer is moving…</source>
+        <translation>Komputer wykonuje ruch…</translation>
     </message>
 </context>
 </TS>

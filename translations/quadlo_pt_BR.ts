@@ -156,6 +156,21 @@ o jogador que tiver completado mais quadrados.</translation>
         <source>Horizontal edge in row %1 between columns %2 and %3, %4</source>
         <translation>Linha horizontal na fileira %1 entre as colunas %2 e %3, %4</translation>
     </message>
+    <message>
+        <source>best move</source>
+        <translation>melhor jogada</translation>
+    </message>
+    <message>
+        <source>loses a square</source>
+        <translation>perde um quadrado</translation>
+    </message>
+    <message numerus="yes">
+        <source>loses %n squares</source>
+        <translation>
+            <numerusform>perde %n quadrado</numerusform>
+            <numerusform>perde %n quadrados</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quadlo::frmQuadlo</name>
@@ -270,6 +285,18 @@ o jogador que tiver completado mais quadrados.</translation>
             <numerusform>Com o melhor jogo o computador vence (por pelo menos %n quadrado).</numerusform>
             <numerusform>Com o melhor jogo o computador vence (por pelo menos %n quadrados).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Show &amp;Turn</source>
+        <translation>Mostrar &amp;vez</translation>
+    </message>
+    <message>
+        <source>Show &amp;Values</source>
+        <translation>Mostrar va&amp;lores</translation>
+    </message>
+    <message>
+        <source>The computer is moving…</source>
+        <translation>O computador está jogando…</translation>
     </message>
 </context>
 </TS>

@@ -42,7 +42,11 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? view_->describe(edgeOfChild(index_)) : QString();
+        if (t == QAccessible::Name)
+            return view_->describe(edgeOfChild(index_));
+        if (t == QAccessible::Description)
+            return view_->describeValue(edgeOfChild(index_));
+        return {};
     }
     void setText(QAccessible::Text, const QString&) override { }
     QRect rect() const override

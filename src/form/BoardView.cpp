@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "analysis/BoardAdapter.h"
 #include "form/BoardAccessible.h"
 #include "form/FormLayout.h"
 #include "form/TurnPresenter.h"
@@ -44,6 +45,14 @@ QColor previewColour() { return QColor(255, 160, 160); }
 // green; the light line of Owner Marks is white, 4 : 1 against the human's red.
 const QColor kLastMoveMark = Qt::black;
 const QColor kOwnerLine = Qt::white;
+
+// Show Values: a best edge is outlined in green inside its bar, 6 : 1
+// against the blue board, and the squares another edge loses are white,
+// 8 : 1. The outline is hollow, so that it never reads as the computer's
+// solid green edge, and stays inside the bar, so that the outlines of
+// neighbouring best edges do not run together.
+const QColor kBestFrame(0, 255, 0);
+const QColor kLossText = Qt::white;
 
 // A line a third as thick as the bar, along its middle; the bar's colour stays
 // on both sides of it.
@@ -93,7 +102,8 @@ qreal acrossDistance(Edge edge, QPointF point)
                                    : std::abs(point.y() - centre.y());
 }
 
-// A frame two pixels wide round a bar, its middle `outset` pixels outside it.
+// A frame two pixels wide round a bar, its middle `outset` pixels outside it
+// (inside it when negative).
 void frameBar(QPainter& painter, const QRectF& bar, const QColor& colour, qreal outset)
 {
     painter.save();
@@ -288,6 +298,61 @@ void BoardView::paintHint(QPainter& painter) const
     frameBar(painter, edgeRect(*hint_), QColor(255, 255, 0), 2);
 }
 
+void BoardView::setValues(std::optional<MoveValues> values)
+{
+    // Off, the board is painted as it always was, in the parts that change.
+    if (!values && !values_)
+        return;
+    values_ = std::move(values);
+    update();
+}
+
+const MoveValues* BoardView::valuesShown() const
+{
+    const Game& game = presenter_.game();
+    if (!values_ || presenter_.showing() || !game.humanToMove()
+        || values_->drawn != analysis::drawnEdges(game.board()))
+        return nullptr;
+    return &*values_;
+}
+
+void BoardView::paintValues(QPainter& painter, const MoveValues& values) const
+{
+    QFont font = painter.font();
+    // 8 pixels at 1x: the digits are 6 high, inside the bar's 9.
+    font.setPixelSize(8);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(kLossText);
+    for (const EdgeLoss& loss : values.edges) {
+        const QRectF bar = edgeRect(loss.edge);
+        if (loss.squares == 0) {
+            frameBar(painter, bar, kBestFrame, -1);
+            continue;
+        }
+        // The text may run a little past a vertical bar, into the blue
+        // between it and the square markers.
+        const QRectF room = loss.edge.family == Vertical ? bar.adjusted(-6, 0, 6, 0) : bar;
+        painter.drawText(room, Qt::AlignCenter, QString::number(loss.squares));
+    }
+}
+
+QString BoardView::describeValue(Edge edge) const
+{
+    const MoveValues* values = valuesShown();
+    if (!values)
+        return {};
+    for (const EdgeLoss& loss : values->edges) {
+        if (loss.edge == edge)
+            // One and many are apart in English; many takes each language's
+            // plural.
+            return loss.squares == 0 ? tr("best move")
+                : loss.squares == 1  ? tr("loses a square")
+                                     : tr("loses %n squares", nullptr, loss.squares);
+    }
+    return {};
+}
+
 void BoardView::setOwnerMarks(bool on)
 {
     ownerMarks_ = on;
@@ -392,6 +457,8 @@ void BoardView::paintEvent(QPaintEvent* event)
             painter.drawEllipse(snapped(painter, disc));
     }
 
+    if (const MoveValues* values = valuesShown())
+        paintValues(painter, *values);
     if (hint_)
         paintHint(painter);
     if (hasFocus())

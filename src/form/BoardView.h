@@ -14,6 +14,7 @@
 
 #include "board/Board.h"
 #include "board/BoxGeometry.h"
+#include "form/Coach.h"
 #include "form/TurnPresenter.h"
 
 namespace quadlo {
@@ -51,6 +52,11 @@ public:
     // The coach's best edge, outlined in yellow until it is dropped.
     void setHint(std::optional<Edge> edge);
 
+    // Show Values: the best open edges outlined in green and each other open
+    // edge with the squares it loses against them, while the human is to
+    // move in the position they are for; none shows nothing.
+    void setValues(std::optional<MoveValues> values);
+
     // The edge shown in pale red, if any.
     std::optional<Edge> previewed() const { return preview_; }
 
@@ -58,6 +64,9 @@ public:
     Edge keyboardCursor() const { return cursor_; }
     // What the board says of an edge to a screen reader.
     QString describe(Edge edge) const;
+    // What the values shown say of an edge to a screen reader; empty where
+    // none is shown.
+    QString describeValue(Edge edge) const;
     // Tells a screen reader what a turn did.
     void announce(const QString& text);
 
@@ -83,6 +92,10 @@ private:
     void paintOwnerMarks(QPainter& painter) const;
     void paintCursor(QPainter& painter) const;
     void paintHint(QPainter& painter) const;
+    void paintValues(QPainter& painter, const MoveValues& values) const;
+    // The values, if they are for the position on the board and the human
+    // is to move in it.
+    const MoveValues* valuesShown() const;
     void updatePreview();
     void moveCursor(Step step);
     // Where an element of the board, in the layout's coordinates, is painted.
@@ -102,6 +115,7 @@ private:
     bool cursorLeads_ = false;
     bool ownerMarks_ = false;
     std::optional<Edge> hint_;
+    std::optional<MoveValues> values_;
     // The presenter's picture as the last repaint request left it.
     BoardPicture painted_;
 };

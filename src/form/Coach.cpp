@@ -46,6 +46,7 @@ Coach::Coach(QObject* parent)
 {
     // So that a hint can be queued and watched like any signal's.
     qRegisterMetaType<Hint>();
+    qRegisterMetaType<MoveValues>();
 }
 
 Coach::~Coach()
@@ -62,9 +63,30 @@ void Coach::follow(const Board& board)
         return;
     followed_ = position;
     known_.reset();
+    values_.reset();
+    ++following_;
+    request(true);
+}
+
+void Coach::setValuesWanted(bool wanted)
+{
+    if (wanted == valuesWanted_)
+        return;
+    valuesWanted_ = wanted;
+    if (!wanted)
+        values_.reset();
+    // The position is asked again with the new wish: solved, the table
+    // answers judge() at once; values no longer wanted are given up.
+    if (followed_)
+        request(!wanted);
+}
+
+void Coach::request(bool interrupt)
+{
     const std::lock_guard lock(mutex_);
-    wanted_ = Request { position, ++following_ };
-    stop_ = true;
+    wanted_ = Request { *followed_, following_, valuesWanted_ };
+    if (interrupt)
+        stop_ = true;
     if (working_)
         return;
     // The last worker has ended, or is about to: it touches nothing more.
@@ -80,6 +102,7 @@ void Coach::stop()
         return;
     followed_.reset();
     known_.reset();
+    values_.reset();
     const std::lock_guard lock(mutex_);
     wanted_.reset();
     ++following_;
@@ -110,8 +133,23 @@ void Coach::work()
                 hint.highest = request.position.score + proven.bounds.upper;
                 tell(request, hint);
             });
+        bool done = verdict.bounds.exact();
+        if (done && request.values) {
+            // The values are margins of the boxes still to take, so each
+            // edge's distance from the best is twice the squares it loses.
+            const auto values = solver_->edgeValues(request.position.drawn);
+            done = values.has_value();
+            if (values) {
+                MoveValues found { request.position.drawn, {} };
+                for (const analysis::EdgeValue& value : *values)
+                    found.edges.push_back({ analysis::gameEdge(value.edge),
+                        (values->front().value - value.value) / 2 });
+                tell(request, std::move(found));
+            }
+        }
         lock.lock();
-        if (verdict.bounds.exact() && wanted_ && wanted_->following == request.following)
+        if (done && wanted_ && wanted_->following == request.following
+            && wanted_->values == request.values)
             wanted_.reset();
     }
     working_ = false;
@@ -127,6 +165,19 @@ void Coach::tell(const Request& request, const Hint& hint)
                 return;
             known_ = hint;
             emit learned(hint);
+        },
+        Qt::QueuedConnection);
+}
+
+void Coach::tell(const Request& request, MoveValues values)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, following = request.following, values = std::move(values)] {
+            if (following != following_ || !valuesWanted_)
+                return;
+            values_ = values;
+            emit valued(values);
         },
         Qt::QueuedConnection);
 }

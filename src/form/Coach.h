@@ -15,6 +15,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #include <QObject>
 
@@ -38,6 +39,19 @@ struct Hint {
     bool exact() const { return lowest == highest; }
 };
 
+// What each open edge of the human's position is worth against the best, once
+// the position is solved: how many squares fewer than best play the human ends
+// with after drawing it, 0 for a best edge.
+struct EdgeLoss {
+    Edge edge;
+    int squares;
+};
+struct MoveValues {
+    // The drawn edges of the position they are for.
+    analysis::EdgeSet drawn;
+    std::vector<EdgeLoss> edges;
+};
+
 class Coach final : public QObject {
     Q_OBJECT
 
@@ -54,13 +68,20 @@ public:
     void follow(const Board& board);
     // Stops working; what was proven is forgotten.
     void stop();
+    // Whether, once a position is solved, the coach goes on to value each of
+    // its open edges.
+    void setValuesWanted(bool wanted);
     // What is proven so far of the position followed; none before the first
     // bound.
     const std::optional<Hint>& known() const { return known_; }
+    // The values of the open edges of the position followed, once known.
+    const std::optional<MoveValues>& values() const { return values_; }
 
 signals:
     // More is proven of the position followed.
     void learned(quadlo::Hint hint);
+    // The values of the position followed are known.
+    void valued(quadlo::MoveValues values);
 
 private:
     struct Position {
@@ -74,15 +95,22 @@ private:
         // Which following this is; a proof arriving for an older one is
         // dropped.
         std::uint64_t following;
+        bool values;
     };
 
+    // Hands the worker the position followed, starting one if none is at
+    // work; `interrupt` makes the search under way give way to it.
+    void request(bool interrupt);
     void work();
     void tell(const Request& request, const Hint& hint);
+    void tell(const Request& request, MoveValues values);
 
     // The window's side.
     std::optional<Position> followed_;
     std::uint64_t following_ = 0;
     std::optional<Hint> known_;
+    bool valuesWanted_ = false;
+    std::optional<MoveValues> values_;
 
     // Shared with the worker, under the mutex: the position it is to work
     // on, and whether a worker is still at work (a worker that finds nothing
@@ -101,3 +129,4 @@ private:
 } // namespace quadlo
 
 Q_DECLARE_METATYPE(quadlo::Hint)
+Q_DECLARE_METATYPE(quadlo::MoveValues)

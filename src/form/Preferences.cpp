@@ -19,6 +19,8 @@ namespace {
 
 const QString kOwnerMarks = QStringLiteral("View/ownerMarks");
 const QString kInstantTurns = QStringLiteral("View/instantTurns");
+const QString kShowTurn = QStringLiteral("View/showTurn");
+const QString kShowValues = QStringLiteral("View/showValues");
 
 void toStandardError(const QString& line)
 {
@@ -83,7 +85,7 @@ void Preferences::read()
             QStringLiteral("cannot read the settings in %1; playing with the defaults").arg(path_));
         return;
     }
-    // Two choices fit in a few lines: a long file is no settings file of
+    // A few choices fit in a few lines: a long file is no settings file of
     // ours, and is not read through.
     constexpr qint64 kLongest = 64 * 1024;
     const QSettings settings(path_, QSettings::IniFormat);
@@ -95,7 +97,9 @@ void Preferences::read()
     }
     ViewChoices read;
     for (const auto& [key, choice] : { std::pair { kOwnerMarks, &ViewChoices::ownerMarks },
-             std::pair { kInstantTurns, &ViewChoices::instantTurns } }) {
+             std::pair { kInstantTurns, &ViewChoices::instantTurns },
+             std::pair { kShowTurn, &ViewChoices::showTurn },
+             std::pair { kShowValues, &ViewChoices::showValues } }) {
         if (!settings.contains(key))
             continue;
         const std::optional<bool> value = truth(settings.value(key));
@@ -120,8 +124,10 @@ void Preferences::set(const ViewChoices& choices)
 void Preferences::write()
 {
     const auto word = [](bool on) { return on ? "true" : "false"; };
-    const QByteArray text = QByteArrayLiteral("[View]\n") + "ownerMarks="
-        + word(choices_.ownerMarks) + "\ninstantTurns=" + word(choices_.instantTurns) + "\n";
+    const QByteArray text = QByteArrayLiteral("[View]\n")
+        + "ownerMarks=" + word(choices_.ownerMarks)
+        + "\ninstantTurns=" + word(choices_.instantTurns) + "\nshowTurn=" + word(choices_.showTurn)
+        + "\nshowValues=" + word(choices_.showValues) + "\n";
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
     const bool written

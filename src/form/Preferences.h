@@ -14,6 +14,8 @@ namespace quadlo {
 struct ViewChoices {
     bool ownerMarks = false;
     bool instantTurns = false;
+    bool showTurn = false;
+    bool showValues = false;
     bool operator==(const ViewChoices&) const = default;
 };
 

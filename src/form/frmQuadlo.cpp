@@ -4,6 +4,8 @@
 // presenter's picture.
 #include "form/frmQuadlo.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
@@ -42,9 +44,17 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
             repaint();
     };
     coach_ = new Coach(this);
-    connect(coach_, &Coach::learned, this, [this](const Hint& hint) { showHint(hint); });
+    connect(coach_, &Coach::learned, this, [this](const Hint& hint) {
+        showHint(hint);
+        updateStatusLine();
+    });
+    connect(coach_, &Coach::valued, this,
+        [this](const MoveValues& values) { lblGameboard_->setValues(values); });
     presenter_.onTurnShown = [this](const std::vector<TurnEvent>& events) {
         lblGameboard_->announce(turnSummary(events, game().humanToMove()));
+        lastTurn_ = events;
+        lastTurnLeft_ = analysis::drawnEdges(game().board());
+        updateStatusLine();
     };
 
     setObjectName(QStringLiteral("frmQuadlo"));
@@ -177,7 +187,11 @@ void frmQuadlo::createMenus()
     ownerMarks_ = command(view, "mnuOwnerMarks", tr("Owner &Marks"), Qt::Key_M);
     instantTurns_ = view->addAction(tr("&Instant Turns"));
     instantTurns_->setObjectName(QStringLiteral("mnuInstantTurns"));
-    for (QAction* choice : { ownerMarks_, instantTurns_ }) {
+    showTurn_ = view->addAction(tr("Show &Turn"));
+    showTurn_->setObjectName(QStringLiteral("mnuShowTurn"));
+    showValues_ = view->addAction(tr("Show &Values"));
+    showValues_->setObjectName(QStringLiteral("mnuShowValues"));
+    for (QAction* choice : { ownerMarks_, instantTurns_, showTurn_, showValues_ }) {
         choice->setCheckable(true);
         connect(choice, &QAction::toggled, this, [this, choice] { viewChoiceToggled(choice); });
     }
@@ -233,37 +247,75 @@ void frmQuadlo::showHint(const std::optional<Hint>& hint)
 {
     if (!hintFor_)
         return;
-    // A 25-square board has no tie, so only a bound clear of it says who
-    // wins.
-    QString text = tr("Thinking about the best move…");
-    if (hint && hint->lowest > 0)
-        text = hint->exact()
-            ? tr("With best play you win by %n.", nullptr, hint->lowest)
-            : tr("With best play you win (by at least %n).", nullptr, hint->lowest);
-    else if (hint && hint->highest < 0)
-        text = hint->exact()
-            ? tr("With best play the computer wins by %n.", nullptr, -hint->highest)
-            : tr("With best play the computer wins (by at least %n).", nullptr, -hint->highest);
+    const QString text = verdictText(hint);
     lblGameboard_->setHint(hint ? hint->edge : std::nullopt);
-    if (text != lblHint_->text()) {
-        placement_->setStatusText(text);
+    if (text != hintText_) {
+        hintText_ = text;
+        updateStatusLine();
         lblGameboard_->announce(text);
     }
+}
+
+QString frmQuadlo::verdictText(const std::optional<Hint>& hint) const
+{
+    // A 25-square board has no tie, so only a bound clear of it says who
+    // wins.
+    if (hint && hint->lowest > 0)
+        return hint->exact()
+            ? tr("With best play you win by %n.", nullptr, hint->lowest)
+            : tr("With best play you win (by at least %n).", nullptr, hint->lowest);
+    if (hint && hint->highest < 0)
+        return hint->exact()
+            ? tr("With best play the computer wins by %n.", nullptr, -hint->highest)
+            : tr("With best play the computer wins (by at least %n).", nullptr, -hint->highest);
+    return tr("Thinking about the best move…");
 }
 
 void frmQuadlo::dropHint()
 {
     hintFor_.reset();
+    hintText_.clear();
     lblGameboard_->setHint(std::nullopt);
-    placement_->setStatusText(QString());
+    updateStatusLine();
+}
+
+void frmQuadlo::updateStatusLine()
+{
+    if (hintFor_) {
+        placement_->setStatusText(hintText_);
+        return;
+    }
+    // Show Values says who wins where the edges show no values yet.
+    QStringList parts;
+    if (showTurn_->isChecked())
+        parts << turnText();
+    if (showValues_->isChecked() && game().humanToMove() && !presenter_.showing())
+        parts << verdictText(coach_->known());
+    placement_->setStatusText(parts.join(QLatin1Char(' ')));
+}
+
+QString frmQuadlo::turnText() const
+{
+    if (presenter_.showing())
+        return tr("The computer is moving…");
+    // A turn of the human's alone took squares and earned another move; the
+    // summary of one with the computer's moves in it is for a screen reader,
+    // which cannot see them on the board.
+    const bool humansAlone = lastTurnLeft_ == analysis::drawnEdges(game().board())
+        && std::none_of(lastTurn_.begin(), lastTurn_.end(),
+            [](const TurnEvent& event) { return event.player == Player::Computer; });
+    return turnSummary(humansAlone ? lastTurn_ : std::vector<TurnEvent> {}, game().humanToMove());
 }
 
 void frmQuadlo::steerCoach()
 {
-    if (coachAsked_ && game().humanToMove())
+    const bool values = showValues_->isChecked();
+    coach_->setValuesWanted(values);
+    if ((coachAsked_ || values) && game().humanToMove())
         coach_->follow(game().board());
     else
         coach_->stop();
+    lblGameboard_->setValues(values ? coach_->values() : std::nullopt);
 }
 
 void frmQuadlo::keyPressEvent(QKeyEvent* event)
@@ -304,8 +356,12 @@ void frmQuadlo::usePreferences(Preferences& preferences, bool instantNow)
     const ViewChoices& kept = preferences.choices();
     const QSignalBlocker ownerMarks(ownerMarks_);
     const QSignalBlocker instantTurns(instantTurns_);
+    const QSignalBlocker showTurn(showTurn_);
+    const QSignalBlocker showValues(showValues_);
     ownerMarks_->setChecked(kept.ownerMarks);
     instantTurns_->setChecked(kept.instantTurns || instantNow);
+    showTurn_->setChecked(kept.showTurn);
+    showValues_->setChecked(kept.showValues);
     applyViewChoices();
 }
 
@@ -317,7 +373,11 @@ void frmQuadlo::viewChoiceToggled(QAction* choice)
     // Only the choice the player made is kept: Instant Turns may be on for
     // this run alone (--instant) while the file keeps it off.
     ViewChoices kept = preferences_->choices();
-    (choice == ownerMarks_ ? kept.ownerMarks : kept.instantTurns) = choice->isChecked();
+    bool ViewChoices::*const field = choice == ownerMarks_ ? &ViewChoices::ownerMarks
+        : choice == instantTurns_                          ? &ViewChoices::instantTurns
+        : choice == showTurn_                              ? &ViewChoices::showTurn
+                                                           : &ViewChoices::showValues;
+    kept.*field = choice->isChecked();
     preferences_->set(kept);
 }
 
@@ -325,6 +385,8 @@ void frmQuadlo::applyViewChoices()
 {
     lblGameboard_->setOwnerMarks(ownerMarks_->isChecked());
     presenter_.setClock(instantTurns_->isChecked() ? nullptr : pacedClock_);
+    steerCoach();
+    updateStatusLine();
 }
 
 void frmQuadlo::pictureChanged()
@@ -346,6 +408,7 @@ void frmQuadlo::pictureChanged()
     steerCoach();
     takeBack_->setEnabled(game().canTakeBack());
     hint_->setEnabled(game().humanToMove());
+    updateStatusLine();
     lblGameboard_->refresh();
 }
 

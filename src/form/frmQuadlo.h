@@ -75,8 +75,17 @@ private:
     // or the exact outcome.
     void showHint(const std::optional<Hint>& hint);
     void dropHint();
+    // The status line shows the hint while there is one, and otherwise what
+    // the View choices ask for, or nothing.
+    void updateStatusLine();
+    // Whose move it is, and what the human's last turn took when it was the
+    // human's alone: its squares earned another move.
+    QString turnText() const;
+    // What the coach has proven of the position, in words: who wins with
+    // best play, or that it is still thinking.
+    QString verdictText(const std::optional<Hint>& hint) const;
     // The coach works on the position whenever the human is to move, once
-    // Hint has been asked in the game.
+    // Hint has been asked in the game or while Show Values is on.
     void steerCoach();
     void viewChoiceToggled(QAction* choice);
     void pictureChanged();
@@ -104,10 +113,17 @@ private:
     bool coachAsked_ = false;
     // The drawn edges of the position the hint on screen is for.
     std::optional<std::uint64_t> hintFor_;
-    // Under the form: the hint's words.
+    // The words of the hint on screen, if any.
+    QString hintText_;
+    // The last turn shown, and the drawn edges it left.
+    std::vector<TurnEvent> lastTurn_;
+    std::uint64_t lastTurnLeft_ = 0;
+    // Under the form: the hint's words, or those of the View choices.
     QLabel* lblHint_ = nullptr;
     QAction* ownerMarks_ = nullptr;
     QAction* instantTurns_ = nullptr;
+    QAction* showTurn_ = nullptr;
+    QAction* showValues_ = nullptr;
     StepClock* pacedClock_ = nullptr;
     Preferences* preferences_ = nullptr;
     bool syncing_ = false;

@@ -3,6 +3,7 @@
 // the difficulty, Rules and About show their texts, the real message boxes look
 // as the game asks, and Exit ends the program.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QEventLoop>
@@ -18,6 +19,7 @@
 #include "FormTestSupport.h"
 #include "analysis/BoardAdapter.h"
 #include "analysis/Solver.h"
+#include "board/BoxGeometry.h"
 #include "form/Coach.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/Preferences.h"
@@ -206,6 +208,133 @@ private slots:
         instantTurns->trigger();
         instantTurns->trigger();
         QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { false, true }));
+
+        // Show Turn and Show Values too, read back by the next run's menu.
+        window->findChild<QAction*>("mnuShowTurn")->trigger();
+        window->findChild<QAction*>("mnuShowValues")->trigger();
+        QCOMPARE(Preferences(path, warn).choices(), (ViewChoices { false, true, true, true }));
+        window = std::make_unique<frmQuadlo>(&boxes, fixedSeed);
+        Preferences next(path, warn);
+        window->usePreferences(next);
+        QVERIFY(window->findChild<QAction*>("mnuShowTurn")->isChecked());
+        QVERIFY(window->findChild<QAction*>("mnuShowValues")->isChecked());
+        QVERIFY(warnings.isEmpty());
+    }
+
+    // Show Turn tells a sighted player in words whose move it is; a hint takes
+    // the line while it is shown.
+    void showTurnSaysWhoseMoveItIsUnderTheFormUntilAHintTakesTheLine()
+    {
+        auto* line = window->findChild<QLabel*>("lblHint");
+        const Board& board = window->game().board();
+        QVERIFY(!line->isVisible());
+        window->findChild<QAction*>("mnuShowTurn")->trigger();
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), QStringLiteral("Your move."));
+
+        window->setStepClock(&clock);
+        clickEdge(*window, Vertical, 1);
+        QCOMPARE(line->text(), QStringLiteral("The computer is moving…"));
+        while (clock.pending())
+            clock.fire();
+        QCOMPARE(line->text(), QStringLiteral("Your move."));
+        window->setStepClock(nullptr);
+
+        // Squares the human takes earn another move, and the line says so. The
+        // easy computer leaves some to take.
+        window->findChild<QRadioButton*>("lblEasy")->click();
+        int taken = 0;
+        while (window->game().humanToMove() && taken == 0) {
+            const int before = board.humanScore;
+            // The fourth side of a square when there is one, else the first
+            // open edge.
+            Edge edge = *firstOpenEdge(board);
+            for (int square = 1; square <= kSquareCount; ++square) {
+                for (const Edge side : sideEdges(square)) {
+                    if (drawnSides(board, square) == 3 && board.isOpen(side))
+                        edge = side;
+                }
+            }
+            clickEdge(*window, edge.family, edge.index);
+            if (window->game().humanToMove())
+                taken = board.humanScore - before;
+        }
+        QVERIFY(taken > 0 && window->game().humanToMove());
+        const QString again = taken == 1
+            ? QStringLiteral("You took a square. Your move.")
+            : QStringLiteral("You took %1 squares. Your move.").arg(taken);
+        QCOMPARE(line->text(), again);
+
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(line->text(), QStringLiteral("Thinking about the best move…"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(line->text(), again);
+
+        window->findChild<QAction*>("mnuShowTurn")->trigger();
+        QVERIFY(!line->isVisible());
+    }
+
+    // Show Values at a position of few open edges: the best edges are outlined
+    // in green and every other edge's description tells the squares it loses,
+    // as a solver of its own finds them; turned off, the board is as before.
+    void showValuesMarksTheBestEdgesAndTellsWhatEachOtherLoses()
+    {
+        const Board& board = window->game().board();
+        while (board.openEdges().size() > 14 && window->game().humanToMove()) {
+            const Edge edge = *firstOpenEdge(board);
+            clickEdge(*window, edge.family, edge.index);
+        }
+        QVERIFY(window->game().humanToMove());
+        const QImage plain = boardImage(*window);
+        auto* coach = window->findChild<Coach*>();
+        window->findChild<QAction*>("mnuShowValues")->trigger();
+        // Waits for the worker's values, not for a time.
+        QTRY_VERIFY_WITH_TIMEOUT(coach->values().has_value(), 60000);
+
+        analysis::Solver solver(analysis::gameBoxBoard());
+        const std::vector<analysis::EdgeValue> values
+            = *solver.edgeValues(analysis::drawnEdges(board));
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(boardOf(*window));
+        // Each edge's accessible description, found by its name.
+        const auto description = [&](Edge edge) {
+            const QString name = boardOf(*window)->describe(edge);
+            for (int i = 0; i < access->childCount(); ++i) {
+                if (access->child(i)->text(QAccessible::Name) == name)
+                    return access->child(i)->text(QAccessible::Description);
+            }
+            return QStringLiteral("no such edge");
+        };
+        // Just inside the bar's long side, where its outline lies.
+        const auto framed = [&](const QImage& image, Edge edge) {
+            return pixelAt(image, edgeSide(edge.family, edge.index)) == QColor(0, 255, 0);
+        };
+        const QImage shown = boardImage(*window);
+        int best = 0;
+        for (const analysis::EdgeValue& value : values) {
+            const Edge edge = analysis::gameEdge(value.edge);
+            const int lost = (values.front().value - value.value) / 2;
+            best += lost == 0;
+            QCOMPARE(framed(shown, edge), lost == 0);
+            QCOMPARE(description(edge),
+                lost == 0       ? QStringLiteral("best move")
+                    : lost == 1 ? QStringLiteral("loses a square")
+                                : QStringLiteral("loses %1 squares").arg(lost));
+        }
+        QVERIFY(best > 0 && best < static_cast<int>(values.size()));
+
+        // Values of a position left behind are never shown.
+        const Edge played = analysis::gameEdge(values.back().edge);
+        clickEdge(*window, played.family, played.index);
+        const QImage after = boardImage(*window);
+        for (const analysis::EdgeValue& value : values) {
+            const Edge edge = analysis::gameEdge(value.edge);
+            QVERIFY(!board.isOpen(edge) || !framed(after, edge));
+            QCOMPARE(description(edge), QString());
+        }
+
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+        window->findChild<QAction*>("mnuShowValues")->trigger();
+        QCOMPARE(boardImage(*window), plain);
     }
 
     void aSettingsFileThatCannotServeLeavesTheDefaultsAndSaysSoOnce()
