@@ -16,7 +16,7 @@
 #include "board/Board.h"
 #include "game/Game.h"
 
-namespace quadlo::engine {
+namespace quadlo {
 
 struct RandomCommand {
     std::vector<float> values;
@@ -61,4 +61,4 @@ ParsedLine parseLine(std::string_view line);
 std::optional<Difficulty> levelFromName(std::string_view name);
 std::string_view levelName(Difficulty level);
 
-} // namespace quadlo::engine
+} // namespace quadlo

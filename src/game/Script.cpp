@@ -2,18 +2,18 @@
 // Tokenising and checking one script line. Numbers are read strictly: a token
 // is a number only if all of it is, so "3x" or "0.5x" never slip through as 3
 // or 0.5.
-#include "engine/Script.h"
+#include "game/Script.h"
 
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
 #include "board/BoxGeometry.h"
-#include "engine/NameTable.h"
-#include "engine/Quote.h"
-#include "engine/WholeNumber.h"
+#include "game/NameTable.h"
+#include "game/Quote.h"
+#include "game/WholeNumber.h"
 
-namespace quadlo::engine {
+namespace quadlo {
 
 namespace {
 
@@ -252,4 +252,4 @@ ParsedLine parseLine(std::string_view line)
     return ParseError { "unknown command " + quoted(name) };
 }
 
-} // namespace quadlo::engine
+} // namespace quadlo
