@@ -2,7 +2,8 @@
 // A piece of input as an error message quotes it: cut short, so that one huge
 // token cannot flood the message, and with every byte outside printable ASCII
 // escaped, so that the message stays one line of valid text. The replay
-// script's reasons and quadlo-engine's errors quote their input so.
+// script's reasons, quadlo-engine's errors and the window's message about a
+// file that holds no saved game quote their input so.
 #pragma once
 
 #include <cstddef>

@@ -28,6 +28,9 @@ struct SeedCommand {
     std::uint32_t seed;
 };
 
+// The game generator's seed until a script gives one.
+inline constexpr std::uint32_t kFirstSeed = 0;
+
 struct SelectCommand {
     Difficulty difficulty;
 };
