@@ -29,6 +29,7 @@
 namespace {
 
 using namespace quadlo::engine;
+using quadlo::quoted;
 
 // One line, so that a script's log shows the mistake and nothing else;
 // --help has the usage.

@@ -57,6 +57,33 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>Das Spiel konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: it is not a regular file.</source>
+        <translation>%1 konnte nicht geöffnet werden: Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a saved Quadlo game.</source>
+        <translation>%1 ist zu groß für ein gespeichertes Quadlo-Spiel.</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: line %2 is not one of its commands: %3</source>
+        <translation>%1 ist kein gespeichertes Quadlo-Spiel: Zeile %2 ist keiner seiner Befehle: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: it holds no commands.</source>
+        <translation>%1 ist kein gespeichertes Quadlo-Spiel: Die Datei enthält keine Befehle.</translation>
+    </message>
+</context>
+<context>
     <name>Turn</name>
     <message>
         <source>You took a square.</source>
@@ -298,6 +325,30 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
     <message>
         <source>The computer is moving…</source>
         <translation>Der Computer zieht…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>Spiel &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>Spiel ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spiel öffnen</translation>
+    </message>
+    <message>
+        <source>Quadlo games (%1)</source>
+        <translation>Quadlo-Spiele (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <translation>Alle Dateien (%1)</translation>
     </message>
 </context>
 </TS>

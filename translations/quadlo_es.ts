@@ -56,6 +56,33 @@ cuadrados, y gana el jugador que haya completado más.</translation>
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>No se pudo guardar la partida en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: it is not a regular file.</source>
+        <translation>No se pudo abrir %1: no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>No se pudo abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a saved Quadlo game.</source>
+        <translation>%1 es demasiado grande para ser una partida guardada de Quadlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: line %2 is not one of its commands: %3</source>
+        <translation>%1 no es una partida guardada de Quadlo: la línea %2 no es una de sus órdenes: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: it holds no commands.</source>
+        <translation>%1 no es una partida guardada de Quadlo: no contiene ninguna orden.</translation>
+    </message>
+</context>
+<context>
     <name>Turn</name>
     <message>
         <source>You took a square.</source>
@@ -297,6 +324,30 @@ cuadrados, y gana el jugador que haya completado más.</translation>
     <message>
         <source>The computer is moving…</source>
         <translation>El ordenador está jugando…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>&amp;Guardar partida…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>A&amp;brir partida…</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Guardar partida</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir partida</translation>
+    </message>
+    <message>
+        <source>Quadlo games (%1)</source>
+        <translation>Partidas de Quadlo (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <translation>Todos los archivos (%1)</translation>
     </message>
 </context>
 </TS>

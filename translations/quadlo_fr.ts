@@ -56,6 +56,33 @@ complété le plus de carrés gagne.</translation>
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>La partie n’a pas pu être enregistrée dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: it is not a regular file.</source>
+        <translation>%1 n’a pas pu être ouvert&#xa0;: ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 n’a pas pu être ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a saved Quadlo game.</source>
+        <translation>%1 est trop volumineux pour être une partie de Quadlo enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: line %2 is not one of its commands: %3</source>
+        <translation>%1 n’est pas une partie de Quadlo enregistrée&#xa0;: la ligne %2 n’est pas l’une de ses commandes&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: it holds no commands.</source>
+        <translation>%1 n’est pas une partie de Quadlo enregistrée&#xa0;: il ne contient aucune commande.</translation>
+    </message>
+</context>
+<context>
     <name>Turn</name>
     <message>
         <source>You took a square.</source>
@@ -297,6 +324,30 @@ complété le plus de carrés gagne.</translation>
     <message>
         <source>The computer is moving…</source>
         <translation>L’ordinateur joue…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>&amp;Enregistrer la partie…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>&amp;Ouvrir une partie…</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Ouvrir une partie</translation>
+    </message>
+    <message>
+        <source>Quadlo games (%1)</source>
+        <translation>Parties de Quadlo (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <translation>Tous les fichiers (%1)</translation>
     </message>
 </context>
 </TS>

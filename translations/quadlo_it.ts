@@ -57,6 +57,33 @@ completati di più.</translation>
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>Impossibile salvare la partita in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: it is not a regular file.</source>
+        <translation>Impossibile aprire %1: non è un file regolare.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a saved Quadlo game.</source>
+        <translation>%1 è troppo grande per essere una partita di Quadlo salvata.</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: line %2 is not one of its commands: %3</source>
+        <translation>%1 non è una partita di Quadlo salvata: la riga %2 non è uno dei suoi comandi: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: it holds no commands.</source>
+        <translation>%1 non è una partita di Quadlo salvata: non contiene alcun comando.</translation>
+    </message>
+</context>
+<context>
     <name>Turn</name>
     <message>
         <source>You took a square.</source>
@@ -298,6 +325,30 @@ completati di più.</translation>
     <message>
         <source>The computer is moving…</source>
         <translation>Il computer sta muovendo…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>&amp;Salva partita…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>A&amp;pri partita…</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Salva partita</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Apri partita</translation>
+    </message>
+    <message>
+        <source>Quadlo games (%1)</source>
+        <translation>Partite di Quadlo (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <translation>Tutti i file (%1)</translation>
     </message>
 </context>
 </TS>

@@ -57,6 +57,33 @@ voltooid, wint.</translation>
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>Het spel kon niet worden opgeslagen in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: it is not a regular file.</source>
+        <translation>%1 kon niet worden geopend: het is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 kon niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a saved Quadlo game.</source>
+        <translation>%1 is te groot voor een opgeslagen Quadlo-spel.</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: line %2 is not one of its commands: %3</source>
+        <translation>%1 is geen opgeslagen Quadlo-spel: regel %2 is geen van zijn opdrachten: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: it holds no commands.</source>
+        <translation>%1 is geen opgeslagen Quadlo-spel: het bevat geen opdrachten.</translation>
+    </message>
+</context>
+<context>
     <name>Turn</name>
     <message>
         <source>You took a square.</source>
@@ -298,6 +325,30 @@ voltooid, wint.</translation>
     <message>
         <source>The computer is moving…</source>
         <translation>De computer is aan zet…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>Spel op&amp;slaan…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>Spel &amp;openen…</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spel opslaan</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Spel openen</translation>
+    </message>
+    <message>
+        <source>Quadlo games (%1)</source>
+        <translation>Quadlo-spellen (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <translation>Alle bestanden (%1)</translation>
     </message>
 </context>
 </TS>

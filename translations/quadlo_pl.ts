@@ -58,6 +58,33 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>Nie udało się zapisać gry w pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: it is not a regular file.</source>
+        <translation>Nie udało się otworzyć pliku %1: to nie jest zwykły plik.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>Nie udało się otworzyć pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a saved Quadlo game.</source>
+        <translation>Plik %1 jest zbyt duży, by mógł być zapisaną grą Quadlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: line %2 is not one of its commands: %3</source>
+        <translation>Plik %1 nie jest zapisaną grą Quadlo: wiersz %2 nie jest żadnym z jej poleceń: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: it holds no commands.</source>
+        <translation>Plik %1 nie jest zapisaną grą Quadlo: nie zawiera żadnych poleceń.</translation>
+    </message>
+</context>
+<context>
     <name>Turn</name>
     <message>
         <source>You took a square.</source>
@@ -307,6 +334,30 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
     <message>
         <source>The computer is moving…</source>
         <translation>Komputer wykonuje ruch…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>Zapi&amp;sz grę…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>&amp;Otwórz grę…</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Zapisz grę</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Otwórz grę</translation>
+    </message>
+    <message>
+        <source>Quadlo games (%1)</source>
+        <translation>Gry Quadlo (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <translation>Wszystkie pliki (%1)</translation>
     </message>
 </context>
 </TS>

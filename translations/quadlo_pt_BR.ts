@@ -56,6 +56,33 @@ o jogador que tiver completado mais quadrados.</translation>
     </message>
 </context>
 <context>
+    <name>GameFile</name>
+    <message>
+        <source>The game could not be saved to %1: %2</source>
+        <translation>Não foi possível salvar o jogo em %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: it is not a regular file.</source>
+        <translation>Não foi possível abrir %1: não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation>Não foi possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a saved Quadlo game.</source>
+        <translation>%1 é grande demais para ser um jogo salvo do Quadlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: line %2 is not one of its commands: %3</source>
+        <translation>%1 não é um jogo salvo do Quadlo: a linha %2 não é um dos seus comandos: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a saved Quadlo game: it holds no commands.</source>
+        <translation>%1 não é um jogo salvo do Quadlo: não contém nenhum comando.</translation>
+    </message>
+</context>
+<context>
     <name>Turn</name>
     <message>
         <source>You took a square.</source>
@@ -297,6 +324,30 @@ o jogador que tiver completado mais quadrados.</translation>
     <message>
         <source>The computer is moving…</source>
         <translation>O computador está jogando…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game…</source>
+        <translation>Sa&amp;lvar jogo…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game…</source>
+        <translation>A&amp;brir jogo…</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Salvar jogo</translation>
+    </message>
+    <message>
+        <source>Open Game</source>
+        <translation>Abrir jogo</translation>
+    </message>
+    <message>
+        <source>Quadlo games (%1)</source>
+        <translation>Jogos do Quadlo (%1)</translation>
+    </message>
+    <message>
+        <source>All files (%1)</source>
+        <translation>Todos os arquivos (%1)</translation>
     </message>
 </context>
 </TS>

@@ -125,7 +125,15 @@ QString messageBoxText(const std::string& text)
 
 QMessageBox::Icon messageBoxIcon(MessageStyle style)
 {
-    return style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon;
+    switch (style) {
+    case MessageStyle::Information:
+        return QMessageBox::Information;
+    case MessageStyle::Exclamation:
+        return QMessageBox::Warning;
+    case MessageStyle::OkOnly:
+        break;
+    }
+    return QMessageBox::NoIcon;
 }
 
 MessageBoxPresenter::MessageBoxPresenter(QWidget* parent)

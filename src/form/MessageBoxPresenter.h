@@ -18,8 +18,8 @@ namespace quadlo {
 // between lines, as Qt wants, where the game puts "\r\n".
 QString messageBoxText(const std::string& text);
 
-// An information box, or a box without an icon; both have only an
-// OK button, which is all the game asks for.
+// An information box, a warning, or a box without an icon; each has only an
+// OK button, which is all the game and the window ask for.
 QMessageBox::Icon messageBoxIcon(MessageStyle style);
 
 class MessageBoxPresenter final : public MessagePresenter {

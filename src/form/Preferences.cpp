@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading and writing the View choices.
+// Reading and writing the View choices and the games' folder. The folder is
+// kept percent-encoded, so that no character of a path can mean anything
+// else to the INI format.
 #include "form/Preferences.h"
 
 #include <cstdio>
@@ -21,6 +23,7 @@ const QString kOwnerMarks = QStringLiteral("View/ownerMarks");
 const QString kInstantTurns = QStringLiteral("View/instantTurns");
 const QString kShowTurn = QStringLiteral("View/showTurn");
 const QString kShowValues = QStringLiteral("View/showValues");
+const QString kGamesFolder = QStringLiteral("Games/folder");
 
 void toStandardError(const QString& line)
 {
@@ -111,6 +114,8 @@ void Preferences::read()
         read.*choice = *value;
     }
     choices_ = read;
+    gamesFolder_ = QString::fromUtf8(
+        QByteArray::fromPercentEncoding(settings.value(kGamesFolder).toString().toUtf8()));
 }
 
 void Preferences::set(const ViewChoices& choices)
@@ -121,13 +126,22 @@ void Preferences::set(const ViewChoices& choices)
     write();
 }
 
+void Preferences::setGamesFolder(const QString& folder)
+{
+    if (folder == gamesFolder_)
+        return;
+    gamesFolder_ = folder;
+    write();
+}
+
 void Preferences::write()
 {
     const auto word = [](bool on) { return on ? "true" : "false"; };
-    const QByteArray text = QByteArrayLiteral("[View]\n")
-        + "ownerMarks=" + word(choices_.ownerMarks)
+    QByteArray text = QByteArrayLiteral("[View]\n") + "ownerMarks=" + word(choices_.ownerMarks)
         + "\ninstantTurns=" + word(choices_.instantTurns) + "\nshowTurn=" + word(choices_.showTurn)
         + "\nshowValues=" + word(choices_.showValues) + "\n";
+    if (!gamesFolder_.isEmpty())
+        text += "\n[Games]\nfolder=" + gamesFolder_.toUtf8().toPercentEncoding("/") + "\n";
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
     const bool written

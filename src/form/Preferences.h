@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's View choices kept between runs, in an INI file (by default
+// The player's View choices and the folder of the last saved or opened game,
+// kept between runs, in an INI file (by default
 // $XDG_CONFIG_HOME/quadlo/quadlo.conf). A file that cannot be read or written,
 // or that holds what it should not, never stops the game: it plays on with the
 // defaults and says so once, in one line.
@@ -33,6 +34,11 @@ public:
     // failed write leaves the old file whole).
     void set(const ViewChoices& choices);
 
+    // Where a game was last saved or opened; empty until then.
+    const QString& gamesFolder() const { return gamesFolder_; }
+    // Keeps the folder, writing the file at once as set() does.
+    void setGamesFolder(const QString& folder);
+
 private:
     void read();
     void write();
@@ -40,6 +46,7 @@ private:
     QString path_;
     std::function<void(const QString&)> warn_;
     ViewChoices choices_;
+    QString gamesFolder_;
     bool writeFailed_ = false;
 };
 

@@ -92,6 +92,14 @@ bool TurnPresenter::run(const std::function<void(Game&)>& handler)
     return true;
 }
 
+bool TurnPresenter::replay(const std::function<void(Game&)>& handler)
+{
+    quiet_ = true;
+    const bool ran = run(handler);
+    quiet_ = false;
+    return ran;
+}
+
 void TurnPresenter::click(Edge edge)
 {
     if (running_ > 0 || hurry())
@@ -103,6 +111,8 @@ void TurnPresenter::click(Edge edge)
         recording_ = true;
         const bool couldTakeBack = game.canTakeBack();
         std::vector<Edge> marks = picture_.lastComputerEdges;
+        if (record_)
+            record_->clicked(game, edge);
         game.edgeClicked(edge);
         recording_ = false;
         if (!steps_.front().empty()) {
@@ -142,6 +152,8 @@ void TurnPresenter::takeBack()
     run([this](Game& game) {
         if (!game.canTakeBack())
             return;
+        if (record_)
+            record_->tookBack(game);
         game.takeBack();
         if (!marksBefore_.empty()) {
             picture_.lastComputerEdges = std::move(marksBefore_.back());
@@ -203,6 +215,8 @@ void TurnPresenter::finish()
 void TurnPresenter::showMessage(
     const std::string& text, MessageStyle style, const std::string& title)
 {
+    if (quiet_)
+        return;
     // The game announces the end inside the click that ends it, before the
     // final moves are shown; the box waits for them.
     if (recording_) {

@@ -19,6 +19,7 @@
 #include "board/RandomSource.h"
 #include "form/StepClock.h"
 #include "game/Game.h"
+#include "game/GameRecord.h"
 #include "game/Platform.h"
 
 namespace quadlo {
@@ -64,12 +65,18 @@ public:
 
     // Null (the default) shows every turn at once. Finishes what is shown.
     void setClock(StepClock* clock);
+    // Keeps each click and Take Back in `record` as it reaches the game; null
+    // (the default) keeps none. The record must outlive the presenter.
+    void setRecord(GameRecord* record) { record_ = record; }
 
     // Runs one of the game's handlers; nothing reaches the game again until it
     // has returned, not even from the nested event loop of a modal box. After
     // it the picture is brought in line with the model. False when it could
     // not run for another that was still running.
     bool run(const std::function<void(Game&)>& handler);
+    // Runs a handler as run() does, without showing the boxes the game shows
+    // in it: a saved game replayed shows only where it ended.
+    bool replay(const std::function<void(Game&)>& handler);
     // A click on an edge: it hurries a shown turn on, or goes to the game.
     void click(Edge edge);
     // Input that arrives while a turn is shown finishes the showing and is not
@@ -120,7 +127,9 @@ private:
     MessagePresenter& boxes_;
     Game game_;
     StepClock* clock_ = nullptr;
+    GameRecord* record_ = nullptr;
     int running_ = 0;
+    bool quiet_ = false;
     bool recording_ = false;
     std::vector<Step> steps_;
     std::size_t next_ = 0;

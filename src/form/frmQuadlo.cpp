@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls and menus, and where each user command goes: to the
 // turn presenter, which runs it on the game; the controls then show the
-// presenter's picture.
+// presenter's picture. Saving writes the record of the games; opening replays
+// a saved record from the start that quadlo-engine replays it from.
 #include "form/frmQuadlo.h"
 
 #include <algorithm>
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +27,7 @@
 #include "form/Fonts.h"
 #include "form/FormControls.h"
 #include "form/FormPlacement.h"
+#include "form/GameFile.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/OptionStyle.h"
 #include "form/Preferences.h"
@@ -35,9 +40,17 @@ using namespace controls;
 frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, QWidget* parent)
     : QMainWindow(parent)
     , ownMessages_(messages ? nullptr : std::make_unique<MessageBoxPresenter>(this))
-    , random_(std::move(seed))
+    , random_([this, seed = std::move(seed)] {
+        const std::uint32_t used = openingSeed_ ? *openingSeed_ : seed();
+        record_.seeded(used);
+        return used;
+    })
     , presenter_(random_, messages ? *messages : *ownMessages_, *this)
+    , askForGameFile_([this](GameFileAction action, const QString& folder) {
+        return askInFileDialog(action, folder);
+    })
 {
+    presenter_.setRecord(&record_);
     presenter_.onChanged = [this] { pictureChanged(); };
     presenter_.onPaintNow = [this] {
         if (isVisible())
@@ -181,6 +194,9 @@ void frmQuadlo::createMenus()
     QAction* newGame = command(file, "mnuNew", tr("&New Game"), Qt::Key_N);
     takeBack_ = command(file, "mnuTakeBack", tr("&Take Back"), Qt::Key_Z);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
+    QAction* save = command(file, "mnuSave", tr("&Save Game…"), Qt::Key_S);
+    QAction* open = command(file, "mnuOpen", tr("&Open Game…"), Qt::Key_O);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator3"));
     QAction* exit = command(file, "mnuExit", tr("E&xit"), Qt::Key_X);
 
     QMenu* view = menu(bar, "mnuView", tr("&View"));
@@ -209,6 +225,7 @@ void frmQuadlo::createMenus()
         const bool ran = presenter_.run([this](Game& game) {
             coachAsked_ = false;
             presenter_.drop();
+            record_.startedNew(game);
             game.mnuNew_Click();
             game.optionsFocused();
         });
@@ -227,7 +244,90 @@ void frmQuadlo::createMenus()
     connect(about, &QAction::triggered, this,
         [this] { presenter_.run([](Game& game) { game.mnuAbout_Click(); }); });
     connect(takeBack_, &QAction::triggered, this, [this] { presenter_.takeBack(); });
+    connect(save, &QAction::triggered, this, &frmQuadlo::saveGame);
+    connect(open, &QAction::triggered, this, &frmQuadlo::openGame);
     connect(hint_, &QAction::triggered, this, &frmQuadlo::askForHint);
+}
+
+QString frmQuadlo::askInFileDialog(GameFileAction action, const QString& folder)
+{
+    const bool saving = action == GameFileAction::Save;
+    QFileDialog dialog(this, saving ? tr("Save Game") : tr("Open Game"), folder,
+        tr("Quadlo games (%1)").arg(QStringLiteral("*.quadlo")) + QStringLiteral(";;")
+            + tr("All files (%1)").arg(QStringLiteral("*")));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("quadlo"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+// The dialogs and the warnings run as a command of their own, so that nothing
+// reaches the game while they are open.
+void frmQuadlo::saveGame()
+{
+    presenter_.run([this](Game& game) {
+        const QString path = askForGameFile_(GameFileAction::Save, gamesFolder());
+        if (path.isEmpty())
+            return;
+        if (const std::optional<QString> failure = writeGameFile(path, record_.script(game)))
+            showWarning(tr("Save Game"), *failure);
+        else if (preferences_)
+            preferences_->setGamesFolder(QFileInfo(path).absolutePath());
+    });
+}
+
+void frmQuadlo::openGame()
+{
+    std::optional<GameRecord> opened;
+    QString path;
+    presenter_.run([&](Game&) {
+        path = askForGameFile_(GameFileAction::Open, gamesFolder());
+        if (path.isEmpty())
+            return;
+        std::variant<GameRecord, QString> read = readGameFile(path);
+        if (const auto* failure = std::get_if<QString>(&read))
+            showWarning(tr("Open Game"), *failure);
+        else
+            opened = std::move(std::get<GameRecord>(read));
+    });
+    if (!opened)
+        return;
+    dropHint();
+    // A long evening's games take a moment to replay.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Its results were seen when it was played: only where it ended shows.
+    presenter_.replay([&](Game& game) {
+        presenter_.drop();
+        // As in quadlo-engine, the games start from the first seed until the
+        // script gives one.
+        openingSeed_ = kFirstSeed;
+        game.restart();
+        for (const Command& command : opened->commands()) {
+            if (const auto* seed = std::get_if<SeedCommand>(&command)) {
+                openingSeed_ = seed->seed;
+                random_.reseed();
+            } else {
+                playOnGame(game, command);
+            }
+        }
+        openingSeed_.reset();
+    });
+    QApplication::restoreOverrideCursor();
+    // The seeds noted while it replayed give way to the file's commands.
+    record_ = std::move(*opened);
+    if (preferences_)
+        preferences_->setGamesFolder(QFileInfo(path).absolutePath());
+}
+
+void frmQuadlo::showWarning(const QString& title, const QString& text)
+{
+    presenter_.showMessage(text.toStdString(), MessageStyle::Exclamation, title.toStdString());
+}
+
+QString frmQuadlo::gamesFolder() const
+{
+    const QString kept = preferences_ ? preferences_->gamesFolder() : QString();
+    return kept.isEmpty() ? QDir::homePath() : kept;
 }
 
 void frmQuadlo::askForHint()

@@ -2,10 +2,12 @@
 // The main window, frmQuadlo: it builds the controls and menus of the form and
 // connects them to the turn presenter, which runs the game and owns the
 // picture of the board on screen. It is also the game's form, which New Game
-// reloads and Exit ends.
+// reloads and Exit ends, and it keeps the record of the games played in it,
+// which Save Game writes and Open Game replays.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -15,6 +17,7 @@
 #include "board/RandomSource.h"
 #include "form/Coach.h"
 #include "form/TurnPresenter.h"
+#include "game/GameRecord.h"
 #include "game/Platform.h"
 
 class QAction;
@@ -34,9 +37,10 @@ class frmQuadlo final : public QMainWindow, public FormHost {
     Q_OBJECT
 
 public:
-    // `messages` receives the game's message boxes; without one the window shows
-    // them itself as modal boxes. `seed` seeds the random generator at each game
-    // start; by default it is the time of day.
+    // `messages` receives the game's message boxes, and the window's own about
+    // saved games; without one the window shows them itself as modal boxes.
+    // `seed` seeds the random generator at each game start; by default it is
+    // the time of day.
     explicit frmQuadlo(MessagePresenter* messages = nullptr,
         GameRandom::SeedProvider seed = GameRandom::secondsSinceMidnight,
         QWidget* parent = nullptr);
@@ -52,6 +56,13 @@ public:
     // `instantNow` turns Instant Turns on for this run without keeping it.
     // The preferences must outlive the window.
     void usePreferences(Preferences& preferences, bool instantNow = false);
+
+    // Which file Save Game writes or Open Game reads: asked of the player in a
+    // file dialog that starts in `folder`, empty when the player cancels.
+    enum class GameFileAction { Save, Open };
+    using GameFileQuestion = std::function<QString(GameFileAction, const QString& folder)>;
+    // Someone else answers in the player's place; by default a dialog asks.
+    void setGameFileQuestion(GameFileQuestion question) { askForGameFile_ = std::move(question); }
 
     // The icon from the resources, listed in the sizes a window needs and
     // drawn in every size a desktop asks for; each size is read when it is
@@ -69,6 +80,13 @@ protected:
 private:
     void createControls(QWidget* client);
     void createMenus();
+    QString askInFileDialog(GameFileAction action, const QString& folder);
+    void saveGame();
+    void openGame();
+    void showWarning(const QString& title, const QString& text);
+    // Where the file dialogs start: the folder of the last game saved or
+    // opened, kept in the preferences; else the home folder.
+    QString gamesFolder() const;
     void applyViewChoices();
     void askForHint();
     // The hint on screen, if any, shows what is proven: none yet, a bound
@@ -94,6 +112,10 @@ private:
     void focusSelectedOption();
 
     std::unique_ptr<MessageBoxPresenter> ownMessages_;
+    // Made before the generator, which reseeds as it is made.
+    GameRecord record_;
+    // While a saved game is opened, every game start takes its seed.
+    std::optional<std::uint32_t> openingSeed_;
     GameRandom random_;
     TurnPresenter presenter_;
     std::unique_ptr<FormPlacement> placement_;
@@ -126,6 +148,7 @@ private:
     QAction* showValues_ = nullptr;
     StepClock* pacedClock_ = nullptr;
     Preferences* preferences_ = nullptr;
+    GameFileQuestion askForGameFile_;
     bool syncing_ = false;
     bool shown_ = false;
 };

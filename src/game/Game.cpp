@@ -123,6 +123,14 @@ void Game::Form_Load()
         board_.selectDifficulty(Difficulty::Hard);
 }
 
+void Game::restart()
+{
+    board_ = Board {};
+    history_.clear();
+    strategies_ = std::make_unique<Strategies>(board_, random_);
+    Form_Load();
+}
+
 void Game::lblshape1_Click(int Index) { edgeClicked({ Vertical, Index }); }
 
 void Game::lblshape2_Click(int Index) { edgeClicked({ Horizontal, Index }); }

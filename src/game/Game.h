@@ -67,6 +67,11 @@ public:
 
     // Start of a game: runs on the controls as a new form shows them.
     void Form_Load();
+    // Puts the game back as the program starts it: a new board, no level
+    // selected, nothing to take back, the strategies as new, and then the
+    // form's load event, which reseeds the generator. A saved game replays
+    // from here, as quadlo-engine replays it.
+    void restart();
     // A click on an edge: anything but an available playable edge is ignored.
     void edgeClicked(Edge edge);
     // The same click, as the vertical (lblshape1) or horizontal (lblshape2)

@@ -12,9 +12,10 @@
 
 namespace quadlo {
 
-// The two kinds of message box the game shows; the values are the box-style
-// numbers the headless tool prints.
-enum class MessageStyle { OkOnly = 0, Information = 64 };
+// The two kinds of message box the game shows, and the warning the window
+// shows when a game file cannot be saved or opened; the values are the
+// box-style numbers the headless tool prints.
+enum class MessageStyle { OkOnly = 0, Exclamation = 48, Information = 64 };
 
 class MessagePresenter {
 public:

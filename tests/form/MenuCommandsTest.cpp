@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu commands through their shortcuts: New Game starts afresh and keeps
 // the difficulty, Rules and About show their texts, the real message boxes look
-// as the game asks, and Exit ends the program.
+// as the game asks, Exit ends the program, and Save Game and Open Game write
+// and read the games as quadlo-engine replays them.
+#include <csignal>
+#include <sstream>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
@@ -20,6 +27,7 @@
 #include "analysis/BoardAdapter.h"
 #include "analysis/Solver.h"
 #include "board/BoxGeometry.h"
+#include "engine/Replay.h"
 #include "form/Coach.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/Preferences.h"
@@ -46,6 +54,36 @@ void playSomeMoves(frmQuadlo& window)
         clickEdge(window, Vertical, index);
     for (int index : { 1, 6, 2 })
         clickEdge(window, Horizontal, index);
+}
+
+QByteArray fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& text)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// A script played by the engine's replay, as `quadlo-engine replay` plays it.
+std::unique_ptr<engine::ReplaySession> engineReplay(const QByteArray& script)
+{
+    auto session = std::make_unique<engine::ReplaySession>();
+    std::istringstream in(script.toStdString());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = engine::runScript(
+        in, *session, out, err, [](engine::ReplaySession& replay, const Command& command) {
+            replay.run(command);
+            return true;
+        });
+    if (status != engine::kReplayOk)
+        qFatal("the engine did not replay the script: %s", err.str().c_str());
+    return session;
 }
 
 // What a modal message box showed, read while it was open.
@@ -482,6 +520,197 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(solved(), 60000);
         QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
         QCOMPARE(text()->text(), outcome());
+    }
+
+    // Every game start takes a seed of its own, so the file must name the
+    // one each game was played from.
+    void aSavedGameReplaysInTheEngineAsTheWindowPlayedIt()
+    {
+        std::uint32_t next = 1000;
+        frmQuadlo own(&boxes, [&next] { return next++; });
+        showAndActivate(own);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.quadlo"));
+        own.setGameFileQuestion([&](frmQuadlo::GameFileAction, const QString&) { return path; });
+        const auto select = [&](const char* level) {
+            QTest::mouseClick(own.findChild<QRadioButton*>(level), Qt::LeftButton);
+        };
+
+        select("lblHard");
+        playSomeMoves(own);
+        QTest::keyClick(&own, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&own, Qt::Key_N, Qt::ControlModifier);
+        select("lblEasy");
+        playSomeMoves(own);
+        select("lblMedium");
+        QTest::keyClick(&own, Qt::Key_S, Qt::ControlModifier);
+
+        QVERIFY(boxes.shown.empty());
+        const auto replayed = engineReplay(fileText(path));
+        QVERIFY(visibleState(replayed->board()) == visibleState(own.game().board()));
+        QCOMPARE(replayed->board().selectedDifficulty(), Difficulty::Medium);
+    }
+
+    // A script written for quadlo-engine, with no level chosen at first and
+    // the default seed until it gives one, opened over a game played on Hard
+    // from other seeds.
+    void anOpenedGameShowsWhereItEndedAndPlaysOnAsInTheEngine()
+    {
+        std::uint32_t next = 500;
+        frmQuadlo own(&boxes, [&next] { return next++; });
+        showAndActivate(own);
+        QTemporaryDir dir;
+        const QByteArray script = "# by hand\n\nclick v 1\nclick h 1\nseed 4242\nselect easy\n"
+                                  "click v 7\nundo\nclick v 8\nclick h 20\n";
+        QString path = dir.filePath(QStringLiteral("by-hand.txt"));
+        writeFile(path, script);
+        own.setGameFileQuestion([&](frmQuadlo::GameFileAction, const QString&) { return path; });
+        QTest::mouseClick(own.findChild<QRadioButton*>("lblHard"), Qt::LeftButton);
+        playSomeMoves(own);
+
+        QTest::keyClick(&own, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(boxes.shown.empty());
+        const auto replayed = engineReplay(script);
+        const Board& board = own.game().board();
+        QVERIFY(visibleState(board) == visibleState(replayed->board()));
+        QVERIFY(own.findChild<QRadioButton*>("lblEasy")->isChecked());
+
+        // The generator stands where the engine's does: the same edge gets
+        // the same answer.
+        const Edge edge = *firstOpenEdge(board);
+        clickEdge(own, edge.family, edge.index);
+        replayed->run(ClickCommand { edge });
+        QVERIFY(visibleState(board) == visibleState(replayed->board()));
+
+        // Saved again, the game holds what was opened and what followed.
+        path = dir.filePath(QStringLiteral("again.quadlo"));
+        QTest::keyClick(&own, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(visibleState(board) == visibleState(engineReplay(fileText(path))->board()));
+    }
+
+    void openingAFileThatIsNoSavedGameChangesNothingAndSaysSo_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a bad line after good ones")
+            << "file" << QByteArray("select hard\nclick v 1\nclick v 31\n") << "line 3";
+        QTest::newRow("scripted random values")
+            << "file" << QByteArray("seed 3\nrandom 0.5\n") << "line 2";
+        QTest::newRow("no commands") << "file" << QByteArray("# nothing\n\n") << "no commands";
+        QTest::newRow("a program") << "file"
+                                   << QByteArray("\x7f"
+                                                 "ELF\x02\x01\x01\x00",
+                                          8)
+                                   << "line 1";
+        QTest::newRow("no file") << "missing" << QByteArray() << "could not be opened";
+        // Read as a file, a pipe would wait for a writer for ever.
+        QTest::newRow("a pipe") << "pipe" << QByteArray() << "not a regular file";
+    }
+
+    void openingAFileThatIsNoSavedGameChangesNothingAndSaysSo()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("not-a-game"));
+        if (kind == QLatin1String("file"))
+            writeFile(path, text);
+        else if (kind == QLatin1String("pipe"))
+            QCOMPARE(mkfifo(qPrintable(path), 0600), 0);
+        QString answer;
+        window->setGameFileQuestion(
+            [&](frmQuadlo::GameFileAction, const QString&) { return answer; });
+        QTest::mouseClick(window->findChild<QRadioButton*>("lblHard"), Qt::LeftButton);
+        playSomeMoves(*window);
+        const Board& board = window->game().board();
+        const VisibleState before = visibleState(board);
+        answer = dir.filePath(QStringLiteral("before.quadlo"));
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+
+        answer = path;
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown[0].title, std::string("Open Game"));
+        QCOMPARE(boxes.shown[0].style, MessageStyle::Exclamation);
+        const QString shown = QString::fromStdString(boxes.shown[0].text);
+        QVERIFY2(shown.startsWith(path) && shown.contains(says), qPrintable(shown));
+        QVERIFY(visibleState(board) == before);
+        QVERIFY(board.lblHard);
+        // The record of the game is as it was.
+        answer = dir.filePath(QStringLiteral("after.quadlo"));
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(fileText(answer), fileText(dir.filePath(QStringLiteral("before.quadlo"))));
+    }
+
+    void aSaveThatFailsSaysSoAndLeavesNoPartOfAFile()
+    {
+        QTemporaryDir dir;
+        const auto entries = [&] {
+            return QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        };
+        writeFile(dir.filePath(QStringLiteral("plain")), "a file, not a folder\n");
+        QString path = dir.filePath(QStringLiteral("plain/game.quadlo"));
+        window->setGameFileQuestion(
+            [&](frmQuadlo::GameFileAction, const QString&) { return path; });
+        playSomeMoves(*window);
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown[0].title, std::string("Save Game"));
+        QCOMPARE(boxes.shown[0].style, MessageStyle::Exclamation);
+        QVERIFY(QString::fromStdString(boxes.shown[0].text).contains(path));
+        QCOMPARE(entries(), QStringList { QStringLiteral("plain") });
+
+        // A write cut short, here by a limit on the size of files: the game
+        // saved there before stays whole.
+        path = dir.filePath(QStringLiteral("game.quadlo"));
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        const QByteArray saved = fileText(path);
+        const Edge next = *firstOpenEdge(window->game().board());
+        clickEdge(*window, next.family, next.index);
+        rlimit limit {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        rlimit small = limit;
+        small.rlim_cur = rlim_t(saved.size() / 2);
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, signal);
+        QCOMPARE(boxes.shown.size(), std::size_t(2));
+        QCOMPARE(fileText(path), saved);
+        QCOMPARE(
+            entries(), QStringList({ QStringLiteral("game.quadlo"), QStringLiteral("plain") }));
+    }
+
+    // The folder's name has what the settings file's format would read as
+    // more than a name.
+    void theFileDialogStartsWhereTheLastGameWasSavedAlsoInTheNextRun()
+    {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(QStringLiteral("quadlo/quadlo.conf"));
+        const QString folder = dir.filePath(QStringLiteral("Games, \"ü\"; #1 = @mine"));
+        QVERIFY(QDir().mkpath(folder));
+        QStringList startedIn;
+        window->setGameFileQuestion([&](frmQuadlo::GameFileAction, const QString& start) {
+            startedIn << start;
+            return folder + QStringLiteral("/game.quadlo");
+        });
+        QStringList warnings;
+        const auto warn = [&](const QString& line) { warnings << line; };
+        {
+            Preferences preferences(settings, warn);
+            window->usePreferences(preferences);
+            QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        }
+        Preferences again(settings, warn);
+        window->usePreferences(again);
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(startedIn, QStringList({ QDir::homePath(), folder }));
+        QVERIFY(boxes.shown.empty());
+        QVERIFY(warnings.isEmpty());
     }
 };
 

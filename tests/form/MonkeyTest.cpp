@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window under seeded random input for a bounded time: clicks on and
-// beside the board, bursts, keys, New Game, Rules, About and Hint by their
-// shortcuts, level changes, the paced turn's clock stepped at random, also while
-// a box is open. After every step the screen shows the model (the presenter's
-// picture while a turn is shown), no box opens over another, and a click on an
-// edge is played exactly when it is playable. QUADLO_MONKEY_SECONDS sets the
-// run's length (3 s unless CMakeLists.txt says otherwise); QUADLO_MONKEY_SEED
-// replays the seed the run prints.
+// beside the board, bursts, keys, New Game, Rules, About, Hint, Save Game and
+// Open Game by their shortcuts (the file dialogs answered with one file), level
+// changes, the paced turn's clock stepped at random, also while a box is open.
+// After every step the screen shows the model (the presenter's picture while a
+// turn is shown), no box opens over another, a click on an edge is played
+// exactly when it is playable, and opening the game last saved brings it back
+// as it was saved (or, with none saved yet, changes nothing).
+// QUADLO_MONKEY_SECONDS sets the run's length (3 s unless CMakeLists.txt says
+// otherwise); QUADLO_MONKEY_SEED replays the seed the run prints.
 #include <random>
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "FormTestSupport.h"
@@ -41,14 +44,17 @@ private slots:
         const qint64 limit = 1000 * qEnvironmentVariableIntValue("QUADLO_MONKEY_SECONDS");
         view_ = boardOf(*window);
         QCOMPARE(view_->width(), 257);
-        int open = 0;
+        QTemporaryDir dir;
+        const QString game = dir.filePath(QStringLiteral("game.quadlo"));
+        window->setGameFileQuestion(
+            [&](frmQuadlo::GameFileAction, const QString&) { return game; });
         boxes.onShow = [&](const ShownMessage&) {
-            QVERIFY(++open == 1);
+            QVERIFY(++open_ == 1);
             if (clock.pending() && below(2) == 0)
                 clock.fire();
             else if (below(2) == 0)
                 shortcut();
-            --open;
+            --open_;
         };
         QElapsedTimer elapsed;
         elapsed.start();
@@ -65,11 +71,30 @@ private slots:
 private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     QPoint anywhereIn(const QWidget* w) { return QPoint(below(w->width()), below(w->height())); }
-    void shortcut() // New Game, Rules, About or Hint; never Exit
+    // What Open Game is to bring back.
+    struct Kept {
+        VisibleState state;
+        std::optional<Difficulty> level;
+        bool operator==(const Kept&) const = default;
+    };
+    Kept kept() const
     {
-        QTest::keyClick(window.get(),
-            std::array { Qt::Key_N, Qt::Key_R, Qt::Key_A, Qt::Key_H }[below(4)],
-            Qt::ControlModifier);
+        const Board& board = window->game().board();
+        return { visibleState(board), board.selectedDifficulty() };
+    }
+
+    void shortcut() // New Game, Rules, About, Hint, Save Game or Open Game; never Exit
+    {
+        const Qt::Key key = std::array { Qt::Key_N, Qt::Key_R, Qt::Key_A, Qt::Key_H, Qt::Key_S,
+            Qt::Key_O }[below(6)];
+        // A command does not run while a box is open.
+        const bool runs = open_ == 0;
+        const Kept before = kept();
+        QTest::keyClick(window.get(), key, Qt::ControlModifier);
+        if (runs && key == Qt::Key_S)
+            saved_ = before;
+        if (runs && key == Qt::Key_O)
+            QVERIFY(kept() == saved_.value_or(before));
     }
     void clickBoard(QPoint point)
     {
@@ -167,6 +192,9 @@ private:
     std::mt19937 random_;
     BoardView* view_ = nullptr;
     std::optional<QPoint> pointer_;
+    // How many boxes are open.
+    int open_ = 0;
+    std::optional<Kept> saved_;
 };
 
 QTEST_MAIN(MonkeyTest)

@@ -206,7 +206,9 @@ private slots:
         const std::vector<Menu> menus {
             { "mnuFile", "&File",
                 { { "mnuNew", "&New Game", "Ctrl+N" }, { "mnuTakeBack", "&Take Back", "Ctrl+Z" },
-                    { "mnuSeparator1", nullptr, "" }, { "mnuExit", "E&xit", "Ctrl+X" } } },
+                    { "mnuSeparator1", nullptr, "" }, { "mnuSave", "&Save Game…", "Ctrl+S" },
+                    { "mnuOpen", "&Open Game…", "Ctrl+O" }, { "mnuSeparator3", nullptr, "" },
+                    { "mnuExit", "E&xit", "Ctrl+X" } } },
             { "mnuView", "&View",
                 { { "mnuOwnerMarks", "Owner &Marks", "Ctrl+M" },
                     { "mnuInstantTurns", "&Instant Turns", "" },
@@ -230,7 +232,7 @@ private slots:
                 QCOMPARE(items[i]->objectName(), QString::fromLatin1(want.name));
                 QCOMPARE(items[i]->isSeparator(), want.text == nullptr);
                 if (want.text)
-                    QCOMPARE(items[i]->text(), QString::fromLatin1(want.text));
+                    QCOMPARE(items[i]->text(), QString::fromUtf8(want.text));
                 QCOMPARE(items[i]->shortcut(), QKeySequence(QString::fromLatin1(want.shortcut)));
             }
         }

@@ -13,11 +13,6 @@
 
 namespace quadlo::engine {
 
-std::string clickName(Edge edge)
-{
-    return std::string(edge.family == Vertical ? "v " : "h ") + std::to_string(edge.index);
-}
-
 int runAnalyse(
     std::istream& script, std::ostream& out, std::ostream& err, const AnalysisArguments& arguments)
 {

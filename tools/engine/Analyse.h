@@ -21,15 +21,10 @@
 
 #include <cstdint>
 #include <iosfwd>
-#include <string>
 
-#include "board/Board.h"
 #include "engine/AnalysisOptions.h"
 
 namespace quadlo::engine {
-
-// An edge as the click command names it: "v 7", "h 12".
-std::string clickName(Edge edge);
 
 int runAnalyse(
     std::istream& script, std::ostream& out, std::ostream& err, const AnalysisArguments& arguments);

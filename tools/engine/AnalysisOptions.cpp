@@ -3,7 +3,7 @@
 #include "engine/AnalysisOptions.h"
 
 #include "engine/Quote.h"
-#include "engine/WholeNumber.h"
+#include "game/WholeNumber.h"
 
 namespace quadlo::engine {
 

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "board/BoxGeometry.h"
-#include "engine/NameTable.h"
+#include "game/NameTable.h"
 
 namespace quadlo::engine {
 

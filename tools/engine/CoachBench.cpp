@@ -17,7 +17,7 @@
 #include "engine/BaselinePlayer.h"
 #include "engine/Quote.h"
 #include "engine/SelfPlay.h"
-#include "engine/WholeNumber.h"
+#include "game/WholeNumber.h"
 
 namespace quadlo::engine {
 

@@ -11,7 +11,7 @@
 #include <system_error>
 
 #include "engine/Quote.h"
-#include "engine/WholeNumber.h"
+#include "game/WholeNumber.h"
 
 namespace quadlo::engine {
 

@@ -12,11 +12,6 @@ namespace quadlo::engine {
 
 namespace {
 
-template <class... F> struct Overloaded : F... {
-    using F::operator()...;
-};
-template <class... F> Overloaded(F...) -> Overloaded<F...>;
-
 template <typename Control, std::size_t N>
 void appendMarks(std::string& out, const std::array<Control, N>& controls)
 {
@@ -68,26 +63,16 @@ std::string ReplaySession::run(const Command& command)
 {
     // Whatever a command cut short had collected must not leak into the next.
     messages_.takeLines();
-    bool prints = true;
-    std::visit(Overloaded {
-                   [&](const RandomCommand& c) {
-                       for (float value : c.values)
-                           random_.append(value);
-                       prints = false;
-                   },
-                   [&](const SeedCommand& c) {
-                       random_.setSeed(c.seed);
-                       prints = false;
-                   },
-                   [&](const SelectCommand& c) { game_.selectDifficulty(c.difficulty); },
-                   [&](const ClickCommand& c) { game_.edgeClicked(c.edge); },
-                   [&](const NewCommand&) { game_.mnuNew_Click(); },
-                   [&](const UndoCommand&) { game_.takeBack(); },
-                   [&](const PositionCommand& c) { game_.setPosition(c); },
-               },
-        command);
-    if (!prints)
+    if (const auto* random = std::get_if<RandomCommand>(&command)) {
+        for (float value : random->values)
+            random_.append(value);
         return {};
+    }
+    if (const auto* seed = std::get_if<SeedCommand>(&command)) {
+        random_.setSeed(seed->seed);
+        return {};
+    }
+    playOnGame(game_, command);
     std::string out;
     for (const std::string& line : messages_.takeLines())
         out += line + '\n';

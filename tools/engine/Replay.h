@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "engine/ReplayRandom.h"
-#include "engine/Script.h"
 #include "game/Game.h"
+#include "game/Script.h"
 
 namespace quadlo::engine {
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "board/RandomSource.h"
+#include "game/Script.h"
 
 namespace quadlo::engine {
 
@@ -34,7 +35,7 @@ protected:
     void restoreState(const std::any& state) override;
 
 private:
-    std::uint32_t seed_ = 0;
+    std::uint32_t seed_ = kFirstSeed;
     GameRandom generator_;
     ScriptedRandom values_;
     bool scripted_ = false;

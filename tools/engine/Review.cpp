@@ -13,7 +13,6 @@
 
 #include "analysis/BoardAdapter.h"
 #include "analysis/Solver.h"
-#include "engine/Analyse.h"
 #include "engine/Replay.h"
 
 namespace quadlo::engine {

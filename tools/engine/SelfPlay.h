@@ -20,8 +20,8 @@
 #include "board/RandomSource.h"
 #include "engine/BaselinePlayer.h"
 #include "engine/Replay.h"
-#include "engine/Script.h"
 #include "game/Game.h"
+#include "game/Script.h"
 #include "referee/Referee.h"
 
 namespace quadlo::engine {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one way quadlo-engine reads a whole number, on its command line and in
+// The one way a whole number is read, on quadlo-engine's command line and in
 // scripts alike: digits only, so that "3x", "+3", " 3" or "-1" never slip
 // through as a number, and none if the value does not fit the type, so that
 // the caller's range check never sees a wrapped value.
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace quadlo::engine {
+namespace quadlo {
 
 template <typename T> std::optional<T> wholeNumber(std::string_view text)
 {
@@ -27,4 +27,4 @@ template <typename T> std::optional<T> wholeNumber(std::string_view text)
     return value;
 }
 
-} // namespace quadlo::engine
+} // namespace quadlo

@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tokenising and checking one script line. Numbers are read strictly: a token
-// is a number only if all of it is, so "3x" or "0.5x" never slip through as 3
-// or 0.5.
-#include "engine/Script.h"
+// Tokenising and checking one script line, and writing one. Numbers are read
+// strictly: a token is a number only if all of it is, so "3x" or "0.5x" never
+// slip through as 3 or 0.5.
+#include "game/Script.h"
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <system_error>
 
 #include "board/BoxGeometry.h"
-#include "engine/NameTable.h"
-#include "engine/Quote.h"
-#include "engine/WholeNumber.h"
+#include "game/NameTable.h"
+#include "game/Quote.h"
+#include "game/WholeNumber.h"
 
-namespace quadlo::engine {
+namespace quadlo {
 
 namespace {
 
@@ -219,6 +220,8 @@ constexpr NameTable<Difficulty, 3> kLevels { { {
     { Difficulty::Hard, "hard" },
 } } };
 
+// Each command's word and parser, in the order of Command's alternatives, so
+// that the writer finds a command's word by its index.
 using Parser = ParsedLine (*)(const std::vector<std::string_view>&);
 constexpr std::pair<std::string_view, Parser> kCommands[] = {
     { "random", parseRandom },
@@ -226,8 +229,53 @@ constexpr std::pair<std::string_view, Parser> kCommands[] = {
     { "select", parseSelect },
     { "click", parseClick },
     { "new", parseWithoutArguments<NewCommand> },
-    { "undo", parseWithoutArguments<UndoCommand> },
     { "position", parsePosition },
+    { "undo", parseWithoutArguments<UndoCommand> },
+};
+static_assert(std::size(kCommands) == std::variant_size_v<Command>);
+
+template <std::size_t N> std::string marks(const std::array<Mark, N>& list)
+{
+    std::string text;
+    for (const Mark mark : list)
+        text += markName(mark);
+    return text;
+}
+
+// The shortest decimal that reads back as the value's double, in the plain
+// notation the parser takes. The parser reads a double and narrows it to
+// single precision, which gives back the very value written.
+std::string decimal(float value)
+{
+    // The smallest single-precision value needs 45 decimal places.
+    char text[128];
+    const auto written = std::to_chars(
+        std::begin(text), std::end(text), static_cast<double>(value), std::chars_format::fixed);
+    return std::string(text, written.ptr);
+}
+
+// The arguments after a command's word, with the blank before them.
+struct Arguments {
+    std::string operator()(const RandomCommand& c) const
+    {
+        std::string text;
+        for (const float value : c.values)
+            text += ' ' + decimal(value);
+        return text;
+    }
+    std::string operator()(const SeedCommand& c) const { return ' ' + std::to_string(c.seed); }
+    std::string operator()(const SelectCommand& c) const
+    {
+        return ' ' + std::string(levelName(c.difficulty));
+    }
+    std::string operator()(const ClickCommand& c) const { return ' ' + clickName(c.edge); }
+    std::string operator()(const NewCommand&) const { return {}; }
+    std::string operator()(const PositionCommand& c) const
+    {
+        return " v=" + marks(c.vertical) + " h=" + marks(c.horizontal) + " sq=" + marks(c.squares)
+            + " turn=" + std::to_string(c.turn);
+    }
+    std::string operator()(const UndoCommand&) const { return {}; }
 };
 
 } // namespace
@@ -252,4 +300,31 @@ ParsedLine parseLine(std::string_view line)
     return ParseError { "unknown command " + quoted(name) };
 }
 
-} // namespace quadlo::engine
+std::string scriptLine(const Command& command)
+{
+    return std::string(kCommands[command.index()].first) + std::visit(Arguments {}, command);
+}
+
+std::string clickName(Edge edge)
+{
+    return std::string(edge.family == Vertical ? "v " : "h ") + std::to_string(edge.index);
+}
+
+bool playOnGame(Game& game, const Command& command)
+{
+    if (const auto* select = std::get_if<SelectCommand>(&command))
+        game.selectDifficulty(select->difficulty);
+    else if (const auto* click = std::get_if<ClickCommand>(&command))
+        game.edgeClicked(click->edge);
+    else if (std::holds_alternative<NewCommand>(command))
+        game.mnuNew_Click();
+    else if (std::holds_alternative<UndoCommand>(command))
+        game.takeBack();
+    else if (const auto* position = std::get_if<PositionCommand>(&command))
+        game.setPosition(*position);
+    else
+        return false;
+    return true;
+}
+
+} // namespace quadlo

@@ -2,7 +2,9 @@
 // The replay script language: one command a line, tokens separated by blanks,
 // blank lines and lines starting with '#' ignored. Parsing checks everything
 // that can be checked without a game, so a line that parses can always be run;
-// a line that does not parse names what is wrong with it.
+// a line that does not parse names what is wrong with it. Writing gives the
+// line that parses back into the same command, so that a game recorded as
+// commands can be written out and replayed.
 #pragma once
 
 #include <array>
@@ -16,7 +18,7 @@
 #include "board/Board.h"
 #include "game/Game.h"
 
-namespace quadlo::engine {
+namespace quadlo {
 
 struct RandomCommand {
     std::vector<float> values;
@@ -25,6 +27,9 @@ struct RandomCommand {
 struct SeedCommand {
     std::uint32_t seed;
 };
+
+// The game generator's seed until a script gives one.
+inline constexpr std::uint32_t kFirstSeed = 0;
 
 struct SelectCommand {
     Difficulty difficulty;
@@ -57,8 +62,20 @@ using ParsedLine = std::variant<NoCommand, Command, ParseError>;
 
 ParsedLine parseLine(std::string_view line);
 
+// The line, without its line break, that parseLine reads as `command`.
+std::string scriptLine(const Command& command);
+
+// An edge as the click command names it: "v 7", "h 12".
+std::string clickName(Edge edge);
+
+// Plays a command through the game's handlers, as the game's user would: a
+// level chosen, an edge clicked, New Game, Take Back or a position set up.
+// Random and seed are for the random source, which the caller keeps: they
+// change nothing here, and the answer is false.
+bool playOnGame(Game& game, const Command& command);
+
 // The names the script and the command line give the levels.
 std::optional<Difficulty> levelFromName(std::string_view name);
 std::string_view levelName(Difficulty level);
 
-} // namespace quadlo::engine
+} // namespace quadlo

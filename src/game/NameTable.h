@@ -10,7 +10,7 @@
 #include <string_view>
 #include <utility>
 
-namespace quadlo::engine {
+namespace quadlo {
 
 template <typename Value, std::size_t N> struct NameTable {
     std::array<std::pair<Value, std::string_view>, N> entries;
@@ -35,4 +35,4 @@ template <typename Value, std::size_t N> struct NameTable {
     }
 };
 
-} // namespace quadlo::engine
+} // namespace quadlo

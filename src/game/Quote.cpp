@@ -3,9 +3,9 @@
 // escaped, so that the error stream stays valid text whatever the input was;
 // characters are still counted as UTF-8 code points, so a cut never splits
 // the escapes of one character.
-#include "engine/Quote.h"
+#include "game/Quote.h"
 
-namespace quadlo::engine {
+namespace quadlo {
 
 namespace {
 
@@ -58,9 +58,4 @@ std::string quoted(std::string_view text)
     return out;
 }
 
-std::string errorLine(std::string_view message)
-{
-    return "quadlo-engine: error: " + std::string(message) + '\n';
-}
-
-} // namespace quadlo::engine
+} // namespace quadlo
