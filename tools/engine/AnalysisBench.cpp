@@ -82,8 +82,12 @@ AnalysisTiming timeAnalysis(
         seconds.push_back(static_cast<double>(elapsed) / CLOCKS_PER_SEC);
         nodes.push_back(solver.nodes());
     }
-    if (nodes.empty())
+    if (nodes.empty()) {
+        // Every position given up: every time is past the budget.
+        timing.medianSeconds = timing.p90Seconds = timing.maxSeconds
+            = std::numeric_limits<double>::infinity();
         return timing;
+    }
     std::sort(seconds.begin(), seconds.end());
     std::sort(nodes.begin(), nodes.end());
     timing.medianSeconds = nearestRank(seconds, 0.5);
