@@ -96,10 +96,15 @@ Game::Game(RandomSource& random, MessagePresenter& messages, FormHost& form)
 
 Game::~Game() = default;
 
-bool Game::isPlayable(Edge edge) const
+bool Game::onBoard(Edge edge)
 {
     return (edge.family == Vertical || edge.family == Horizontal) && edge.index >= 1
-        && edge.index <= kEdgesPerFamily && board_.isOpen(edge) && humanToMove();
+        && edge.index <= kEdgesPerFamily;
+}
+
+bool Game::isPlayable(Edge edge) const
+{
+    return onBoard(edge) && board_.isOpen(edge) && humanToMove();
 }
 
 void Game::Form_Load()
@@ -129,12 +134,7 @@ void Game::lblshape2_Click(int Index) { edgeClicked({ Horizontal, Index }); }
 
 void Game::edgeClicked(Edge edge)
 {
-    if (edge.family != Vertical && edge.family != Horizontal)
-        return;
-    // Element 0 is the off-board template: it can be neither clicked nor drawn.
-    if (edge.index < 1 || edge.index > kEdgesPerFamily)
-        return;
-    if (!board_.isOpen(edge))
+    if (!onBoard(edge) || !board_.isOpen(edge))
         return;
     if (board_.turnCount % 2 != 0) {
         history_.push_back({ board_, random_.position() });
@@ -288,6 +288,8 @@ void Game::ComputerMove1()
         ++board_.turnCount;
         return;
     }
+    if (computerFromOutside_)
+        return;
 
     board_.moveEdge = 0;
     board_.moveFamily = NoFamily;
@@ -315,6 +317,21 @@ void Game::ComputerMove1()
 
     scoreSquares();
 
+    if (board_.lastScorer == 2) {
+        board_.lastScorer = 0;
+        ++board_.turnCount;
+        ComputerMove1();
+    }
+}
+
+void Game::playComputerEdge(Edge edge)
+{
+    if (!awaitsComputerEdge() || !onBoard(edge) || !board_.isOpen(edge))
+        return;
+    draw(Player::Computer, edge);
+    scoreSquares();
+    // As after the level's edge: a completed square gives the computer the
+    // next move, and the turn goes on, which announces a finished game.
     if (board_.lastScorer == 2) {
         board_.lastScorer = 0;
         ++board_.turnCount;
