@@ -262,5 +262,9 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
             <numerusform>Mit bestem Spiel gewinnt der Computer mit %n Quadraten Vorsprung.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Gegen den &amp;Experten spielen</translation>
+    </message>
 </context>
 </TS>

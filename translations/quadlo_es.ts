@@ -261,5 +261,9 @@ cuadrados, y gana el jugador que haya completado más.</translation>
             <numerusform>Con el mejor juego el ordenador gana por %n cuadrados.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Jugar contra el &amp;experto</translation>
+    </message>
 </context>
 </TS>

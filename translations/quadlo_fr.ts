@@ -261,5 +261,9 @@ complété le plus de carrés gagne.</translation>
             <numerusform>En jouant au mieux, l&apos;ordinateur gagne de %n carrés.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Jouer contre l’&amp;expert</translation>
+    </message>
 </context>
 </TS>

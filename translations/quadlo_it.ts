@@ -262,5 +262,9 @@ completati di più.</translation>
             <numerusform>Giocando al meglio il computer vince di %n quadrati.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Gioca contro l’&amp;esperto</translation>
+    </message>
 </context>
 </TS>

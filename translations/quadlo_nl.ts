@@ -262,5 +262,9 @@ voltooid, wint.</translation>
             <numerusform>Met het beste spel wint de computer met %n vierkanten verschil.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>&amp;Tegen de expert spelen</translation>
+    </message>
 </context>
 </TS>

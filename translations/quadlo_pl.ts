@@ -268,5 +268,9 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
             <numerusform>Przy najlepszej grze komputer wygrywa o %n kwadratów.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Graj z &amp;ekspertem</translation>
+    </message>
 </context>
 </TS>

@@ -261,5 +261,9 @@ o jogador que tiver completado mais quadrados.</translation>
             <numerusform>Com o melhor jogo o computador vence por %n quadrados.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Jogar contra o &amp;especialista</translation>
+    </message>
 </context>
 </TS>

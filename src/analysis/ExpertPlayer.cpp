@@ -90,6 +90,8 @@ ExpertPlayer::ExpertPlayer()
 {
 }
 
+void ExpertPlayer::setStopFlag(const std::atomic<bool>* stop) { solver_.setStopFlag(stop); }
+
 std::optional<int> ExpertPlayer::chooseEdge(EdgeSet drawn, std::mt19937& random)
 {
     const BoxBoard& boxes = gameBoxBoard();
@@ -108,6 +110,15 @@ std::optional<Edge> ExpertPlayer::choose(const Board& board, std::mt19937& rando
     if (const auto edge = chooseEdge(drawnEdges(board), random))
         return gameEdge(*edge);
     return std::nullopt;
+}
+
+std::optional<Edge> ExpertPlayer::choose(const Board& board, std::uint32_t seed)
+{
+    const EdgeSet drawn = drawnEdges(board);
+    std::seed_seq position { seed, static_cast<std::uint32_t>(drawn),
+        static_cast<std::uint32_t>(drawn >> 32) };
+    std::mt19937 random(position);
+    return choose(board, random);
 }
 
 } // namespace quadlo::analysis

@@ -9,10 +9,12 @@
 //   - otherwise an edge that gives no square its third side, at random;
 //   - with no such edge left (and the position still too big), the edge
 //     after which the opponent can take the fewest squares.
-// It plays the human's seat in the engine's self-play, keeping one solver
-// table for every move of a game.
+// It plays the human's seat in the engine's self-play and the computer's
+// seat in the window; each keeps one expert, and so one solver table, for
+// many moves.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -34,6 +36,13 @@ public:
 
     // The edge to click, or none when no edge is open.
     std::optional<Edge> choose(const Board& board, std::mt19937& random);
+    // The same, its random choice made by a generator seeded with `seed` and
+    // the position, so that a position that comes back (after Take Back,
+    // say) gets the same safe play for the same seed.
+    std::optional<Edge> choose(const Board& board, std::uint32_t seed);
+    // A flag another thread may raise to end a choice under way early; the
+    // edge it then gives is not the expert's. Null for none.
+    void setStopFlag(const std::atomic<bool>* stop);
 
 private:
     std::optional<int> chooseEdge(EdgeSet drawn, std::mt19937& random);

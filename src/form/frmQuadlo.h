@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, frmQuadlo: it builds the controls and menus of the form and
 // connects them to the turn presenter, which runs the game and owns the
-// picture of the board on screen. It is also the game's form, which New Game
-// reloads and Exit ends.
+// picture of the board on screen, and, while the expert plays, to the
+// expert's search. It is also the game's form, which New Game reloads and
+// Exit ends.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,7 @@ class QRadioButton;
 namespace quadlo {
 
 class BoardView;
+class ExpertSearch;
 class FormPlacement;
 class MessageBoxPresenter;
 class OptionStyle;
@@ -73,13 +75,17 @@ private:
     void showHint(const Hint& hint);
     void dropHint();
     void viewChoiceToggled();
+    void expertToggled(bool on);
     void pictureChanged();
     void syncOptions();
-    // The focus goes to the selected option, or to Medium with none selected.
+    // The focus goes to the selected option, or to Medium with none selected;
+    // to the board while the expert plays, as no option can take it then.
     void focusSelectedOption();
 
     std::unique_ptr<MessageBoxPresenter> ownMessages_;
     GameRandom random_;
+    // Seeds the expert's random choices, as it seeds the game's generator.
+    GameRandom::SeedProvider seed_;
     TurnPresenter presenter_;
     std::unique_ptr<FormPlacement> placement_;
     OptionStyle* optionStyle_ = nullptr;
@@ -98,6 +104,8 @@ private:
     std::optional<std::uint64_t> hintFor_;
     QAction* ownerMarks_ = nullptr;
     QAction* instantTurns_ = nullptr;
+    QAction* expert_ = nullptr;
+    ExpertSearch* expertSearch_ = nullptr;
     StepClock* pacedClock_ = nullptr;
     Preferences* preferences_ = nullptr;
     bool syncing_ = false;

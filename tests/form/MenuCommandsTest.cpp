@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "FormTestSupport.h"
+#include "analysis/ExpertPlayer.h"
 #include "form/HintSearch.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/Preferences.h"
@@ -276,6 +277,23 @@ private slots:
         playSomeMoves(*window);
         QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(!takeBack->isEnabled());
+    }
+
+    // The expert's answer to an edge taken back before it came never shows,
+    // even when the game awaits the computer again on another position.
+    void theExpertsAnswerForATakenBackEdgeIsNeverPlayed()
+    {
+        const Board& board = window->game().board();
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        clickEdge(*window, Vertical, 1);
+        QVERIFY(window->game().awaitsComputerEdge());
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+        clickEdge(*window, Vertical, 2);
+        const std::optional<Edge> answer = analysis::ExpertPlayer().choose(board, fixedSeed());
+        // Waits for the worker's answer, not for a time.
+        QTRY_VERIFY_WITH_TIMEOUT(!window->game().awaitsComputerEdge(), 10000);
+        QCOMPARE(board.edgesMarked(Mark::c), std::vector { *answer });
+        QVERIFY(board.isOpen(Vertical, 1));
     }
 
     // The hint is searched off the window's thread: New Game goes through at

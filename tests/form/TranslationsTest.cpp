@@ -56,7 +56,8 @@ private slots:
         QCOMPARE(textsOf(window),
             QStringLiteral("Quadlo! 2.0|Mensch|Computer|Spielstärke|Leicht|Mittel|Stark|&Datei|"
                            "&Neues Spiel|&Zurücknehmen||&Beenden|&Ansicht|&Besitzzeichen|"
-                           "&Sofortige Züge|&Hilfe|Regeln|&Tipp||Über Quadlo"));
+                           "&Sofortige Züge||Gegen den &Experten spielen|&Hilfe|Regeln|&Tipp||"
+                           "Über Quadlo"));
 
         QCOMPARE(translatedGameText(kRulesTitle), QStringLiteral("Regeln von Quadlo"));
         QVERIFY(messageBoxText(kRulesText).startsWith(QStringLiteral("Das Ziel von Quadlo ist")));
@@ -89,8 +90,8 @@ private slots:
         QCOMPARE(textsOf(window),
             QStringLiteral(
                 "Quadlo! 2.0|Human|Computer|Difficulty|Easy|Medium|Hard|&File|&New "
-                "Game|&Take Back||E&xit|&View|Owner &Marks|&Instant Turns|&Help|Rules|&Hint||"
-                "About"));
+                "Game|&Take Back||E&xit|&View|Owner &Marks|&Instant Turns||Play the &Expert|"
+                "&Help|Rules|&Hint||About"));
         for (const char* text : { kRulesText, kAboutText, "You win with 13 squares completed." })
             QCOMPARE(messageBoxText(text), asShown(text));
         QCOMPARE(QCoreApplication::translate("QCommandLineParser", "Displays version information."),

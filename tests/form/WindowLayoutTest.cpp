@@ -209,7 +209,8 @@ private slots:
                     { "mnuSeparator1", nullptr, "" }, { "mnuExit", "E&xit", "Ctrl+X" } } },
             { "mnuView", "&View",
                 { { "mnuOwnerMarks", "Owner &Marks", "Ctrl+M" },
-                    { "mnuInstantTurns", "&Instant Turns", "" } } },
+                    { "mnuInstantTurns", "&Instant Turns", "" }, { "mnuSeparator3", nullptr, "" },
+                    { "mnuExpert", "Play the &Expert", "Ctrl+E" } } },
             { "mnuHelp", "&Help",
                 { { "mnuRules", "Rules", "Ctrl+R" }, { "mnuHint", "&Hint", "Ctrl+H" },
                     { "mnuSeparator2", nullptr, "" }, { "mnuAbout", "About", "Ctrl+A" } } },
@@ -235,6 +236,7 @@ private slots:
         // The View choices are off until the player turns them on.
         QVERIFY(!window->findChild<QAction*>("mnuOwnerMarks")->isChecked());
         QVERIFY(!window->findChild<QAction*>("mnuInstantTurns")->isChecked());
+        QVERIFY(!window->findChild<QAction*>("mnuExpert")->isChecked());
     }
 
     void windowListsTheIconInTheWindowSizesAndDrawsItInEveryDesktopSize()
