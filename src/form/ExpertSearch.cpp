@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The expert's search on its worker thread. Searches never overlap, since a
-// new one first stops and joins the last, so the one expert needs no lock;
-// it is made at the first search, as its table is large and most players
-// never call on it.
+// new one first stops and joins the last, so the one expert needs no lock.
+// It is made by the first search, on the worker: filling its large table
+// takes a few frames' time, and most players never call on it.
 #include "form/ExpertSearch.h"
 
 #include <QMetaObject>
@@ -36,11 +36,11 @@ void ExpertSearch::start(const Board& board, std::uint32_t seed)
     cancel();
     stop_ = false;
     const std::uint64_t search = search_;
-    if (!expert_) {
-        expert_ = std::make_unique<analysis::ExpertPlayer>();
-        expert_->setStopFlag(&stop_);
-    }
     worker_ = std::thread([this, search, board, seed] {
+        if (!expert_) {
+            expert_ = std::make_unique<analysis::ExpertPlayer>();
+            expert_->setStopFlag(&stop_);
+        }
         const std::optional<Edge> edge = expert_->choose(board, seed);
         // Delivered on the window's thread, and only if no newer search or
         // cancel came meanwhile; a stopped search gave up and is not told.
