@@ -293,7 +293,12 @@ void frmQuadlo::viewChoiceToggled()
 
 void frmQuadlo::expertToggled(bool on)
 {
-    presenter_.run([on](Game& game) { game.setComputerFromOutside(on); });
+    // Refused while another command runs (from a box it opened), as every
+    // command is; the check mark then stays as the game is.
+    if (!presenter_.run([on](Game& game) { game.setComputerFromOutside(on); })) {
+        const QSignalBlocker keep(expert_);
+        expert_->setChecked(!on);
+    }
 }
 
 void frmQuadlo::applyViewChoices()

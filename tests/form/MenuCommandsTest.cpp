@@ -296,6 +296,19 @@ private slots:
         QVERIFY(board.isOpen(Vertical, 1));
     }
 
+    // Like every command, Play the Expert is refused from inside a box another
+    // command opened, and its check mark stays as the game plays.
+    void playTheExpertFromABoxLeftOpenIsRefusedAndLeavesNoCheckMark()
+    {
+        boxes.onShow = [this](const ShownMessage&) {
+            QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        };
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(!window->findChild<QAction*>("mnuExpert")->isChecked());
+        clickEdge(*window, Vertical, 1);
+        QVERIFY(!window->game().awaitsComputerEdge());
+    }
+
     // The hint is searched off the window's thread: New Game goes through at
     // once, and the old position's answer never shows.
     void aHintOutlinesAPlayableEdgeAndSaysTheOutcomeWithoutBlockingTheWindow()

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window under seeded random input for a bounded time: clicks on and
-// beside the board, bursts, keys, New Game, Rules and About by their shortcuts,
-// level changes, the paced turn's clock stepped at random, also while a box is
-// open. After every step the screen shows the model (the presenter's picture
-// while a turn is shown), no box opens over another, and a click on an edge is
-// played exactly when it is playable. QUADLO_MONKEY_SECONDS sets the run's
+// beside the board, bursts, keys, New Game, Take Back, Play the Expert, Rules
+// and About by their shortcuts, level changes, the paced turn's clock stepped
+// at random, also while a box is open. After every step the screen shows the
+// model (the presenter's picture while a turn is shown), no level shows as
+// selected while the expert plays, no box opens over another, and a click on
+// an edge is played exactly when it is playable. QUADLO_MONKEY_SECONDS sets the run's
 // length (3 s unless CMakeLists.txt says otherwise); QUADLO_MONKEY_SEED replays
 // the seed the run prints.
 #include <random>
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QRadioButton>
@@ -65,9 +67,10 @@ private slots:
 private:
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     QPoint anywhereIn(const QWidget* w) { return QPoint(below(w->width()), below(w->height())); }
-    void shortcut() // New Game, Rules or About; never Exit
+    void shortcut() // New Game, Rules, About, Play the Expert or Take Back; never Exit
     {
-        QTest::keyClick(window.get(), std::array { Qt::Key_N, Qt::Key_R, Qt::Key_A }[below(3)],
+        QTest::keyClick(window.get(),
+            std::array { Qt::Key_N, Qt::Key_R, Qt::Key_A, Qt::Key_E, Qt::Key_Z }[below(5)],
             Qt::ControlModifier);
     }
     void clickBoard(QPoint point)
@@ -121,11 +124,12 @@ private:
     // playable edge under the pointer.
     void verifyShown()
     {
+        // The expert's edges come through the event loop: in first, then read.
+        QCoreApplication::processEvents();
         const Board& board = window->game().board();
         const TurnPresenter& presenter = window->presenter();
         const bool showing = presenter.showing();
         const BoardPicture& picture = presenter.picture();
-        QCoreApplication::processEvents();
         const QImage image = window->screen()->grabWindow(window->winId()).toImage();
         const QPoint corner = view_->mapTo(window.get(), QPoint());
         // The preview is of an edge a click would draw: the one under the
@@ -160,7 +164,8 @@ private:
             text("lblScore2"), showing ? std::to_string(picture.computerScore) : board.lblScore2);
         for (const auto& [name, selected] : { std::pair { "lblEasy", board.lblEasy },
                  { "lblMedium", board.lblMedium }, { "lblHard", board.lblHard } })
-            QCOMPARE(window->findChild<QRadioButton*>(QLatin1String(name))->isChecked(), selected);
+            QCOMPARE(window->findChild<QRadioButton*>(QLatin1String(name))->isChecked(),
+                selected && !window->findChild<QAction*>("mnuExpert")->isChecked());
     }
 
     std::mt19937 random_;
