@@ -96,7 +96,7 @@ bool TurnPresenter::run(const std::function<void(Game&)>& handler)
 
 void TurnPresenter::click(Edge edge)
 {
-    if (running_ > 0 || game_.awaitsComputerEdge() || hurry())
+    if (running_ > 0 || hurry() || game_.awaitsComputerEdge())
         return;
     run([this, edge](Game& game) {
         picture_.showBoard(game.board());

@@ -315,8 +315,14 @@ void Game::ComputerMove1()
         drawRandomEdge();
     }
 
-    scoreSquares();
+    scoreComputerEdge();
+}
 
+void Game::scoreComputerEdge()
+{
+    scoreSquares();
+    // A completed square gives the computer the next move: the turn goes on,
+    // and announces a finished game.
     if (board_.lastScorer == 2) {
         board_.lastScorer = 0;
         ++board_.turnCount;
@@ -329,14 +335,7 @@ void Game::playComputerEdge(Edge edge)
     if (!awaitsComputerEdge() || !onBoard(edge) || !board_.isOpen(edge))
         return;
     draw(Player::Computer, edge);
-    scoreSquares();
-    // As after the level's edge: a completed square gives the computer the
-    // next move, and the turn goes on, which announces a finished game.
-    if (board_.lastScorer == 2) {
-        board_.lastScorer = 0;
-        ++board_.turnCount;
-        ComputerMove1();
-    }
+    scoreComputerEdge();
 }
 
 void Game::hardSetUp()

@@ -3,8 +3,8 @@
 // clicks, the menu commands and the computer's whole turn. Every handler runs
 // to completion, the computer's answer included, before it returns (unless
 // the computer's edges come from outside, which the game then waits for); the
-// board model is the game's whole state. This is the API every front end calls; the
-// computer's strategies stay behind it.
+// board model is the game's whole state. This is the API every front end
+// calls; the computer's strategies stay behind it.
 #pragma once
 
 #include <array>
@@ -135,6 +135,9 @@ private:
     bool drawChosenEdge();
     // The scoring pass of the completion scan, and its report.
     void scoreSquares();
+    // Scores the computer's edge and, after a completed square, goes on with
+    // its turn.
+    void scoreComputerEdge();
     void hardSetUp();
     void drawRandomEdge();
     void report(const TurnEvent& event);
