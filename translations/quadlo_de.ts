@@ -350,5 +350,9 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <source>All files (%1)</source>
         <translation>Alle Dateien (%1)</translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Gegen den &amp;Experten spielen</translation>
+    </message>
 </context>
 </TS>

@@ -349,5 +349,9 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <source>All files (%1)</source>
         <translation>Todos los archivos (%1)</translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Jugar contra el &amp;experto</translation>
+    </message>
 </context>
 </TS>

@@ -349,5 +349,9 @@ complété le plus de carrés gagne.</translation>
         <source>All files (%1)</source>
         <translation>Tous les fichiers (%1)</translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Jouer contre l’&amp;expert</translation>
+    </message>
 </context>
 </TS>

@@ -350,5 +350,9 @@ completati di più.</translation>
         <source>All files (%1)</source>
         <translation>Tutti i file (%1)</translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Gioca contro l’&amp;esperto</translation>
+    </message>
 </context>
 </TS>

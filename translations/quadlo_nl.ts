@@ -350,5 +350,9 @@ voltooid, wint.</translation>
         <source>All files (%1)</source>
         <translation>Alle bestanden (%1)</translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>&amp;Tegen de expert spelen</translation>
+    </message>
 </context>
 </TS>

@@ -359,5 +359,9 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
         <source>All files (%1)</source>
         <translation>Wszystkie pliki (%1)</translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Graj z &amp;ekspertem</translation>
+    </message>
 </context>
 </TS>

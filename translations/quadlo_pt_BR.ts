@@ -349,5 +349,9 @@ o jogador que tiver completado mais quadrados.</translation>
         <source>All files (%1)</source>
         <translation>Todos os arquivos (%1)</translation>
     </message>
+    <message>
+        <source>Play the &amp;Expert</source>
+        <translation>Jogar contra o &amp;especialista</translation>
+    </message>
 </context>
 </TS>

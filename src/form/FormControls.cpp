@@ -76,6 +76,18 @@ QRadioButton* option(QWidget* client, const char* name, const QString& text, QSt
     button->setFont(layoutFont(kOptionFamily, 12, true));
     button->setAutoFillBackground(true);
     setColours(button, layout::colour(kFormColour), captionColour());
+    // Disabled while the expert plays: still on navy, the caption and ring
+    // half-way to it.
+    QPalette palette = button->palette();
+    const QColor navy = layout::colour(kFormColour);
+    const QColor caption = captionColour();
+    const QColor dimmed((caption.red() + navy.red()) / 2, (caption.green() + navy.green()) / 2,
+        (caption.blue() + navy.blue()) / 2);
+    for (const QPalette::ColorRole role : { QPalette::Window, QPalette::Button })
+        palette.setColor(QPalette::Disabled, role, navy);
+    for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::ButtonText })
+        palette.setColor(QPalette::Disabled, role, dimmed);
+    button->setPalette(palette);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }

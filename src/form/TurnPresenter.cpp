@@ -4,6 +4,7 @@
 #include "form/TurnPresenter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quadlo {
 
@@ -89,6 +90,7 @@ bool TurnPresenter::run(const std::function<void(Game&)>& handler)
     --running_;
     sync();
     showPendingMessage();
+    playHeldEdge();
     return true;
 }
 
@@ -102,7 +104,7 @@ bool TurnPresenter::replay(const std::function<void(Game&)>& handler)
 
 void TurnPresenter::click(Edge edge)
 {
-    if (running_ > 0 || hurry())
+    if (running_ > 0 || hurry() || game_.awaitsComputerEdge())
         return;
     run([this, edge](Game& game) {
         picture_.showBoard(game.board());
@@ -120,10 +122,48 @@ void TurnPresenter::click(Edge edge)
                 marksBefore_.clear();
             marksBefore_.push_back(std::move(marks));
         }
+        askForComputerEdge();
         showNext();
         if (!clock_)
             finish();
     });
+}
+
+void TurnPresenter::computerPlays(Edge edge)
+{
+    heldEdge_ = edge;
+    playHeldEdge();
+}
+
+void TurnPresenter::playHeldEdge()
+{
+    // A modal box's event loop may deliver the edge inside a handler; it
+    // waits for the handler to return.
+    if (running_ > 0 || !heldEdge_)
+        return;
+    const Edge edge = *std::exchange(heldEdge_, std::nullopt);
+    run([this, edge](Game& game) {
+        if (!game.awaitsComputerEdge())
+            return;
+        // With the turn shown so far, no step is waiting for the clock: this
+        // one starts it again.
+        const bool caughtUp = !showing();
+        recording_ = true;
+        game.playComputerEdge(edge);
+        recording_ = false;
+        // The next edge is searched while this one waits for its pause.
+        askForComputerEdge();
+        if (caughtUp)
+            showRest();
+        if (!clock_)
+            finish();
+    });
+}
+
+void TurnPresenter::askForComputerEdge()
+{
+    if (game_.awaitsComputerEdge() && onComputerToMove)
+        onComputerToMove(game_.board());
 }
 
 bool TurnPresenter::hurry()
@@ -143,6 +183,7 @@ void TurnPresenter::drop()
     next_ = 0;
     picture_.lastComputerEdges.clear();
     pending_.reset();
+    heldEdge_.reset();
     marksBefore_.clear();
 }
 
@@ -183,20 +224,31 @@ void TurnPresenter::showNext()
     for (const TurnEvent& event : steps_[next_++])
         picture_.show(event);
     changed();
-    if (!showing()) {
-        sync();
-        if (onTurnShown) {
-            std::vector<TurnEvent> turn;
-            for (const Step& step : steps_)
-                turn.insert(turn.end(), step.begin(), step.end());
-            onTurnShown(turn);
+    showRest();
+}
+
+void TurnPresenter::showRest()
+{
+    if (showing()) {
+        if (clock_) {
+            // Step 0 is the human's; the computer's moves are the steps after it.
+            const int moves = static_cast<int>(steps_.size()) - 1;
+            clock_->callAfter(
+                moveDelay(static_cast<int>(next_) - 1, moves), [this] { showNext(); });
         }
-        showPendingMessage();
-    } else if (clock_) {
-        // Step 0 is the human's; the computer's moves are the steps after it.
-        const int moves = static_cast<int>(steps_.size()) - 1;
-        clock_->callAfter(moveDelay(static_cast<int>(next_) - 1, moves), [this] { showNext(); });
+        return;
     }
+    // The computer's next edge is still being chosen: it shows when it comes.
+    if (game_.awaitsComputerEdge())
+        return;
+    sync();
+    if (onTurnShown) {
+        std::vector<TurnEvent> turn;
+        for (const Step& step : steps_)
+            turn.insert(turn.end(), step.begin(), step.end());
+        onTurnShown(turn);
+    }
+    showPendingMessage();
 }
 
 void TurnPresenter::finish()

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one presenter of turns. The game plays the human's edge and the
-// computer's whole answer inside one click; this class runs every call into
-// the game, records what a click did, and reveals it on the picture of the
-// board that is on screen: the human's edge at once, then each computer edge
-// with the squares it completes, after a pause. It presents the game's message
+// computer's whole answer inside one click, or, when the computer's edges
+// come from outside the game (the expert), the human's edge in the click and
+// each computer edge when it is given; this class runs every call into the
+// game, records what a click did, and reveals it on the picture of the board
+// that is on screen: the human's edge at once, then each computer edge with
+// the squares it completes, after a pause. It presents the game's message
 // boxes, holding the end-of-game box back until the final position is shown,
 // and it decides what input does while a turn is being shown: it finishes the
 // showing and is not played.
@@ -77,8 +79,14 @@ public:
     // Runs a handler as run() does, without showing the boxes the game shows
     // in it: a saved game replayed shows only where it ended.
     bool replay(const std::function<void(Game&)>& handler);
-    // A click on an edge: it hurries a shown turn on, or goes to the game.
+    // A click on an edge: it hurries a shown turn on, or goes to the game;
+    // while the game awaits the computer's edge it does nothing.
     void click(Edge edge);
+    // The computer's edge from outside the game, for the turn it awaits it
+    // in: played as soon as no handler is running, and shown as the next
+    // step of that turn, after the pause a level's edge has. Ignored when
+    // the game no longer awaits it.
+    void computerPlays(Edge edge);
     // Input that arrives while a turn is shown finishes the showing and is not
     // played: true when it did.
     bool hurry();
@@ -103,6 +111,9 @@ public:
     std::function<void()> onPaintNow;
     // The whole of a click's turn has been shown: what it did, in order.
     std::function<void(const std::vector<TurnEvent>&)> onTurnShown;
+    // The game awaits the computer's next edge from outside (computerPlays),
+    // on this board.
+    std::function<void(const Board&)> onComputerToMove;
 
     void happened(const TurnEvent& event) override;
     void showMessage(
@@ -119,6 +130,12 @@ private:
     using Step = std::vector<TurnEvent>;
 
     void showNext();
+    // What follows a shown step: the next one after its pause, the
+    // computer's next edge awaited, or the end of the turn.
+    void showRest();
+    void playHeldEdge();
+    // Asks for the computer's next edge if the game awaits it.
+    void askForComputerEdge();
     void finish();
     void showPendingMessage();
     void showNow(const Message& message);
@@ -135,6 +152,8 @@ private:
     std::size_t next_ = 0;
     BoardPicture picture_;
     std::optional<Message> pending_;
+    // The computer's edge given while a handler was running.
+    std::optional<Edge> heldEdge_;
     // The computer's marked edges before each human edge that can be taken
     // back.
     std::vector<std::vector<Edge>> marksBefore_;

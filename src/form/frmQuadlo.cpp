@@ -23,6 +23,7 @@
 #include "analysis/BoardAdapter.h"
 #include "form/BoardAccessible.h"
 #include "form/BoardView.h"
+#include "form/ExpertSearch.h"
 #include "form/FileIcon.h"
 #include "form/Fonts.h"
 #include "form/FormControls.h"
@@ -40,11 +41,12 @@ using namespace controls;
 frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, QWidget* parent)
     : QMainWindow(parent)
     , ownMessages_(messages ? nullptr : std::make_unique<MessageBoxPresenter>(this))
-    , random_([this, seed = std::move(seed)] {
+    , random_([this, seed] {
         const std::uint32_t used = openingSeed_ ? *openingSeed_ : seed();
         record_.seeded(used);
         return used;
     })
+    , seed_(std::move(seed))
     , presenter_(random_, messages ? *messages : *ownMessages_, *this)
     , askForGameFile_([this](GameFileAction action, const QString& folder) {
         return askInFileDialog(action, folder);
@@ -69,6 +71,10 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
         lastTurnLeft_ = analysis::drawnEdges(game().board());
         updateStatusLine();
     };
+    expertSearch_ = new ExpertSearch(this);
+    presenter_.onComputerToMove
+        = [this](const Board& board) { expertSearch_->start(board, seed_()); };
+    expertSearch_->onAnswer = [this](Edge edge) { presenter_.computerPlays(edge); };
 
     setObjectName(QStringLiteral("frmQuadlo"));
     // The game's name and version, the same in every language.
@@ -211,6 +217,10 @@ void frmQuadlo::createMenus()
         choice->setCheckable(true);
         connect(choice, &QAction::toggled, this, [this, choice] { viewChoiceToggled(choice); });
     }
+    view->addSeparator()->setObjectName(QStringLiteral("mnuSeparator3"));
+    expert_ = command(view, "mnuExpert", tr("Play the &Expert"), Qt::Key_E);
+    expert_->setCheckable(true);
+    connect(expert_, &QAction::toggled, this, &frmQuadlo::expertToggled);
 
     QMenu* help = menu(bar, "mnuHelp", tr("&Help"));
     QAction* rules = command(help, "mnuRules", tr("Rules"), Qt::Key_R);
@@ -481,6 +491,16 @@ void frmQuadlo::viewChoiceToggled(QAction* choice)
     preferences_->set(kept);
 }
 
+void frmQuadlo::expertToggled(bool on)
+{
+    // Refused while another command runs (from a box it opened), as every
+    // command is; the check mark then stays as the game is.
+    if (!presenter_.run([on](Game& game) { game.setComputerFromOutside(on); })) {
+        const QSignalBlocker keep(expert_);
+        expert_->setChecked(!on);
+    }
+}
+
 void frmQuadlo::applyViewChoices()
 {
     lblGameboard_->setOwnerMarks(ownerMarks_->isChecked());
@@ -506,6 +526,13 @@ void frmQuadlo::pictureChanged()
     if (hintFor_ && *hintFor_ != analysis::drawnEdges(game().board()))
         dropHint();
     steerCoach();
+    // The expert's search is for the computer's turn under way: once the
+    // game no longer awaits it (answered, taken back, a new game), it is
+    // dropped. The choice itself changes only between the computer's turns.
+    const bool awaiting = game().awaitsComputerEdge();
+    if (!awaiting)
+        expertSearch_->cancel();
+    expert_->setEnabled(!awaiting);
     takeBack_->setEnabled(game().canTakeBack());
     hint_->setEnabled(game().humanToMove());
     updateStatusLine();
@@ -515,20 +542,27 @@ void frmQuadlo::pictureChanged()
 void frmQuadlo::syncOptions()
 {
     const Board& board = game().board();
+    // While the expert plays, no level applies: none shows as selected and
+    // none can be chosen. The model keeps its level for when it is off.
+    const bool expert = expert_->isChecked();
     syncing_ = true;
     // An exclusive group cannot show "none selected", which the model can hold.
     options_->setExclusive(false);
-    lblEasy_->setChecked(board.lblEasy);
-    lblMedium_->setChecked(board.lblMedium);
-    lblHard_->setChecked(board.lblHard);
+    lblEasy_->setChecked(board.lblEasy && !expert);
+    lblMedium_->setChecked(board.lblMedium && !expert);
+    lblHard_->setChecked(board.lblHard && !expert);
     options_->setExclusive(true);
     syncing_ = false;
+    for (QRadioButton* option : { lblEasy_, lblMedium_, lblHard_ })
+        option->setEnabled(!expert);
 }
 
 void frmQuadlo::focusSelectedOption()
 {
     const Board& board = game().board();
-    if (board.lblEasy)
+    if (expert_->isChecked())
+        lblGameboard_->setFocus(Qt::OtherFocusReason);
+    else if (board.lblEasy)
         lblEasy_->setFocus(Qt::OtherFocusReason);
     else if (board.lblHard)
         lblHard_->setFocus(Qt::OtherFocusReason);

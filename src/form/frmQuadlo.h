@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, frmQuadlo: it builds the controls and menus of the form and
 // connects them to the turn presenter, which runs the game and owns the
-// picture of the board on screen. It is also the game's form, which New Game
-// reloads and Exit ends, and it keeps the record of the games played in it,
-// which Save Game writes and Open Game replays.
+// picture of the board on screen, and, while the expert plays, to the
+// expert's search. It is also the game's form, which New Game reloads and
+// Exit ends, and it keeps the record of the games played in it, which Save
+// Game writes and Open Game replays.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +29,7 @@ class QRadioButton;
 namespace quadlo {
 
 class BoardView;
+class ExpertSearch;
 class FormPlacement;
 class MessageBoxPresenter;
 class OptionStyle;
@@ -106,9 +108,11 @@ private:
     // Hint has been asked in the game or while Show Values is on.
     void steerCoach();
     void viewChoiceToggled(QAction* choice);
+    void expertToggled(bool on);
     void pictureChanged();
     void syncOptions();
-    // The focus goes to the selected option, or to Medium with none selected.
+    // The focus goes to the selected option, or to Medium with none selected;
+    // to the board while the expert plays, as no option can take it then.
     void focusSelectedOption();
 
     std::unique_ptr<MessageBoxPresenter> ownMessages_;
@@ -117,6 +121,8 @@ private:
     // While a saved game is opened, every game start takes its seed.
     std::optional<std::uint32_t> openingSeed_;
     GameRandom random_;
+    // Seeds the expert's random choices, as it seeds the game's generator.
+    GameRandom::SeedProvider seed_;
     TurnPresenter presenter_;
     std::unique_ptr<FormPlacement> placement_;
     OptionStyle* optionStyle_ = nullptr;
@@ -146,6 +152,8 @@ private:
     QAction* instantTurns_ = nullptr;
     QAction* showTurn_ = nullptr;
     QAction* showValues_ = nullptr;
+    QAction* expert_ = nullptr;
+    ExpertSearch* expertSearch_ = nullptr;
     StepClock* pacedClock_ = nullptr;
     Preferences* preferences_ = nullptr;
     GameFileQuestion askForGameFile_;

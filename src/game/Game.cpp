@@ -96,10 +96,15 @@ Game::Game(RandomSource& random, MessagePresenter& messages, FormHost& form)
 
 Game::~Game() = default;
 
-bool Game::isPlayable(Edge edge) const
+bool Game::onBoard(Edge edge)
 {
     return (edge.family == Vertical || edge.family == Horizontal) && edge.index >= 1
-        && edge.index <= kEdgesPerFamily && board_.isOpen(edge) && humanToMove();
+        && edge.index <= kEdgesPerFamily;
+}
+
+bool Game::isPlayable(Edge edge) const
+{
+    return onBoard(edge) && board_.isOpen(edge) && humanToMove();
 }
 
 void Game::Form_Load()
@@ -137,12 +142,7 @@ void Game::lblshape2_Click(int Index) { edgeClicked({ Horizontal, Index }); }
 
 void Game::edgeClicked(Edge edge)
 {
-    if (edge.family != Vertical && edge.family != Horizontal)
-        return;
-    // Element 0 is the off-board template: it can be neither clicked nor drawn.
-    if (edge.index < 1 || edge.index > kEdgesPerFamily)
-        return;
-    if (!board_.isOpen(edge))
+    if (!onBoard(edge) || !board_.isOpen(edge))
         return;
     if (board_.turnCount % 2 != 0) {
         history_.push_back({ board_, random_.position() });
@@ -296,6 +296,8 @@ void Game::ComputerMove1()
         ++board_.turnCount;
         return;
     }
+    if (computerFromOutside_)
+        return;
 
     board_.moveEdge = 0;
     board_.moveFamily = NoFamily;
@@ -321,13 +323,27 @@ void Game::ComputerMove1()
         drawRandomEdge();
     }
 
-    scoreSquares();
+    scoreComputerEdge();
+}
 
+void Game::scoreComputerEdge()
+{
+    scoreSquares();
+    // A completed square gives the computer the next move: the turn goes on,
+    // and announces a finished game.
     if (board_.lastScorer == 2) {
         board_.lastScorer = 0;
         ++board_.turnCount;
         ComputerMove1();
     }
+}
+
+void Game::playComputerEdge(Edge edge)
+{
+    if (!awaitsComputerEdge() || !onBoard(edge) || !board_.isOpen(edge))
+        return;
+    draw(Player::Computer, edge);
+    scoreComputerEdge();
 }
 
 void Game::hardSetUp()

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One game of Quadlo as the form runs it: the start of a game, the human's
 // clicks, the menu commands and the computer's whole turn. Every handler runs
-// to completion, the computer's answer included, before it returns; the board
-// model is the game's whole state. This is the API every front end calls; the
-// computer's strategies stay behind it.
+// to completion, the computer's answer included, before it returns (unless
+// the computer's edges come from outside, which the game then waits for); the
+// board model is the game's whole state. This is the API every front end
+// calls; the computer's strategies stay behind it.
 #pragma once
 
 #include <array>
@@ -65,6 +66,22 @@ public:
     // Reports every edge drawn and square awarded from now on; null for none.
     void setTurnObserver(TurnObserver* observer) { observer_ = observer; }
 
+    // Whether the computer's edges come from outside the game (the window's
+    // expert) instead of the level's strategies; off at first, and kept by
+    // New Game. When on, the computer's turn stops where the level would
+    // choose an edge, and the game waits for playComputerEdge; the rules
+    // stay the game's: it scores each edge, gives the computer another move
+    // after a completed square, and announces the end.
+    void setComputerFromOutside(bool outside) { computerFromOutside_ = outside; }
+    // Whether the game waits for the computer's edge from outside.
+    bool awaitsComputerEdge() const
+    {
+        return computerFromOutside_ && board_.turnCount % 2 == 0 && !board_.gameOver;
+    }
+    // The computer's edge from outside: drawn and scored as the level's would
+    // be. Ignored unless the game awaits it and the edge is open.
+    void playComputerEdge(Edge edge);
+
     // Start of a game: runs on the controls as a new form shows them.
     void Form_Load();
     // Puts the game back as the program starts it: a new board, no level
@@ -105,7 +122,8 @@ public:
 
     // The computer's turn: scores the last edge, announces the end of the game,
     // gives the human an extra turn, or chooses, draws and scores its own edge
-    // and moves again after a completed square.
+    // and moves again after a completed square. With the computer from
+    // outside it stops before the choice.
     void ComputerMove1();
 
 private:
@@ -114,11 +132,17 @@ private:
     friend class GameTestSeam;
     struct Strategies;
 
+    // A playable edge's family and index 1..30; element 0 is the off-board
+    // template, which can be neither clicked nor drawn.
+    static bool onBoard(Edge edge);
     void draw(Player player, Edge edge);
     // Draws the edge the strategies chose, if it is still open.
     bool drawChosenEdge();
     // The scoring pass of the completion scan, and its report.
     void scoreSquares();
+    // Scores the computer's edge and, after a completed square, goes on with
+    // its turn.
+    void scoreComputerEdge();
     void hardSetUp();
     void drawRandomEdge();
     void report(const TurnEvent& event);
@@ -129,6 +153,7 @@ private:
     FormHost& form_;
     TurnObserver* observer_ = nullptr;
     std::unique_ptr<Strategies> strategies_;
+    bool computerFromOutside_ = false;
     int nesting_ = 0;
     int deepestNesting_ = 0;
     // Before each human edge of this game: the board and the generator.

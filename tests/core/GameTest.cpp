@@ -167,6 +167,50 @@ TEST(GameFlow, TheLastSquareEndsTheGameWithOneMessageNamingTheWinner)
     }
 }
 
+// The window's expert gives the computer's edges: the game draws none of its
+// own, and scores them, gives the computer its next move after a square and
+// ends the game by its own rules.
+TEST(GameFlow, AComputerFromOutsideDrawsOnlyTheEdgesItIsGivenUnderTheSameRules)
+{
+    constexpr Player human = Player::Human;
+    constexpr Player computer = Player::Computer;
+    {
+        auto t = TestGame::scripted();
+        Board& board = t->board();
+        t->game.selectDifficulty(Difficulty::Hard);
+        t->game.setComputerFromOutside(true);
+        test::mark(board, { H(1), H(2), H(3), H(6), H(7), H(8), V(1) });
+        t->click(H(26));
+        EXPECT_TRUE(t->game.awaitsComputerEdge());
+        t->click(H(27));
+        t->game.playComputerEdge(V(6));
+        EXPECT_TRUE(t->game.awaitsComputerEdge());
+        t->game.playComputerEdge(V(6));
+        t->game.playComputerEdge(V(0));
+        t->game.playComputerEdge(V(30));
+        EXPECT_TRUE(t->game.humanToMove());
+        t->game.playComputerEdge(V(29));
+        EXPECT_EQ(t->turns.events,
+            (std::vector { drew(human, H(26)), drew(computer, V(6)), took(computer, 1),
+                drew(computer, V(30)) }));
+        EXPECT_EQ(t->random->drawCount(), 0u);
+        EXPECT_TRUE(test::invariantsHold(board));
+    }
+    {
+        auto t = TestGame::scripted();
+        Board& board = t->board();
+        t->game.setComputerFromOutside(true);
+        ownSquares(board, squaresFrom(3, 25), 12);
+        test::mark(board, { V(1), H(6), H(2), V(11), H(7) });
+        t->click(H(1));
+        t->game.playComputerEdge(V(6));
+        ASSERT_EQ(t->messages.shown.size(), 1u);
+        EXPECT_EQ(t->messages.shown[0].text, "The computer wins with 13 squares completed.");
+        EXPECT_TRUE(board.gameOver);
+        EXPECT_FALSE(t->game.awaitsComputerEdge());
+    }
+}
+
 TEST(GameFlow, ClicksThatAreNotAllowedChangeNothing)
 {
     auto t = TestGame::scripted();

@@ -25,6 +25,7 @@
 
 #include "FormTestSupport.h"
 #include "analysis/BoardAdapter.h"
+#include "analysis/ExpertPlayer.h"
 #include "analysis/Solver.h"
 #include "board/BoxGeometry.h"
 #include "engine/Replay.h"
@@ -442,6 +443,36 @@ private slots:
         playSomeMoves(*window);
         QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(!takeBack->isEnabled());
+    }
+
+    // The expert's answer to an edge taken back before it came never shows,
+    // even when the game awaits the computer again on another position.
+    void theExpertsAnswerForATakenBackEdgeIsNeverPlayed()
+    {
+        const Board& board = window->game().board();
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        clickEdge(*window, Vertical, 1);
+        QVERIFY(window->game().awaitsComputerEdge());
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+        clickEdge(*window, Vertical, 2);
+        const std::optional<Edge> answer = analysis::ExpertPlayer().choose(board, fixedSeed());
+        // Waits for the worker's answer, not for a time.
+        QTRY_VERIFY_WITH_TIMEOUT(!window->game().awaitsComputerEdge(), 10000);
+        QCOMPARE(board.edgesMarked(Mark::c), std::vector { *answer });
+        QVERIFY(board.isOpen(Vertical, 1));
+    }
+
+    // Like every command, Play the Expert is refused from inside a box another
+    // command opened, and its check mark stays as the game plays.
+    void playTheExpertFromABoxLeftOpenIsRefusedAndLeavesNoCheckMark()
+    {
+        boxes.onShow = [this](const ShownMessage&) {
+            QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        };
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(!window->findChild<QAction*>("mnuExpert")->isChecked());
+        clickEdge(*window, Vertical, 1);
+        QVERIFY(!window->game().awaitsComputerEdge());
     }
 
     // Until Hint is asked in a game the window costs no processor time; New

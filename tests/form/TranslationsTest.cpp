@@ -57,7 +57,8 @@ private slots:
             QStringLiteral("Quadlo! 2.0|Mensch|Computer|Spielstärke|Leicht|Mittel|Stark|&Datei|"
                            "&Neues Spiel|&Zurücknehmen||Spiel &speichern…|Spiel ö&ffnen…||"
                            "&Beenden|&Ansicht|&Besitzzeichen|&Sofortige Züge|&Zug anzeigen|"
-                           "&Werte anzeigen|&Hilfe|Regeln|&Tipp||Über Quadlo"));
+                           "&Werte anzeigen||Gegen den &Experten spielen|&Hilfe|Regeln|&Tipp||"
+                           "Über Quadlo"));
 
         QCOMPARE(translatedGameText(kRulesTitle), QStringLiteral("Regeln von Quadlo"));
         QVERIFY(messageBoxText(kRulesText).startsWith(QStringLiteral("Das Ziel von Quadlo ist")));
@@ -91,7 +92,7 @@ private slots:
             QStringLiteral(
                 "Quadlo! 2.0|Human|Computer|Difficulty|Easy|Medium|Hard|&File|&New "
                 "Game|&Take Back||&Save Game…|&Open Game…||E&xit|&View|Owner &Marks|&Instant "
-                "Turns|Show &Turn|Show &Values|&Help|Rules|&Hint||About"));
+                "Turns|Show &Turn|Show &Values||Play the &Expert|&Help|Rules|&Hint||About"));
         for (const char* text : { kRulesText, kAboutText, "You win with 13 squares completed." })
             QCOMPARE(messageBoxText(text), asShown(text));
         QCOMPARE(QCoreApplication::translate("QCommandLineParser", "Displays version information."),

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's turn shown move by move, on a clock the test steps by hand: a
 // whole game replayed beside a headless game with the same seed, so that every
-// step on screen can be held against what the game recorded; and the clicks
-// and keys that arrive while a turn is still being shown.
+// step on screen can be held against what the game recorded; a whole game
+// against the expert, held against an expert of the test's own; and the
+// clicks and keys that arrive while a turn is still being shown.
+#include <QAction>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
 
 #include "FormTestSupport.h"
+#include "analysis/BoardAdapter.h"
+#include "analysis/ExpertPlayer.h"
 #include "form/TurnPresenter.h"
 
 using namespace quadlo;
@@ -130,6 +135,60 @@ private slots:
         QCOMPARE(humanScore + computerScore, 25);
         // The replay holds chains, shown one edge at a time.
         QVERIFY(longestTurn >= 3);
+    }
+
+    // An expert of the test's own, asked about the same positions in the same
+    // order with the window's seed, tells which edges the window's must draw.
+    // The game stops well before the solver takes over, whose searches take
+    // a second and are the expert's own tests' business. New Game keeps the
+    // choice; no level shows as selected while it is on.
+    void withTheExpertOnTheComputerDrawsTheExpertsEdgesAtTheLevelsPace()
+    {
+        auto* expert = window->findChild<QAction*>("mnuExpert");
+        const auto levels = window->findChildren<QRadioButton*>();
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(expert->isChecked());
+        for (const QRadioButton* level : levels)
+            QVERIFY(!level->isChecked() && !level->isEnabled());
+
+        analysis::ExpertPlayer reference;
+        const Board& board = window->game().board();
+        while (board.openEdges().size() > std::size_t(analysis::kExpertSolvesFrom + 8)) {
+            const Edge click = *firstOpenEdge(board);
+            const std::size_t computers = board.edgesMarked(Mark::c).size();
+            clickEdge(*window, click.family, click.index);
+            // The computer has not moved yet: its edges come from the worker.
+            QCOMPARE(board.edgesMarked(Mark::c).size(), computers);
+            if (!window->game().awaitsComputerEdge())
+                continue;
+            QVERIFY(!expert->isEnabled());
+            Board position = board;
+            clock.delays.clear();
+            // Waits for the worker's answers, not for a time.
+            QTRY_VERIFY_WITH_TIMEOUT(!window->game().awaitsComputerEdge(), 10000);
+            // Shown as a level's edges are: after 400 ms, then one by one.
+            QVERIFY(window->presenter().picture().lastComputerEdges.empty());
+            while (clock.pending())
+                clock.fire();
+            QCOMPARE(clock.delays.front(), 400);
+            const std::vector<Edge>& turn = window->presenter().picture().lastComputerEdges;
+            QCOMPARE(board.openEdges().size(), position.openEdges().size() - turn.size());
+            for (const Edge edge : turn) {
+                QCOMPARE(reference.choose(position, fixedSeed()), std::optional(edge));
+                position.drawEdge(edge, Mark::c);
+            }
+            QVERIFY(expert->isEnabled());
+        }
+
+        // Off again, the level the model kept is back and answers at once.
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(window->findChild<QRadioButton*>("lblMedium")->isChecked());
+        for (const QRadioButton* level : levels)
+            QVERIFY(level->isEnabled());
+        const Edge click = *firstOpenEdge(board);
+        clickEdge(*window, click.family, click.index);
+        QVERIFY(!window->game().awaitsComputerEdge());
     }
 
     void aLongRunIsSpedUpSoThatNoTurnTakesMoreThanTwoSeconds()

@@ -212,8 +212,9 @@ private slots:
             { "mnuView", "&View",
                 { { "mnuOwnerMarks", "Owner &Marks", "Ctrl+M" },
                     { "mnuInstantTurns", "&Instant Turns", "" },
-                    { "mnuShowTurn", "Show &Turn", "" },
-                    { "mnuShowValues", "Show &Values", "" } } },
+                    { "mnuShowTurn", "Show &Turn", "" }, { "mnuShowValues", "Show &Values", "" },
+                    { "mnuSeparator3", nullptr, "" },
+                    { "mnuExpert", "Play the &Expert", "Ctrl+E" } } },
             { "mnuHelp", "&Help",
                 { { "mnuRules", "Rules", "Ctrl+R" }, { "mnuHint", "&Hint", "Ctrl+H" },
                     { "mnuSeparator2", nullptr, "" }, { "mnuAbout", "About", "Ctrl+A" } } },
@@ -239,6 +240,7 @@ private slots:
         // The View choices are off until the player turns them on.
         QVERIFY(!window->findChild<QAction*>("mnuOwnerMarks")->isChecked());
         QVERIFY(!window->findChild<QAction*>("mnuInstantTurns")->isChecked());
+        QVERIFY(!window->findChild<QAction*>("mnuExpert")->isChecked());
     }
 
     void windowListsTheIconInTheWindowSizesAndDrawsItInEveryDesktopSize()

@@ -87,7 +87,8 @@ std::vector<Edge> safeEdges(const Board& board)
 BaselinePlayer::BaselinePlayer(HumanStrategy strategy, std::uint32_t seed)
     : strategy_(strategy)
     , engine_(seed)
-    , expert_(strategy == HumanStrategy::Expert ? std::make_unique<ExpertPlayer>() : nullptr)
+    , expert_(
+          strategy == HumanStrategy::Expert ? std::make_unique<analysis::ExpertPlayer>() : nullptr)
 {
 }
 

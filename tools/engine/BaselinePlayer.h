@@ -7,7 +7,7 @@
 //   careful  greedy, and otherwise an edge that draws no square's third side
 //            when there is one, else random;
 //   expert   perfect play once the exact solver can settle the position,
-//            safe play before (ExpertPlayer).
+//            safe play before (analysis/ExpertPlayer).
 #pragma once
 
 #include <cstdint>
@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/ExpertPlayer.h"
 #include "board/Board.h"
-#include "engine/ExpertPlayer.h"
 
 namespace quadlo::engine {
 
@@ -40,7 +40,7 @@ private:
     HumanStrategy strategy_;
     std::mt19937 engine_;
     // Only for the expert: its solver's table is large.
-    std::unique_ptr<ExpertPlayer> expert_;
+    std::unique_ptr<analysis::ExpertPlayer> expert_;
 };
 
 // The open edges of the board, vertical 1..30 then horizontal 1..30.

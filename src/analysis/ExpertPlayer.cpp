@@ -2,20 +2,16 @@
 // The expert works on the solver's view of the board, through the adapter;
 // the solver's table is kept from move to move, since a position's value does
 // not depend on how it was reached.
-#include "engine/ExpertPlayer.h"
+#include "analysis/ExpertPlayer.h"
 
 #include <bit>
 #include <vector>
 
 #include "analysis/BoardAdapter.h"
 
-namespace quadlo::engine {
+namespace quadlo::analysis {
 
 namespace {
-
-using analysis::BoxBoard;
-using analysis::edgeBit;
-using analysis::EdgeSet;
 
 std::vector<int> openEdgesOf(const BoxBoard& board, EdgeSet drawn)
 {
@@ -90,22 +86,39 @@ int safeEdge(const BoxBoard& board, EdgeSet drawn, std::mt19937& random)
 } // namespace
 
 ExpertPlayer::ExpertPlayer()
-    : solver_(analysis::gameBoxBoard(), kExpertNodeBudget)
+    : solver_(gameBoxBoard(), kExpertNodeBudget)
 {
 }
 
-std::optional<Edge> ExpertPlayer::choose(const Board& board, std::mt19937& random)
+void ExpertPlayer::setStopFlag(const std::atomic<bool>* stop) { solver_.setStopFlag(stop); }
+
+std::optional<int> ExpertPlayer::chooseEdge(EdgeSet drawn, std::mt19937& random)
 {
-    const BoxBoard& boxes = analysis::gameBoxBoard();
-    const EdgeSet drawn = analysis::drawnEdges(board);
+    const BoxBoard& boxes = gameBoxBoard();
     const int open = std::popcount(boxes.allEdges() & ~drawn);
     if (open == 0)
         return std::nullopt;
     if (open <= kExpertSolvesFrom) {
         if (const auto best = solver_.bestEdge(drawn))
-            return analysis::gameEdge(best->edge);
+            return best->edge;
     }
-    return analysis::gameEdge(safeEdge(boxes, drawn, random));
+    return safeEdge(boxes, drawn, random);
 }
 
-} // namespace quadlo::engine
+std::optional<Edge> ExpertPlayer::choose(const Board& board, std::mt19937& random)
+{
+    if (const auto edge = chooseEdge(drawnEdges(board), random))
+        return gameEdge(*edge);
+    return std::nullopt;
+}
+
+std::optional<Edge> ExpertPlayer::choose(const Board& board, std::uint32_t seed)
+{
+    const EdgeSet drawn = drawnEdges(board);
+    std::seed_seq position { seed, static_cast<std::uint32_t>(drawn),
+        static_cast<std::uint32_t>(drawn >> 32) };
+    std::mt19937 random(position);
+    return choose(board, random);
+}
+
+} // namespace quadlo::analysis

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The expert in the human's seat (selfplay --human expert): perfect play as
-// soon as the exact solver can settle the position within its budget, and
-// until then safe play, which never hands the opponent a square:
+// The expert: perfect play as soon as the exact solver can settle the
+// position within its budget, and until then safe play, which never hands
+// the opponent a square:
 //   - a square that can be taken is taken: provably right when taking it
 //     opens no further square (the solver's capture rule), and in a chain
 //     the usual choice, declining being worth while only near the end, by
@@ -9,16 +9,21 @@
 //   - otherwise an edge that gives no square its third side, at random;
 //   - with no such edge left (and the position still too big), the edge
 //     after which the opponent can take the fewest squares.
+// It plays the human's seat in the engine's self-play and the computer's
+// seat in the window; each keeps one expert, and so one solver table, for
+// many moves.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <random>
 
+#include "analysis/BoxBoard.h"
 #include "analysis/Solver.h"
 #include "board/Board.h"
 
-namespace quadlo::engine {
+namespace quadlo::analysis {
 
 // The solver is tried from this many open edges down, with this many nodes
 // a move: well under a second on one core of the machine measured.
@@ -31,9 +36,18 @@ public:
 
     // The edge to click, or none when no edge is open.
     std::optional<Edge> choose(const Board& board, std::mt19937& random);
+    // The same, its random choice made by a generator seeded with `seed` and
+    // the position, so that a position that comes back (after Take Back,
+    // say) gets the same safe play for the same seed.
+    std::optional<Edge> choose(const Board& board, std::uint32_t seed);
+    // A flag another thread may raise to end a choice under way early; the
+    // edge it then gives is not the expert's. Null for none.
+    void setStopFlag(const std::atomic<bool>* stop);
 
 private:
-    analysis::Solver solver_;
+    std::optional<int> chooseEdge(EdgeSet drawn, std::mt19937& random);
+
+    Solver solver_;
 };
 
-} // namespace quadlo::engine
+} // namespace quadlo::analysis

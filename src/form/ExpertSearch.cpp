@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The expert's search on its worker thread. Searches never overlap, since a
+// new one first stops and joins the last, so the one expert needs no lock.
+// It is made by the first search, on the worker: filling its large table
+// takes a few frames' time, and most players never call on it.
+#include "form/ExpertSearch.h"
+
+#include <QMetaObject>
+
+#include "analysis/ExpertPlayer.h"
+
+namespace quadlo {
+
+ExpertSearch::ExpertSearch(QObject* parent)
+    : QObject(parent)
+{
+}
+
+ExpertSearch::~ExpertSearch() { stopWorker(); }
+
+void ExpertSearch::stopWorker()
+{
+    stop_ = true;
+    if (worker_.joinable())
+        worker_.join();
+}
+
+void ExpertSearch::cancel()
+{
+    stopWorker();
+    ++search_;
+}
+
+void ExpertSearch::start(const Board& board, std::uint32_t seed)
+{
+    cancel();
+    stop_ = false;
+    const std::uint64_t search = search_;
+    worker_ = std::thread([this, search, board, seed] {
+        if (!expert_) {
+            expert_ = std::make_unique<analysis::ExpertPlayer>();
+            expert_->setStopFlag(&stop_);
+        }
+        const std::optional<Edge> edge = expert_->choose(board, seed);
+        // Delivered on the window's thread, and only if no newer search or
+        // cancel came meanwhile; a stopped search gave up and is not told.
+        QMetaObject::invokeMethod(
+            this,
+            [this, search, edge, stopped = stop_.load()] {
+                if (search == search_ && !stopped && edge && onAnswer)
+                    onAnswer(*edge);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+} // namespace quadlo
