@@ -115,7 +115,14 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
     qApp->installEventFilter(this);
 }
 
-frmQuadlo::~frmQuadlo() { qApp->removeEventFilter(this); }
+frmQuadlo::~frmQuadlo()
+{
+    qApp->removeEventFilter(this);
+    // Hidden while the presenter is still there: closing the window takes
+    // the focus from the board, which then asks the presenter about the edge
+    // under the pointer.
+    hide();
+}
 
 QIcon frmQuadlo::applicationIcon()
 {
