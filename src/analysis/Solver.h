@@ -56,6 +56,13 @@ std::optional<int> settledOutcome(const Verdict& verdict, int score);
 // 2^21 slots of 8 bytes: 16 MiB, enough for a question of 36 open edges.
 inline constexpr unsigned kDefaultTableBits = 21;
 
+// The size in MiB of a table of 2^bits slots of 8 bytes.
+constexpr unsigned tableMiB(unsigned bits) { return (8u << bits) >> 20; }
+
+// The coach's table, kept for a whole run of the window and measured so by
+// bench --coach: 2^24 slots, 128 MiB.
+inline constexpr unsigned kCoachTableBits = 24;
+
 // The table for questions of `open` open edges: 16 MiB up to 36, doubling
 // every two edges beyond, up to 256 MiB from 44 on.
 unsigned tableBitsFor(int open);

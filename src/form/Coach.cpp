@@ -21,9 +21,6 @@ namespace quadlo {
 
 namespace {
 
-// 2^24 slots of 8 bytes: 128 MiB, kept for the whole run.
-constexpr unsigned kTableBits = 24;
-
 // The analysis takes only the time that the player's other programs leave.
 // Threads that this one starts, the solver's included, inherit its priority.
 void lowerPriority()
@@ -120,7 +117,7 @@ void Coach::work()
         if (!solver_) {
             solver_ = std::make_unique<analysis::Solver>(analysis::gameBoxBoard(),
                 analysis::Solver::kNoBudget,
-                analysis::SolverSettings { kTableBits, threadCount(), true });
+                analysis::SolverSettings { analysis::kCoachTableBits, threadCount(), true });
             solver_->setStopFlag(&stop_);
         }
         // Every bound judge() proves, the last included, comes through here.

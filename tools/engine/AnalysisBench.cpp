@@ -123,7 +123,8 @@ std::string formatAnalysisRow(const AnalysisTiming& t)
     std::snprintf(line, sizeof line, "%-5d %3zu/%-3zu %9s %9s %9s %13llu %13llu %2u MiB\n", t.open,
         t.solved, t.positions, time(t.medianSeconds).c_str(), time(t.p90Seconds).c_str(),
         time(t.maxSeconds).c_str(), static_cast<unsigned long long>(t.medianNodes),
-        static_cast<unsigned long long>(t.maxNodes), (8u << analysis::tableBitsFor(t.open)) >> 20);
+        static_cast<unsigned long long>(t.maxNodes),
+        analysis::tableMiB(analysis::tableBitsFor(t.open)));
     return line;
 }
 

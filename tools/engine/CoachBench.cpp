@@ -23,8 +23,6 @@ namespace quadlo::engine {
 
 namespace {
 
-// The window's table: 128 MiB.
-constexpr unsigned kCoachTableBits = 24;
 constexpr double kMostThinkSeconds = 3600;
 
 // Runs `judge` with `stop` raised after `seconds`, unless it ends sooner.
@@ -64,7 +62,7 @@ std::vector<CoachBand> measureCoach(const CoachOptions& options)
     std::vector<CoachBand> bands { { 51, 60 }, { 46, 50 }, { 41, 45 }, { 36, 40 }, { 0, 35 } };
     CoachBand all { 0, 60 };
     analysis::Solver solver(analysis::gameBoxBoard(), analysis::Solver::kNoBudget,
-        { kCoachTableBits, options.threads, true });
+        { analysis::kCoachTableBits, options.threads, true });
     std::atomic<bool> stop { false };
     solver.setStopFlag(&stop);
     RefereedGame play;
@@ -102,8 +100,8 @@ std::string formatCoachTable(const CoachOptions& options, const std::vector<Coac
         "before each human move, %d thread%s, a %u MiB table kept through each game\n"
         "%-7s %7s %9s %9s %9s\n",
         options.games, options.seed, options.thinkSeconds, options.threads,
-        options.threads == 1 ? "" : "s", (8u << kCoachTableBits) >> 20, "open", "moves", "exact",
-        "outcome", "nothing");
+        options.threads == 1 ? "" : "s", analysis::tableMiB(analysis::kCoachTableBits), "open",
+        "moves", "exact", "outcome", "nothing");
     std::string out = line;
     for (const CoachBand& band : bands) {
         const std::string name = band.low == 0 && band.high == 60
