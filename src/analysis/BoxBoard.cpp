@@ -2,6 +2,8 @@
 // Building the box and edge tables of a W×H board once.
 #include "analysis/BoxBoard.h"
 
+#include <bit>
+
 namespace quadlo::analysis {
 
 std::optional<BoxBoard> BoxBoard::make(int columns, int rows)
@@ -53,6 +55,15 @@ int BoxBoard::completedBoxes(EdgeSet drawn) const
     for (int box = 0; box < boxCount(); ++box)
         count += (drawn & sides(box)) == sides(box);
     return count;
+}
+
+bool BoxBoard::givesNoThirdSide(EdgeSet drawn, int edge) const
+{
+    for (int box : boxesOf(edge)) {
+        if (box >= 0 && std::popcount(drawn & sides(box)) >= 2)
+            return false;
+    }
+    return true;
 }
 
 } // namespace quadlo::analysis

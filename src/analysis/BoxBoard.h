@@ -58,6 +58,9 @@ public:
     // How many boxes drawing the open `edge` completes, given the edges drawn.
     int completes(EdgeSet drawn, int edge) const;
     int completedBoxes(EdgeSet drawn) const;
+    // Whether drawing the open `edge` leaves every box beside it with two
+    // sides at most, as careful players draw.
+    bool givesNoThirdSide(EdgeSet drawn, int edge) const;
 
 private:
     BoxBoard(int columns, int rows);

@@ -6,7 +6,6 @@
 #include "engine/Quote.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -20,19 +19,6 @@
 #include "engine/Bench.h"
 
 namespace quadlo::engine {
-
-namespace {
-
-bool givesNoThirdSide(const analysis::BoxBoard& board, analysis::EdgeSet drawn, int edge)
-{
-    for (int box : board.boxesOf(edge)) {
-        if (box >= 0 && std::popcount(drawn & board.sides(box)) >= 2)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 std::vector<analysis::EdgeSet> benchPositions(int open, int count, std::uint32_t seed)
 {
@@ -48,7 +34,7 @@ std::vector<analysis::EdgeSet> benchPositions(int open, int count, std::uint32_t
                 if (drawn & analysis::edgeBit(e))
                     continue;
                 any.push_back(e);
-                if (givesNoThirdSide(board, drawn, e))
+                if (board.givesNoThirdSide(drawn, e))
                     safe.push_back(e);
             }
             const std::vector<int>& from = safe.empty() ? any : safe;

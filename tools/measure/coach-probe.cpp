@@ -5,7 +5,6 @@
 // prints the longest repaint, the longest wait between frames and the
 // process's peak resident memory, which the coach's table dominates.
 #include <algorithm>
-#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -48,13 +47,8 @@ long statusKiB(const std::string& field)
 // Whether drawing `edge` leaves every square beside it with two sides at most.
 bool givesNoThirdSide(const quadlo::Board& board, quadlo::Edge edge)
 {
-    const quadlo::analysis::BoxBoard& boxes = quadlo::analysis::gameBoxBoard();
-    const quadlo::analysis::EdgeSet drawn = quadlo::analysis::drawnEdges(board);
-    for (const int box : boxes.boxesOf(quadlo::analysis::solverEdge(edge))) {
-        if (box >= 0 && std::popcount(drawn & boxes.sides(box)) >= 2)
-            return false;
-    }
-    return true;
+    return quadlo::analysis::gameBoxBoard().givesNoThirdSide(
+        quadlo::analysis::drawnEdges(board), quadlo::analysis::solverEdge(edge));
 }
 
 } // namespace
