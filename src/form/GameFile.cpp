@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "form/WholeFile.h"
 #include "game/Quote.h"
 
 namespace quadlo {
@@ -24,16 +24,11 @@ constexpr qint64 kLargestGameFile = 1024 * 1024;
 
 std::optional<QString> writeGameFile(const QString& path, const std::string& script)
 {
-    const QByteArray bytes = QByteArray::fromStdString(script);
-    QSaveFile file(path);
-    // Without commit() the file being written is thrown away. Qt 6.4's
-    // commit() misses a write that fails as it closes the file, and would put
-    // the part written in place of the old file, so the flush is checked here.
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
-        && file.commit())
+    const std::optional<QString> failure = writeWholeFile(path, QByteArray::fromStdString(script));
+    if (!failure)
         return std::nullopt;
     return QCoreApplication::translate("GameFile", "The game could not be saved to %1: %2")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+        .arg(QDir::toNativeSeparators(path), *failure);
 }
 
 std::variant<GameRecord, QString> readGameFile(const QString& path)

@@ -10,10 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
+
+#include "form/WholeFile.h"
 
 namespace quadlo {
 
@@ -143,13 +144,11 @@ void Preferences::write()
     if (!gamesFolder_.isEmpty())
         text += "\n[Games]\nfolder=" + gamesFolder_.toUtf8().toPercentEncoding("/") + "\n";
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile file(path_);
-    const bool written
-        = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    const std::optional<QString> failure = writeWholeFile(path_, text);
     // Said once: the game goes on with the choices in memory.
-    if (!written && !writeFailed_) {
+    if (failure && !writeFailed_) {
         writeFailed_ = true;
-        warn_(QStringLiteral("cannot write the settings to %1: %2").arg(path_, file.errorString()));
+        warn_(QStringLiteral("cannot write the settings to %1: %2").arg(path_, *failure));
     }
 }
 

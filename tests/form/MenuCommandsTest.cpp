@@ -70,6 +70,23 @@ void writeFile(const QString& path, const QByteArray& text)
         qFatal("cannot write %s", qPrintable(path));
 }
 
+// Runs `write` with files limited to `bytes`, as a full disk would cut a
+// write short: the write fails where the limit falls, with no signal.
+template <typename Write> void withFileSizeLimit(rlim_t bytes, Write write)
+{
+    rlimit limit {};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("cannot read the file size limit");
+    rlimit small = limit;
+    small.rlim_cur = bytes;
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0)
+        qFatal("cannot limit the file size");
+    write();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, signal);
+}
+
 // A script played by the engine's replay, as `quadlo-engine replay` plays it.
 std::unique_ptr<engine::ReplaySession> engineReplay(const QByteArray& script)
 {
@@ -416,6 +433,25 @@ private slots:
         QCOMPARE(warnings, 1);
     }
 
+    // As a full disk would: the settings written before stay whole, and the
+    // failure is told.
+    void aSettingsWriteCutShortKeepsTheOldFileAndSaysSo()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("quadlo.conf"));
+        QStringList warnings;
+        Preferences preferences(path, [&](const QString& line) { warnings << line; });
+        preferences.set({ true, false, true, true });
+        const QByteArray kept = fileText(path);
+        QVERIFY(!kept.isEmpty());
+        withFileSizeLimit(rlim_t(kept.size() / 2), [&] { preferences.set({ false, true }); });
+        QCOMPARE(fileText(path), kept);
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains(path), qPrintable(warnings[0]));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("quadlo.conf") });
+    }
+
     // The same edge then gets the same answer: the generator is back too.
     void takeBackRestoresTheBoardScoresMarksAndTheComputersAnswer()
     {
@@ -701,15 +737,8 @@ private slots:
         const QByteArray saved = fileText(path);
         const Edge next = *firstOpenEdge(window->game().board());
         clickEdge(*window, next.family, next.index);
-        rlimit limit {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
-        rlimit small = limit;
-        small.rlim_cur = rlim_t(saved.size() / 2);
-        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-        setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, signal);
+        withFileSizeLimit(rlim_t(saved.size() / 2),
+            [&] { QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier); });
         QCOMPARE(boxes.shown.size(), std::size_t(2));
         QCOMPARE(fileText(path), saved);
         QCOMPARE(
