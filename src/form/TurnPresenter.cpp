@@ -97,9 +97,42 @@ bool TurnPresenter::run(const std::function<void(Game&)>& handler)
 bool TurnPresenter::replay(const std::function<void(Game&)>& handler)
 {
     quiet_ = true;
+    replayedTurn_.clear();
     const bool ran = run(handler);
     quiet_ = false;
+    if (ran && onTurnShown)
+        onTurnShown(replayedTurn_);
     return ran;
+}
+
+void TurnPresenter::replayCommand(Game& game, const Command& command)
+{
+    const bool tookBack = std::holds_alternative<UndoCommand>(command) && game.canTakeBack();
+    // Only a click leaves a turn to show; a level chosen after it keeps it.
+    if (!std::holds_alternative<SelectCommand>(command))
+        replayedTurn_.clear();
+    playOnGame(game, command);
+    if (tookBack && !marksBefore_.empty()) {
+        picture_.lastComputerEdges = std::move(marksBefore_.back());
+        marksBefore_.pop_back();
+    }
+    // A new game, or a position set up, has nothing to take back.
+    if (std::holds_alternative<NewCommand>(command)
+        || std::holds_alternative<PositionCommand>(command)) {
+        picture_.lastComputerEdges.clear();
+        marksBefore_.clear();
+    }
+}
+
+void TurnPresenter::replayed(const TurnEvent& event)
+{
+    replayedTurn_.push_back(event);
+    if (!event.isEdge())
+        return;
+    if (event.player == Player::Human)
+        marksBefore_.push_back(std::exchange(picture_.lastComputerEdges, {}));
+    else
+        picture_.lastComputerEdges.push_back(event.edge);
 }
 
 void TurnPresenter::click(Edge edge)
@@ -212,6 +245,8 @@ void TurnPresenter::sync()
 
 void TurnPresenter::happened(const TurnEvent& event)
 {
+    if (quiet_)
+        replayed(event);
     if (!recording_)
         return;
     if (event.isEdge() && event.player == Player::Computer)

@@ -77,8 +77,13 @@ public:
     // not run for another that was still running.
     bool run(const std::function<void(Game&)>& handler);
     // Runs a handler as run() does, without showing the boxes the game shows
-    // in it: a saved game replayed shows only where it ended.
+    // in it: a saved game replayed shows only where it ended, with the marks
+    // of the computer's last edges, and its last turn as shown (onTurnShown).
     bool replay(const std::function<void(Game&)>& handler);
+    // Inside replay(): plays one command of a saved game as the player's
+    // click, Take Back or New Game plays it, so that the marks come out as
+    // they do when it is played, also for a later Take Back.
+    void replayCommand(Game& game, const Command& command);
     // A click on an edge: it hurries a shown turn on, or goes to the game;
     // while the game awaits the computer's edge it does nothing.
     void click(Edge edge);
@@ -129,6 +134,8 @@ private:
     // the human's click did before the computer moved.
     using Step = std::vector<TurnEvent>;
 
+    // A saved game's edge, as it would have been shown.
+    void replayed(const TurnEvent& event);
     void showNext();
     // What follows a shown step: the next one after its pause, the
     // computer's next edge awaited, or the end of the turn.
@@ -157,6 +164,8 @@ private:
     // The computer's marked edges before each human edge that can be taken
     // back.
     std::vector<std::vector<Edge>> marksBefore_;
+    // What the last command replayed did, when it was a click.
+    std::vector<TurnEvent> replayedTurn_;
 };
 
 } // namespace quadlo

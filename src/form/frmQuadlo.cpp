@@ -312,7 +312,8 @@ void frmQuadlo::openGame()
     dropHint();
     // A long evening's games take a moment to replay.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // Its results were seen when it was played: only where it ended shows.
+    // Its results were seen when it was played: only where it ended shows,
+    // as it looked then.
     presenter_.replay([&](Game& game) {
         presenter_.drop();
         // As in quadlo-engine, the games start from the first seed until the
@@ -324,7 +325,7 @@ void frmQuadlo::openGame()
                 openingSeed_ = seed->seed;
                 random_.reseed();
             } else {
-                playOnGame(game, command);
+                presenter_.replayCommand(game, command);
             }
         }
         openingSeed_.reset();

@@ -70,6 +70,31 @@ void writeFile(const QString& path, const QByteArray& text)
         qFatal("cannot write %s", qPrintable(path));
 }
 
+// Plays on Easy, which leaves squares to take, until a click of the human's
+// takes some and the human moves again; the squares it took.
+int playUntilTheHumanTakesSquares(frmQuadlo& window)
+{
+    window.findChild<QRadioButton*>("lblEasy")->click();
+    const Board& board = window.game().board();
+    int taken = 0;
+    while (window.game().humanToMove() && taken == 0) {
+        const int before = board.humanScore;
+        // The fourth side of a square when there is one, else the first
+        // open edge.
+        Edge edge = *firstOpenEdge(board);
+        for (int square = 1; square <= kSquareCount; ++square) {
+            for (const Edge side : sideEdges(square)) {
+                if (drawnSides(board, square) == 3 && board.isOpen(side))
+                    edge = side;
+            }
+        }
+        clickEdge(window, edge.family, edge.index);
+        if (window.game().humanToMove())
+            taken = board.humanScore - before;
+    }
+    return taken;
+}
+
 // Runs `write` with files limited to `bytes`, as a full disk would cut a
 // write short: the write fails where the limit falls, with no signal.
 template <typename Write> void withFileSizeLimit(rlim_t bytes, Write write)
@@ -282,7 +307,6 @@ private slots:
     void showTurnSaysWhoseMoveItIsUnderTheFormUntilAHintTakesTheLine()
     {
         auto* line = window->findChild<QLabel*>("lblHint");
-        const Board& board = window->game().board();
         QVERIFY(!line->isVisible());
         window->findChild<QAction*>("mnuShowTurn")->trigger();
         QVERIFY(line->isVisible());
@@ -296,25 +320,8 @@ private slots:
         QCOMPARE(line->text(), QStringLiteral("Your move."));
         window->setStepClock(nullptr);
 
-        // Squares the human takes earn another move, and the line says so. The
-        // easy computer leaves some to take.
-        window->findChild<QRadioButton*>("lblEasy")->click();
-        int taken = 0;
-        while (window->game().humanToMove() && taken == 0) {
-            const int before = board.humanScore;
-            // The fourth side of a square when there is one, else the first
-            // open edge.
-            Edge edge = *firstOpenEdge(board);
-            for (int square = 1; square <= kSquareCount; ++square) {
-                for (const Edge side : sideEdges(square)) {
-                    if (drawnSides(board, square) == 3 && board.isOpen(side))
-                        edge = side;
-                }
-            }
-            clickEdge(*window, edge.family, edge.index);
-            if (window->game().humanToMove())
-                taken = board.humanScore - before;
-        }
+        // Squares the human takes earn another move, and the line says so.
+        const int taken = playUntilTheHumanTakesSquares(*window);
         QVERIFY(taken > 0 && window->game().humanToMove());
         const QString again = taken == 1
             ? QStringLiteral("You took a square. Your move.")
@@ -653,6 +660,49 @@ private slots:
         path = dir.filePath(QStringLiteral("again.quadlo"));
         QTest::keyClick(&own, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(visibleState(board) == visibleState(engineReplay(fileText(path))->board()));
+    }
+
+    // The marks of the computer's last edges, and the line under the form,
+    // as they were when the game was played, also after a Take Back in the
+    // game saved or in the game opened.
+    void anOpenedGameLooksAsItDidWhenItWasPlayed()
+    {
+        std::uint32_t next = 700;
+        frmQuadlo played(&boxes, [&next] { return next++; });
+        showAndActivate(played);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.quadlo"));
+        const auto fileIsPath = [&](frmQuadlo::GameFileAction, const QString&) { return path; };
+        played.setGameFileQuestion(fileIsPath);
+        window->setGameFileQuestion(fileIsPath);
+        // Shortcuts go to the active window, so the menus' commands are
+        // triggered in each.
+        const auto command = [](frmQuadlo& shown, const char* name) {
+            shown.findChild<QAction*>(name)->trigger();
+        };
+        const auto line
+            = [](frmQuadlo& shown) { return shown.findChild<QLabel*>("lblHint")->text(); };
+        const auto looksAlike = [&] {
+            return visibleState(window->game().board()) == visibleState(played.game().board())
+                && boardImage(*window) == boardImage(played) && line(*window) == line(played);
+        };
+        command(played, "mnuShowTurn");
+        command(*window, "mnuShowTurn");
+        playSomeMoves(played);
+        command(played, "mnuNew");
+        QVERIFY(playUntilTheHumanTakesSquares(played) > 0);
+        playSomeMoves(*window);
+
+        // Saved with the squares just taken, and again once taken back.
+        for (int saved = 0; saved < 2; ++saved) {
+            command(played, "mnuSave");
+            command(*window, "mnuOpen");
+            QVERIFY(boxes.shown.empty());
+            QVERIFY(looksAlike());
+            command(played, "mnuTakeBack");
+            command(*window, "mnuTakeBack");
+            QVERIFY(looksAlike());
+        }
     }
 
     void openingAFileThatIsNoSavedGameChangesNothingAndSaysSo_data()
