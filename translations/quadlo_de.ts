@@ -354,5 +354,9 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <source>Play the &amp;Expert</source>
         <translation>Gegen den &amp;Experten spielen</translation>
     </message>
+    <message>
+        <source>Not enough memory to find the best move.</source>
+        <translation>Nicht genug Speicher, um den besten Zug zu suchen.</translation>
+    </message>
 </context>
 </TS>

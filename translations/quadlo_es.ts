@@ -353,5 +353,9 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <source>Play the &amp;Expert</source>
         <translation>Jugar contra el &amp;experto</translation>
     </message>
+    <message>
+        <source>Not enough memory to find the best move.</source>
+        <translation>No hay memoria suficiente para buscar la mejor jugada.</translation>
+    </message>
 </context>
 </TS>

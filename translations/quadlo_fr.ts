@@ -353,5 +353,9 @@ complété le plus de carrés gagne.</translation>
         <source>Play the &amp;Expert</source>
         <translation>Jouer contre l’&amp;expert</translation>
     </message>
+    <message>
+        <source>Not enough memory to find the best move.</source>
+        <translation>Pas assez de mémoire pour chercher le meilleur coup.</translation>
+    </message>
 </context>
 </TS>

@@ -354,5 +354,9 @@ completati di più.</translation>
         <source>Play the &amp;Expert</source>
         <translation>Gioca contro l’&amp;esperto</translation>
     </message>
+    <message>
+        <source>Not enough memory to find the best move.</source>
+        <translation>Memoria insufficiente per cercare la mossa migliore.</translation>
+    </message>
 </context>
 </TS>

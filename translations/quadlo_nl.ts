@@ -354,5 +354,9 @@ voltooid, wint.</translation>
         <source>Play the &amp;Expert</source>
         <translation>&amp;Tegen de expert spelen</translation>
     </message>
+    <message>
+        <source>Not enough memory to find the best move.</source>
+        <translation>Niet genoeg geheugen om de beste zet te zoeken.</translation>
+    </message>
 </context>
 </TS>

@@ -363,5 +363,9 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
         <source>Play the &amp;Expert</source>
         <translation>Graj z &amp;ekspertem</translation>
     </message>
+    <message>
+        <source>Not enough memory to find the best move.</source>
+        <translation>Za mało pamięci, by szukać najlepszego ruchu.</translation>
+    </message>
 </context>
 </TS>

@@ -353,5 +353,9 @@ o jogador que tiver completado mais quadrados.</translation>
         <source>Play the &amp;Expert</source>
         <translation>Jogar contra o &amp;especialista</translation>
     </message>
+    <message>
+        <source>Not enough memory to find the best move.</source>
+        <translation>Memória insuficiente para procurar a melhor jogada.</translation>
+    </message>
 </context>
 </TS>

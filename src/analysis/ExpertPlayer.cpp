@@ -86,11 +86,15 @@ int safeEdge(const BoxBoard& board, EdgeSet drawn, std::mt19937& random)
 } // namespace
 
 ExpertPlayer::ExpertPlayer()
-    : solver_(gameBoxBoard(), kExpertNodeBudget)
+    : solver_(solverWithin(gameBoxBoard(), kExpertNodeBudget, {}))
 {
 }
 
-void ExpertPlayer::setStopFlag(const std::atomic<bool>* stop) { solver_.setStopFlag(stop); }
+void ExpertPlayer::setStopFlag(const std::atomic<bool>* stop)
+{
+    if (solver_)
+        solver_->setStopFlag(stop);
+}
 
 std::optional<int> ExpertPlayer::chooseEdge(EdgeSet drawn, std::mt19937& random)
 {
@@ -98,8 +102,8 @@ std::optional<int> ExpertPlayer::chooseEdge(EdgeSet drawn, std::mt19937& random)
     const int open = std::popcount(boxes.allEdges() & ~drawn);
     if (open == 0)
         return std::nullopt;
-    if (open <= kExpertSolvesFrom) {
-        if (const auto best = solver_.bestEdge(drawn))
+    if (open <= kExpertSolvesFrom && solver_) {
+        if (const auto best = solver_->bestEdge(drawn))
             return best->edge;
     }
     return safeEdge(boxes, drawn, random);

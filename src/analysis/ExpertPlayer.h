@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <random>
 
@@ -47,7 +48,9 @@ public:
 private:
     std::optional<int> chooseEdge(EdgeSet drawn, std::mt19937& random);
 
-    Solver solver_;
+    // With memory short, a smaller table (solverWithin); with none to be
+    // had, none, and the expert plays safe to the end.
+    std::unique_ptr<Solver> solver_;
 };
 
 } // namespace quadlo::analysis

@@ -697,6 +697,20 @@ Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget, SolverSettings s
 
 Solver::~Solver() = default;
 
+std::unique_ptr<Solver> solverWithin(
+    const BoxBoard& board, std::uint64_t nodeBudget, SolverSettings settings)
+{
+    for (;;) {
+        try {
+            return std::make_unique<Solver>(board, nodeBudget, settings);
+        } catch (const std::bad_alloc&) {
+            if (settings.tableBits <= kSmallestTableBits)
+                return nullptr;
+            settings.tableBits = std::max(settings.tableBits - 1, kSmallestTableBits);
+        }
+    }
+}
+
 // Every edge as a point on a grid of half-box steps: a horizontal edge at
 // (2c + 1, 2r), a vertical one at (2c, 2r + 1). The symmetries are the
 // mirrorings of that grid, and on a square board its transposition too.

@@ -63,6 +63,10 @@ constexpr unsigned tableMiB(unsigned bits) { return (8u << bits) >> 20; }
 // bench --coach: 2^24 slots, 128 MiB.
 inline constexpr unsigned kCoachTableBits = 24;
 
+// The least table a solver falls back to when memory is short: 2^16 slots,
+// 512 KiB. A smaller table only makes questions take longer.
+inline constexpr unsigned kSmallestTableBits = 16;
+
 // The table for questions of `open` open edges: 16 MiB up to 36, doubling
 // every two edges beyond, up to 256 MiB from 44 on.
 unsigned tableBitsFor(int open);
@@ -196,5 +200,11 @@ private:
     // Nodes the threads have counted towards the call under way.
     std::atomic<std::uint64_t> spent_ { 0 };
 };
+
+// A solver as Solver(board, nodeBudget, settings) makes it, with the largest
+// table memory can be had for, halving from settings.tableBits down to
+// kSmallestTableBits; none when not even that can be had.
+std::unique_ptr<Solver> solverWithin(
+    const BoxBoard& board, std::uint64_t nodeBudget, SolverSettings settings);
 
 } // namespace quadlo::analysis

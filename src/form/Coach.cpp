@@ -60,6 +60,7 @@ void Coach::follow(const Board& board)
         return;
     followed_ = position;
     known_.reset();
+    lacksMemory_ = false;
     values_.reset();
     ++following_;
     request(true);
@@ -99,6 +100,7 @@ void Coach::stop()
         return;
     followed_.reset();
     known_.reset();
+    lacksMemory_ = false;
     values_.reset();
     const std::lock_guard lock(mutex_);
     wanted_.reset();
@@ -115,9 +117,17 @@ void Coach::work()
         stop_ = false;
         lock.unlock();
         if (!solver_) {
-            solver_ = std::make_unique<analysis::Solver>(analysis::gameBoxBoard(),
-                analysis::Solver::kNoBudget,
+            solver_ = analysis::solverWithin(analysis::gameBoxBoard(), analysis::Solver::kNoBudget,
                 analysis::SolverSettings { analysis::kCoachTableBits, threadCount(), true });
+            // Not even the smallest table: this position gets no help, and
+            // the next one asks for the memory again.
+            if (!solver_) {
+                tellCannotHelp(request);
+                lock.lock();
+                if (wanted_ && wanted_->following == request.following)
+                    wanted_.reset();
+                continue;
+            }
             solver_->setStopFlag(&stop_);
         }
         // Every bound judge() proves, the last included, comes through here.
@@ -162,6 +172,19 @@ void Coach::tell(const Request& request, const Hint& hint)
                 return;
             known_ = hint;
             emit learned(hint);
+        },
+        Qt::QueuedConnection);
+}
+
+void Coach::tellCannotHelp(const Request& request)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, following = request.following] {
+            if (following != following_)
+                return;
+            lacksMemory_ = true;
+            emit cannotHelp();
         },
         Qt::QueuedConnection);
 }

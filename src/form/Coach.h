@@ -6,7 +6,8 @@
 // stop; what it proves is told to the window as it comes. One solver, and so
 // one table, serves every position of the run, so a position seen before
 // (after a Take Back, or the next one of a line it has searched) is soon
-// known again.
+// known again. Short of memory, the table is smaller; with none to be had,
+// the coach says it cannot help.
 #pragma once
 
 #include <atomic>
@@ -76,12 +77,17 @@ public:
     const std::optional<Hint>& known() const { return known_; }
     // The values of the open edges of the position followed, once known.
     const std::optional<MoveValues>& values() const { return values_; }
+    // Whether the memory for the solver's table could not be had for the
+    // position followed, which then gets no help.
+    bool lacksMemory() const { return lacksMemory_; }
 
 signals:
     // More is proven of the position followed.
     void learned(quadlo::Hint hint);
     // The values of the position followed are known.
     void valued(quadlo::MoveValues values);
+    // The position followed gets no help: no memory for the solver.
+    void cannotHelp();
 
 private:
     struct Position {
@@ -104,6 +110,7 @@ private:
     void work();
     void tell(const Request& request, const Hint& hint);
     void tell(const Request& request, MoveValues values);
+    void tellCannotHelp(const Request& request);
 
     // The window's side.
     std::optional<Position> followed_;
@@ -111,6 +118,7 @@ private:
     std::optional<Hint> known_;
     bool valuesWanted_ = false;
     std::optional<MoveValues> values_;
+    bool lacksMemory_ = false;
 
     // Shared with the worker, under the mutex: the position it is to work
     // on, and whether a worker is still at work (a worker that finds nothing

@@ -63,6 +63,10 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
         showHint(hint);
         updateStatusLine();
     });
+    connect(coach_, &Coach::cannotHelp, this, [this] {
+        showHint(std::nullopt);
+        updateStatusLine();
+    });
     connect(coach_, &Coach::valued, this,
         [this](const MoveValues& values) { lblGameboard_->setValues(values); });
     presenter_.onTurnShown = [this](const std::vector<TurnEvent>& events) {
@@ -376,6 +380,8 @@ void frmQuadlo::showHint(const std::optional<Hint>& hint)
 
 QString frmQuadlo::verdictText(const std::optional<Hint>& hint) const
 {
+    if (coach_->lacksMemory())
+        return tr("Not enough memory to find the best move.");
     // A 25-square board has no tie, so only a bound clear of it says who
     // wins.
     if (hint && hint->lowest > 0)

@@ -9,9 +9,13 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <fstream>
 #include <random>
 #include <tuple>
 #include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "analysis/BoardAdapter.h"
 #include "analysis/BoxBoard.h"
@@ -200,6 +204,41 @@ TEST(Solver, GivesUpRatherThanGuessWhenTheBudgetIsTooSmall)
     EXPECT_FALSE(solver.edgeValues(0).has_value());
     EXPECT_FALSE(solver.bestEdge(0).has_value());
     EXPECT_GT(solver.nodes(), 1000u);
+}
+
+// As a machine short of memory would: the address space is limited to what
+// the test uses now and `more` bytes, while `make` runs. AddressSanitizer
+// reserves far more address space than any limit would leave, so the limit
+// is not set under it.
+template <typename Make> auto withAddressSpaceLeft(std::size_t more, Make make)
+{
+    std::ifstream statm("/proc/self/statm");
+    std::size_t pages = 0;
+    statm >> pages;
+    rlimit limit {};
+    getrlimit(RLIMIT_AS, &limit);
+    rlimit small = limit;
+    small.rlim_cur = rlim_t(pages * std::size_t(sysconf(_SC_PAGESIZE)) + more);
+    setrlimit(RLIMIT_AS, &small);
+    auto made = make();
+    setrlimit(RLIMIT_AS, &limit);
+    return made;
+}
+
+TEST(Solver, FallsBackToASmallerTableOrToNoneWhenMemoryIsShort)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address space cannot be limited under AddressSanitizer";
+#endif
+    const BoxBoard board = *BoxBoard::make(3, 3);
+    const analysis::SolverSettings coach { analysis::kCoachTableBits, 1, true };
+    auto smaller = withAddressSpaceLeft(std::size_t { 32 } << 20,
+        [&] { return analysis::solverWithin(board, Solver::kNoBudget, coach); });
+    ASSERT_NE(smaller, nullptr);
+    EXPECT_EQ(smaller->value(0), -3);
+    EXPECT_EQ(withAddressSpaceLeft(
+                  0, [&] { return analysis::solverWithin(board, Solver::kNoBudget, coach); }),
+        nullptr);
 }
 
 // The rules added to the plain search (the loony endgame, rim edges, the
