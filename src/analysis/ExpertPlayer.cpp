@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The expert works on the solver's view of the board, through the adapter;
-// the solver's table is kept from move to move, since a position's value does
-// not depend on how it was reached.
+// the solver's table is made once and emptied before each move's search.
 #include "analysis/ExpertPlayer.h"
 
 #include <bit>
@@ -103,6 +102,9 @@ std::optional<int> ExpertPlayer::chooseEdge(EdgeSet drawn, std::mt19937& random)
     if (open == 0)
         return std::nullopt;
     if (open <= kExpertSolvesFrom && solver_) {
+        // What earlier moves left in the table would change what the budget
+        // reaches, and so the choice.
+        solver_->clear();
         if (const auto best = solver_->bestEdge(drawn))
             return best->edge;
     }
@@ -123,6 +125,16 @@ std::optional<Edge> ExpertPlayer::choose(const Board& board, std::uint32_t seed)
         static_cast<std::uint32_t>(drawn >> 32) };
     std::mt19937 random(position);
     return choose(board, random);
+}
+
+void playExpertEdges(Game& game, ExpertPlayer& expert, std::uint32_t seed)
+{
+    while (game.awaitsComputerEdge()) {
+        const std::optional<Edge> edge = expert.choose(game.board(), seed);
+        if (!edge)
+            return;
+        game.playComputerEdge(*edge);
+    }
 }
 
 } // namespace quadlo::analysis

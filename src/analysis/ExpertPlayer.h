@@ -10,8 +10,11 @@
 //   - with no such edge left (and the position still too big), the edge
 //     after which the opponent can take the fewest squares.
 // It plays the human's seat in the engine's self-play and the computer's
-// seat in the window; each keeps one expert, and so one solver table, for
-// many moves.
+// seat in the window and in quadlo-engine's replays; each keeps one expert,
+// and so one solver table, for many moves. Each move searches from an empty
+// table on one thread, so that its choice depends on the position and the
+// random generator alone: the window's game, replayed by quadlo-engine, gets
+// the same edges whatever the window searched before.
 #pragma once
 
 #include <atomic>
@@ -23,6 +26,7 @@
 #include "analysis/BoxBoard.h"
 #include "analysis/Solver.h"
 #include "board/Board.h"
+#include "game/Game.h"
 
 namespace quadlo::analysis {
 
@@ -52,5 +56,9 @@ private:
     // had, none, and the expert plays safe to the end.
     std::unique_ptr<Solver> solver_;
 };
+
+// Plays the expert's edges for as long as `game` awaits the computer's, each
+// chosen with `seed`, the seed of the game under way, as the window does.
+void playExpertEdges(Game& game, ExpertPlayer& expert, std::uint32_t seed);
 
 } // namespace quadlo::analysis

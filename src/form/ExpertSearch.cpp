@@ -31,17 +31,29 @@ void ExpertSearch::cancel()
     ++search_;
 }
 
+analysis::ExpertPlayer& ExpertSearch::expert()
+{
+    if (!expert_) {
+        expert_ = std::make_unique<analysis::ExpertPlayer>();
+        expert_->setStopFlag(&stop_);
+    }
+    return *expert_;
+}
+
+analysis::ExpertPlayer& ExpertSearch::idleExpert()
+{
+    cancel();
+    stop_ = false;
+    return expert();
+}
+
 void ExpertSearch::start(const Board& board, std::uint32_t seed)
 {
     cancel();
     stop_ = false;
     const std::uint64_t search = search_;
     worker_ = std::thread([this, search, board, seed] {
-        if (!expert_) {
-            expert_ = std::make_unique<analysis::ExpertPlayer>();
-            expert_->setStopFlag(&stop_);
-        }
-        const std::optional<Edge> edge = expert_->choose(board, seed);
+        const std::optional<Edge> edge = expert().choose(board, seed);
         // Delivered on the window's thread, and only if no newer search or
         // cancel came meanwhile; a stopped search gave up and is not told.
         QMetaObject::invokeMethod(

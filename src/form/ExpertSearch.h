@@ -32,12 +32,17 @@ public:
     void start(const Board& board, std::uint32_t seed);
     // Drops the search under way, if any: its answer never comes.
     void cancel();
+    // The expert, with no search under way, for a choice made on the
+    // window's thread (a saved game replayed).
+    analysis::ExpertPlayer& idleExpert();
 
     // Receives the edge, on the window's thread.
     std::function<void(Edge)> onAnswer;
 
 private:
     void stopWorker();
+    // Made when first needed, on the thread that needs it.
+    analysis::ExpertPlayer& expert();
 
     std::unique_ptr<analysis::ExpertPlayer> expert_;
     std::thread worker_;

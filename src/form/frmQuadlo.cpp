@@ -21,6 +21,7 @@
 
 #include "Version.h"
 #include "analysis/BoardAdapter.h"
+#include "analysis/ExpertPlayer.h"
 #include "form/BoardAccessible.h"
 #include "form/BoardView.h"
 #include "form/ExpertSearch.h"
@@ -41,12 +42,11 @@ using namespace controls;
 frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, QWidget* parent)
     : QMainWindow(parent)
     , ownMessages_(messages ? nullptr : std::make_unique<MessageBoxPresenter>(this))
-    , random_([this, seed] {
-        const std::uint32_t used = openingSeed_ ? *openingSeed_ : seed();
-        record_.seeded(used);
-        return used;
+    , random_([this, seed = std::move(seed)] {
+        gameSeed_ = openingSeed_ ? *openingSeed_ : seed();
+        record_.seeded(gameSeed_);
+        return gameSeed_;
     })
-    , seed_(std::move(seed))
     , presenter_(random_, messages ? *messages : *ownMessages_, *this)
     , askForGameFile_([this](GameFileAction action, const QString& folder) {
         return askInFileDialog(action, folder);
@@ -77,7 +77,7 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
     };
     expertSearch_ = new ExpertSearch(this);
     presenter_.onComputerToMove
-        = [this](const Board& board) { expertSearch_->start(board, seed_()); };
+        = [this](const Board& board) { expertSearch_->start(board, gameSeed_); };
     expertSearch_->onAnswer = [this](Edge edge) { presenter_.computerPlays(edge); };
 
     setObjectName(QStringLiteral("frmQuadlo"));
@@ -331,6 +331,8 @@ void frmQuadlo::openGame()
             } else {
                 presenter_.replayCommand(game, command);
             }
+            if (game.awaitsComputerEdge())
+                analysis::playExpertEdges(game, expertSearch_->idleExpert(), gameSeed_);
         }
         openingSeed_.reset();
     });
@@ -509,7 +511,10 @@ void frmQuadlo::expertToggled(bool on)
 {
     // Refused while another command runs (from a box it opened), as every
     // command is; the check mark then stays as the game is.
-    if (!presenter_.run([on](Game& game) { game.setComputerFromOutside(on); })) {
+    if (!presenter_.run([this, on](Game& game) {
+            record_.expertChanged(game, on);
+            game.setComputerFromOutside(on);
+        })) {
         const QSignalBlocker keep(expert_);
         expert_->setChecked(!on);
     }
@@ -557,8 +562,13 @@ void frmQuadlo::syncOptions()
 {
     const Board& board = game().board();
     // While the expert plays, no level applies: none shows as selected and
-    // none can be chosen. The model keeps its level for when it is off.
-    const bool expert = expert_->isChecked();
+    // none can be chosen. The model keeps its level for when it is off, and
+    // whether the expert plays, which an opened game may have changed.
+    const bool expert = game().computerFromOutside();
+    if (expert_->isChecked() != expert) {
+        const QSignalBlocker keep(expert_);
+        expert_->setChecked(expert);
+    }
     syncing_ = true;
     // An exclusive group cannot show "none selected", which the model can hold.
     options_->setExclusive(false);

@@ -121,8 +121,9 @@ private:
     // While a saved game is opened, every game start takes its seed.
     std::optional<std::uint32_t> openingSeed_;
     GameRandom random_;
-    // Seeds the expert's random choices, as it seeds the game's generator.
-    GameRandom::SeedProvider seed_;
+    // The seed of the game under way, which also seeds the expert's random
+    // choices, so that quadlo-engine replays them from the saved game.
+    std::uint32_t gameSeed_ = 0;
     TurnPresenter presenter_;
     std::unique_ptr<FormPlacement> placement_;
     OptionStyle* optionStyle_ = nullptr;

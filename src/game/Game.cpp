@@ -131,6 +131,7 @@ void Game::Form_Load()
 void Game::restart()
 {
     board_ = Board {};
+    computerFromOutside_ = false;
     history_.clear();
     strategies_ = std::make_unique<Strategies>(board_, random_);
     Form_Load();

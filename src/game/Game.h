@@ -73,6 +73,7 @@ public:
     // stay the game's: it scores each edge, gives the computer another move
     // after a completed square, and announces the end.
     void setComputerFromOutside(bool outside) { computerFromOutside_ = outside; }
+    bool computerFromOutside() const { return computerFromOutside_; }
     // Whether the game waits for the computer's edge from outside.
     bool awaitsComputerEdge() const
     {
@@ -85,9 +86,9 @@ public:
     // Start of a game: runs on the controls as a new form shows them.
     void Form_Load();
     // Puts the game back as the program starts it: a new board, no level
-    // selected, nothing to take back, the strategies as new, and then the
-    // form's load event, which reseeds the generator. A saved game replays
-    // from here, as quadlo-engine replays it.
+    // selected, the computer's edges its level's, nothing to take back, the
+    // strategies as new, and then the form's load event, which reseeds the
+    // generator. A saved game replays from here, as quadlo-engine replays it.
     void restart();
     // A click on an edge: anything but an available playable edge is ignored.
     void edgeClicked(Edge edge);

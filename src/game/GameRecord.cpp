@@ -61,6 +61,8 @@ void GameRecord::tookBack(const Game& game)
 
 void GameRecord::startedNew(const Game& game) { add(game, NewCommand {}); }
 
+void GameRecord::expertChanged(const Game& game, bool on) { add(game, ExpertCommand { on }); }
+
 std::string GameRecord::script(const Game& game) const
 {
     std::string text;

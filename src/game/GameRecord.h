@@ -3,7 +3,8 @@
 // replay script language (game/Script.h), so that quadlo-engine, or the front
 // end itself, replays them into the same games: the generator's seed at each
 // game start, the level whenever the selected one has changed, each click
-// that reached an open edge, each Take Back and each New Game. A record starts
+// that reached an open edge, each Take Back, each New Game and each change
+// of Play the Expert. A record starts
 // where a game does when the program starts it, and holds every game since.
 #pragma once
 
@@ -45,6 +46,8 @@ public:
     void clicked(const Game& game, Edge edge);
     void tookBack(const Game& game);
     void startedNew(const Game& game);
+    // The computer plays as the expert from now on, or its level again.
+    void expertChanged(const Game& game, bool on);
 
     const std::vector<Command>& commands() const { return commands_; }
     // The record as a script, one command a line, ending with the level

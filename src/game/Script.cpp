@@ -127,6 +127,13 @@ template <typename C> ParsedLine parseWithoutArguments(const std::vector<std::st
     return Command { C {} };
 }
 
+ParsedLine parseExpert(const std::vector<std::string_view>& t)
+{
+    if (t.size() == 2 && (t[1] == "on" || t[1] == "off"))
+        return Command { ExpertCommand { t[1] == "on" } };
+    return ParseError { "expert takes on or off" };
+}
+
 // Reads "key=<marks>" into `marks`; the error names the key.
 template <std::size_t N>
 std::optional<ParseError> readMarks(
@@ -231,6 +238,7 @@ constexpr std::pair<std::string_view, Parser> kCommands[] = {
     { "new", parseWithoutArguments<NewCommand> },
     { "position", parsePosition },
     { "undo", parseWithoutArguments<UndoCommand> },
+    { "expert", parseExpert },
 };
 static_assert(std::size(kCommands) == std::variant_size_v<Command>);
 
@@ -276,6 +284,7 @@ struct Arguments {
             + " turn=" + std::to_string(c.turn);
     }
     std::string operator()(const UndoCommand&) const { return {}; }
+    std::string operator()(const ExpertCommand& c) const { return c.on ? " on" : " off"; }
 };
 
 } // namespace
@@ -322,6 +331,8 @@ bool playOnGame(Game& game, const Command& command)
         game.takeBack();
     else if (const auto* position = std::get_if<PositionCommand>(&command))
         game.setPosition(*position);
+    else if (const auto* expert = std::get_if<ExpertCommand>(&command))
+        game.setComputerFromOutside(expert->on);
     else
         return false;
     return true;

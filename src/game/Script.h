@@ -48,8 +48,14 @@ struct UndoCommand { };
 // A whole board, checked to be one a game can reach.
 struct PositionCommand : Position { };
 
+// Whether the computer plays as the expert (analysis/ExpertPlayer) instead
+// of its level, as the window's Play the Expert has it; kept by new.
+struct ExpertCommand {
+    bool on;
+};
+
 using Command = std::variant<RandomCommand, SeedCommand, SelectCommand, ClickCommand, NewCommand,
-    PositionCommand, UndoCommand>;
+    PositionCommand, UndoCommand, ExpertCommand>;
 
 // A blank line or a comment.
 struct NoCommand { };
@@ -69,9 +75,11 @@ std::string scriptLine(const Command& command);
 std::string clickName(Edge edge);
 
 // Plays a command through the game's handlers, as the game's user would: a
-// level chosen, an edge clicked, New Game, Take Back or a position set up.
-// Random and seed are for the random source, which the caller keeps: they
-// change nothing here, and the answer is false.
+// level chosen, an edge clicked, New Game, Take Back, a position set up or
+// the expert turned on or off. Random and seed are for the random source,
+// which the caller keeps: they change nothing here, and the answer is false.
+// With the expert on, the game then awaits the computer's edges from the
+// caller (Game::awaitsComputerEdge).
 bool playOnGame(Game& game, const Command& command);
 
 // The names the script and the command line give the levels.

@@ -63,6 +63,10 @@ TEST(ReplayInput, CommandsAndClicksTakeExactlyTheirArguments)
         { "select easy hard", select },
         { "select Easy", "select 'Easy': the level is one of easy, medium, hard" },
         { "new game", "new takes no arguments" },
+        { "expert", "expert takes on or off" },
+        { "expert yes", "expert takes on or off" },
+        { "expert on off", "expert takes on or off" },
+        { "expert off", "(accepted)" },
     });
 }
 
@@ -194,7 +198,8 @@ TEST(ReplayInput, EveryCommandWrittenAsALineReadsBackAsItself)
     for (const std::string& line :
         { std::string("seed 0"), std::string("seed 4294967295"), std::string("select easy"),
             std::string("select medium"), std::string("select hard"), std::string("click v 1"),
-            std::string("click h 30"), std::string("new"), std::string("undo"), position.line() })
+            std::string("click h 30"), std::string("new"), std::string("undo"),
+            std::string("expert on"), std::string("expert off"), position.line() })
         EXPECT_EQ(written(line), line);
 
     // A value comes back bit for bit, from the smallest single-precision

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineTestSupport.h"
+#include "analysis/ExpertPlayer.h"
 #include "engine/Replay.h"
 #include "game/Game.h"
 
@@ -257,6 +258,37 @@ TEST(ReplayOutput, UndoTakesBackTheClickWithItsAnswerAndWithNothingToTakeBackCha
     const auto bad = test::replay("undo now\n");
     EXPECT_EQ(bad.status, kReplayBadInput);
     EXPECT_EQ(bad.err, "quadlo-engine: error: line 1: undo takes no arguments\n");
+}
+
+// The expert answers each click within it, its random choices seeded by the
+// script's seed, and new keeps it on; off again, the level answers.
+TEST(ReplayOutput, ExpertOnMakesTheComputerDrawTheExpertsEdgesUntilItIsOff)
+{
+    ReplaySession session;
+    session.run(SeedCommand { 11 });
+    session.run(ExpertCommand { true });
+    analysis::ExpertPlayer expert;
+    const auto answersAsTheExpert = [&](Edge click) {
+        Board position = session.board();
+        position.drawEdge(click, Mark::h);
+        session.run(ClickCommand { click });
+        const std::size_t answered
+            = session.board().edgesMarked(Mark::c).size() - position.edgesMarked(Mark::c).size();
+        for (std::size_t n = 0; n < answered; ++n) {
+            const Edge edge = *expert.choose(position, 11);
+            if (session.board().edge(edge).tag != Mark::c)
+                return false;
+            position.drawEdge(edge, Mark::c);
+        }
+        return answered > 0 && session.humanToMove();
+    };
+    EXPECT_TRUE(answersAsTheExpert({ Vertical, 1 }));
+    EXPECT_TRUE(answersAsTheExpert({ Horizontal, 9 }));
+    session.run(NewCommand {});
+    EXPECT_TRUE(answersAsTheExpert({ Vertical, 30 }));
+    EXPECT_EQ(lines(session.run(ExpertCommand { false })).size(), 1u);
+    session.run(ClickCommand { { Horizontal, 1 } });
+    EXPECT_TRUE(session.humanToMove());
 }
 
 } // namespace

@@ -625,6 +625,48 @@ private slots:
         QCOMPARE(replayed->board().selectedDifficulty(), Difficulty::Medium);
     }
 
+    // The expert's random choices are seeded by the game, not by the time
+    // of each move, and Play the Expert is in the file: the engine replays
+    // the expert's edges, and the game opens with the expert still playing.
+    // The game stops before the solver takes over, whose searches take a
+    // second each.
+    void aGameTheExpertPlayedReplaysInTheEngineAndOpensAsItWasPlayed()
+    {
+        std::uint32_t next = 1300;
+        frmQuadlo own(&boxes, [&next] { return next++; });
+        showAndActivate(own);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("expert.quadlo"));
+        const auto fileIsPath = [&](frmQuadlo::GameFileAction, const QString&) { return path; };
+        own.setGameFileQuestion(fileIsPath);
+        window->setGameFileQuestion(fileIsPath);
+        const Board& board = own.game().board();
+        const auto playDownTo = [&](std::size_t open) {
+            while (board.openEdges().size() > open) {
+                const Edge click = *firstOpenEdge(board);
+                clickEdge(own, click.family, click.index);
+                // Waits for the worker's answers, not for a time.
+                QTRY_VERIFY_WITH_TIMEOUT(!own.game().awaitsComputerEdge(), 10000);
+            }
+        };
+        // The expert, then the level for a move, then the expert again.
+        QTest::keyClick(&own, Qt::Key_E, Qt::ControlModifier);
+        playDownTo(52);
+        QTest::keyClick(&own, Qt::Key_E, Qt::ControlModifier);
+        playDownTo(50);
+        QTest::keyClick(&own, Qt::Key_E, Qt::ControlModifier);
+        playDownTo(std::size_t(analysis::kExpertSolvesFrom + 6));
+        QTest::keyClick(&own, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(boxes.shown.empty());
+        QVERIFY(visibleState(engineReplay(fileText(path))->board()) == visibleState(board));
+
+        window->findChild<QAction*>("mnuOpen")->trigger();
+        QVERIFY(boxes.shown.empty());
+        QVERIFY(visibleState(window->game().board()) == visibleState(board));
+        QVERIFY(window->findChild<QAction*>("mnuExpert")->isChecked());
+        QVERIFY(!window->findChild<QRadioButton*>("lblMedium")->isEnabled());
+    }
+
     // A script written for quadlo-engine, with no level chosen at first and
     // the default seed until it gives one, opened over a game played on Hard
     // from other seeds.

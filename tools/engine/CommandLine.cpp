@@ -28,7 +28,8 @@ constexpr CommandHelp kCommands[] = {
     { "replay", "replay [FILE]",
         "Reads a script from FILE, or from the standard input when FILE is - or not\n"
         "given, one command a line, and prints the state of the game after each\n"
-        "click, new, undo, select and position; quadlo-engine(6) lists the commands.\n" },
+        "click, new, undo, select, position and expert; quadlo-engine(6) lists the\n"
+        "commands.\n" },
     { "selfplay",
         "selfplay [--level easy|medium|hard] [--human random|greedy|careful|expert]\n"
         "                              [--games N] [--seed S]",

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "analysis/ExpertPlayer.h"
 #include "engine/Quote.h"
 
 namespace quadlo::engine {
@@ -59,6 +60,8 @@ ReplaySession::ReplaySession()
     game_.Form_Load();
 }
 
+ReplaySession::~ReplaySession() = default;
+
 std::string ReplaySession::run(const Command& command)
 {
     // Whatever a command cut short had collected must not leak into the next.
@@ -73,6 +76,11 @@ std::string ReplaySession::run(const Command& command)
         return {};
     }
     playOnGame(game_, command);
+    if (game_.awaitsComputerEdge()) {
+        if (!expert_)
+            expert_ = std::make_unique<analysis::ExpertPlayer>();
+        analysis::playExpertEdges(game_, *expert_, random_.seed());
+    }
     std::string out;
     for (const std::string& line : messages_.takeLines())
         out += line + '\n';

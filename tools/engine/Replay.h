@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replaying a script against one game, as the program starts it: the controls
 // as a new form shows them, Form_Load run once, no option selected. Each click,
-// new, undo, select and position prints the message boxes it showed and then one
-// state line; other tools read this output, so its format is fixed:
+// new, undo, select, position and expert prints the message boxes it showed and
+// then one state line; other tools read this output, so its format is fixed:
 //
 //   message: <title> | <style> | <text>
 //   v=<30 marks> h=<30 marks> sq=<25 marks> score=<caption>-<caption> turn=<N>
@@ -16,12 +16,17 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/ReplayRandom.h"
 #include "game/Game.h"
 #include "game/Script.h"
+
+namespace quadlo::analysis {
+class ExpertPlayer;
+}
 
 namespace quadlo::engine {
 
@@ -54,11 +59,14 @@ public:
 class ReplaySession {
 public:
     ReplaySession();
+    ~ReplaySession();
     ReplaySession(const ReplaySession&) = delete;
     ReplaySession& operator=(const ReplaySession&) = delete;
 
     // Runs one command and returns what it prints (nothing for random and
-    // seed). Throws RandomStreamExhausted when a draw runs past the script.
+    // seed). With the expert on, the expert's edges the game then awaits are
+    // part of the command, as they are of the window's click. Throws
+    // RandomStreamExhausted when a draw runs past the script.
     std::string run(const Command& command);
 
     std::string stateLine() const;
@@ -71,6 +79,8 @@ private:
     MessageLog messages_;
     HeadlessForm form_;
     Game game_;
+    // Made when the expert first moves: its table is large.
+    std::unique_ptr<analysis::ExpertPlayer> expert_;
 };
 
 // One message box as a replay line; line breaks in the text become the two

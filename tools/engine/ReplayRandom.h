@@ -24,6 +24,9 @@ public:
     // from it at once, so the game in progress plays as if it had begun with it.
     void setSeed(std::uint32_t seed);
 
+    // The seed game starts use now.
+    std::uint32_t seed() const { return seed_; }
+
     // Switches to the scripted values for good.
     void append(float value);
 
