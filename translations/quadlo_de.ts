@@ -358,5 +358,33 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <source>Not enough memory to find the best move.</source>
         <translation>Nicht genug Speicher, um den besten Zug zu suchen.</translation>
     </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n.</source>
+        <translation>
+            <numerusform>Bestes Spiel: Sie gewinnen mit %n Vorsprung.</numerusform>
+            <numerusform>Bestes Spiel: Sie gewinnen mit %n Vorsprung.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n or more.</source>
+        <translation>
+            <numerusform>Bestes Spiel: Sie gewinnen mit %n oder mehr Vorsprung.</numerusform>
+            <numerusform>Bestes Spiel: Sie gewinnen mit %n oder mehr Vorsprung.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n.</source>
+        <translation>
+            <numerusform>Bestes Spiel: Sie verlieren mit %n Rückstand.</numerusform>
+            <numerusform>Bestes Spiel: Sie verlieren mit %n Rückstand.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n or more.</source>
+        <translation>
+            <numerusform>Bestes Spiel: Sie verlieren mit %n oder mehr Rückstand.</numerusform>
+            <numerusform>Bestes Spiel: Sie verlieren mit %n oder mehr Rückstand.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -357,5 +357,33 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <source>Not enough memory to find the best move.</source>
         <translation>No hay memoria suficiente para buscar la mejor jugada.</translation>
     </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n.</source>
+        <translation>
+            <numerusform>Mejor juego: ganas por %n.</numerusform>
+            <numerusform>Mejor juego: ganas por %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n or more.</source>
+        <translation>
+            <numerusform>Mejor juego: ganas por %n o más.</numerusform>
+            <numerusform>Mejor juego: ganas por %n o más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n.</source>
+        <translation>
+            <numerusform>Mejor juego: pierdes por %n.</numerusform>
+            <numerusform>Mejor juego: pierdes por %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n or more.</source>
+        <translation>
+            <numerusform>Mejor juego: pierdes por %n o más.</numerusform>
+            <numerusform>Mejor juego: pierdes por %n o más.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -357,5 +357,33 @@ complété le plus de carrés gagne.</translation>
         <source>Not enough memory to find the best move.</source>
         <translation>Pas assez de mémoire pour chercher le meilleur coup.</translation>
     </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n.</source>
+        <translation>
+            <numerusform>Au mieux, vous gagnez de %n.</numerusform>
+            <numerusform>Au mieux, vous gagnez de %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n or more.</source>
+        <translation>
+            <numerusform>Au mieux, vous gagnez de %n ou plus.</numerusform>
+            <numerusform>Au mieux, vous gagnez de %n ou plus.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n.</source>
+        <translation>
+            <numerusform>Au mieux, vous perdez de %n.</numerusform>
+            <numerusform>Au mieux, vous perdez de %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n or more.</source>
+        <translation>
+            <numerusform>Au mieux, vous perdez de %n ou plus.</numerusform>
+            <numerusform>Au mieux, vous perdez de %n ou plus.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

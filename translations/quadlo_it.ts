@@ -358,5 +358,33 @@ completati di più.</translation>
         <source>Not enough memory to find the best move.</source>
         <translation>Memoria insufficiente per cercare la mossa migliore.</translation>
     </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n.</source>
+        <translation>
+            <numerusform>Al meglio: vinci di %n.</numerusform>
+            <numerusform>Al meglio: vinci di %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n or more.</source>
+        <translation>
+            <numerusform>Al meglio: vinci di %n o più.</numerusform>
+            <numerusform>Al meglio: vinci di %n o più.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n.</source>
+        <translation>
+            <numerusform>Al meglio: perdi di %n.</numerusform>
+            <numerusform>Al meglio: perdi di %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n or more.</source>
+        <translation>
+            <numerusform>Al meglio: perdi di %n o più.</numerusform>
+            <numerusform>Al meglio: perdi di %n o più.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

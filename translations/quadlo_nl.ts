@@ -358,5 +358,33 @@ voltooid, wint.</translation>
         <source>Not enough memory to find the best move.</source>
         <translation>Niet genoeg geheugen om de beste zet te zoeken.</translation>
     </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n.</source>
+        <translation>
+            <numerusform>Beste spel: je wint met %n.</numerusform>
+            <numerusform>Beste spel: je wint met %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n or more.</source>
+        <translation>
+            <numerusform>Beste spel: je wint met %n of meer.</numerusform>
+            <numerusform>Beste spel: je wint met %n of meer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n.</source>
+        <translation>
+            <numerusform>Beste spel: je verliest met %n.</numerusform>
+            <numerusform>Beste spel: je verliest met %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n or more.</source>
+        <translation>
+            <numerusform>Beste spel: je verliest met %n of meer.</numerusform>
+            <numerusform>Beste spel: je verliest met %n of meer.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

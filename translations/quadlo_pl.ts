@@ -367,5 +367,37 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
         <source>Not enough memory to find the best move.</source>
         <translation>Za mało pamięci, by szukać najlepszego ruchu.</translation>
     </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n.</source>
+        <translation>
+            <numerusform>Najlepsza gra: wygrywasz o %n.</numerusform>
+            <numerusform>Najlepsza gra: wygrywasz o %n.</numerusform>
+            <numerusform>Najlepsza gra: wygrywasz o %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n or more.</source>
+        <translation>
+            <numerusform>Najlepsza gra: wygrywasz o %n lub więcej.</numerusform>
+            <numerusform>Najlepsza gra: wygrywasz o %n lub więcej.</numerusform>
+            <numerusform>Najlepsza gra: wygrywasz o %n lub więcej.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n.</source>
+        <translation>
+            <numerusform>Najlepsza gra: przegrywasz o %n.</numerusform>
+            <numerusform>Najlepsza gra: przegrywasz o %n.</numerusform>
+            <numerusform>Najlepsza gra: przegrywasz o %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n or more.</source>
+        <translation>
+            <numerusform>Najlepsza gra: przegrywasz o %n lub więcej.</numerusform>
+            <numerusform>Najlepsza gra: przegrywasz o %n lub więcej.</numerusform>
+            <numerusform>Najlepsza gra: przegrywasz o %n lub więcej.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -357,5 +357,33 @@ o jogador que tiver completado mais quadrados.</translation>
         <source>Not enough memory to find the best move.</source>
         <translation>Memória insuficiente para procurar a melhor jogada.</translation>
     </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n.</source>
+        <translation>
+            <numerusform>Melhor jogo: você vence por %n.</numerusform>
+            <numerusform>Melhor jogo: você vence por %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you win by %n or more.</source>
+        <translation>
+            <numerusform>Melhor jogo: você vence por %n ou mais.</numerusform>
+            <numerusform>Melhor jogo: você vence por %n ou mais.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n.</source>
+        <translation>
+            <numerusform>Melhor jogo: você perde por %n.</numerusform>
+            <numerusform>Melhor jogo: você perde por %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best play: you lose by %n or more.</source>
+        <translation>
+            <numerusform>Melhor jogo: você perde por %n ou mais.</numerusform>
+            <numerusform>Melhor jogo: você perde por %n ou mais.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -397,6 +397,17 @@ QString frmQuadlo::verdictText(const std::optional<Hint>& hint) const
     return tr("Thinking about the best move…");
 }
 
+QString frmQuadlo::shortVerdictText(const std::optional<Hint>& hint) const
+{
+    if (!coach_->lacksMemory() && hint && hint->lowest > 0)
+        return hint->exact() ? tr("Best play: you win by %n.", nullptr, hint->lowest)
+                             : tr("Best play: you win by %n or more.", nullptr, hint->lowest);
+    if (!coach_->lacksMemory() && hint && hint->highest < 0)
+        return hint->exact() ? tr("Best play: you lose by %n.", nullptr, -hint->highest)
+                             : tr("Best play: you lose by %n or more.", nullptr, -hint->highest);
+    return verdictText(hint);
+}
+
 void frmQuadlo::dropHint()
 {
     hintFor_.reset();
@@ -411,12 +422,15 @@ void frmQuadlo::updateStatusLine()
         placement_->setStatusText(hintText_);
         return;
     }
-    // Show Values says who wins where the edges show no values yet.
+    // Show Values says who wins where the edges show no values yet; after
+    // the turn's words, in fewer of its own, so that both fit in one line
+    // where they can.
     QStringList parts;
     if (showTurn_->isChecked())
         parts << turnText();
     if (showValues_->isChecked() && game().humanToMove() && !presenter_.showing())
-        parts << verdictText(coach_->known());
+        parts << (parts.isEmpty() ? verdictText(coach_->known())
+                                  : shortVerdictText(coach_->known()));
     placement_->setStatusText(parts.join(QLatin1Char(' ')));
 }
 

@@ -104,6 +104,8 @@ private:
     // What the coach has proven of the position, in words: who wins with
     // best play, or that it is still thinking.
     QString verdictText(const std::optional<Hint>& hint) const;
+    // The same in fewer words, for after the turn's.
+    QString shortVerdictText(const std::optional<Hint>& hint) const;
     // The coach works on the position whenever the human is to move, once
     // Hint has been asked in the game or while Show Values is on.
     void steerCoach();

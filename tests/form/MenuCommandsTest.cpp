@@ -596,6 +596,28 @@ private slots:
         QCOMPARE(text()->text(), outcome());
     }
 
+    // Whose move it is and who wins with best play share the line under the
+    // form, one line high as whose move it is alone.
+    void withShowTurnAndShowValuesTheLineUnderTheFormStaysOneLine()
+    {
+        const Board& board = window->game().board();
+        auto* coach = window->findChild<Coach*>();
+        auto* line = window->findChild<QLabel*>("lblHint");
+        while (board.openEdges().size() > 28) {
+            const Edge edge = *firstOpenEdge(board);
+            clickEdge(*window, edge.family, edge.index);
+        }
+        window->findChild<QAction*>("mnuShowTurn")->trigger();
+        const int oneLine = line->height();
+        window->findChild<QAction*>("mnuShowValues")->trigger();
+        // Waits for the worker's proofs, not for a time.
+        QTRY_VERIFY_WITH_TIMEOUT(coach->known() && coach->known()->exact(), 60000);
+        const QString turn = QStringLiteral("Your move.");
+        QVERIFY2(line->text().startsWith(turn) && line->text().size() > turn.size() + 10,
+            qPrintable(line->text()));
+        QCOMPARE(line->height(), oneLine);
+    }
+
     // Every game start takes a seed of its own, so the file must name the
     // one each game was played from.
     void aSavedGameReplaysInTheEngineAsTheWindowPlayedIt()
