@@ -685,6 +685,9 @@ private slots:
         window->findChild<QAction*>("mnuOpen")->trigger();
         QVERIFY(boxes.shown.empty());
         QVERIFY(visibleState(window->game().board()) == visibleState(board));
+        // The board played has the keyboard's focus: the marks are compared.
+        QCOMPARE(window->presenter().picture().lastComputerEdges,
+            own.presenter().picture().lastComputerEdges);
         QVERIFY(window->findChild<QAction*>("mnuExpert")->isChecked());
         QVERIFY(!window->findChild<QRadioButton*>("lblMedium")->isEnabled());
     }
