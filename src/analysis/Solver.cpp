@@ -103,6 +103,7 @@
 #include <new>
 #include <random>
 #include <span>
+#include <system_error>
 #include <thread>
 
 #include <sys/mman.h>
@@ -946,8 +947,15 @@ std::optional<int> Solver::test(EdgeSet drawn, int beta)
         over = true;
     };
     std::vector<std::thread> helpers;
-    for (int i = 1; i < threads; ++i)
-        helpers.emplace_back(run, std::ref(*searchers_[static_cast<std::size_t>(i)]));
+    for (int i = 1; i < threads; ++i) {
+        // With no memory for another thread's stack, fewer threads search;
+        // the answer is the same.
+        try {
+            helpers.emplace_back(run, std::ref(*searchers_[static_cast<std::size_t>(i)]));
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
     run(*searchers_[0]);
     for (auto& helper : helpers)
         helper.join();

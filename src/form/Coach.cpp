@@ -6,6 +6,7 @@
 #include "form/Coach.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include <QMetaObject>
 
@@ -90,8 +91,15 @@ void Coach::request(bool interrupt)
     // The last worker has ended, or is about to: it touches nothing more.
     if (worker_.joinable())
         worker_.join();
+    // With no memory for the worker's stack, this position gets no help.
+    try {
+        worker_ = std::thread([this] { work(); });
+    } catch (const std::system_error&) {
+        tellCannotHelp(*wanted_);
+        wanted_.reset();
+        return;
+    }
     working_ = true;
-    worker_ = std::thread([this] { work(); });
 }
 
 void Coach::stop()

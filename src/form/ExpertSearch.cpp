@@ -5,6 +5,8 @@
 // takes a few frames' time, and most players never call on it.
 #include "form/ExpertSearch.h"
 
+#include <system_error>
+
 #include <QMetaObject>
 
 #include "analysis/ExpertPlayer.h"
@@ -51,19 +53,25 @@ void ExpertSearch::start(const Board& board, std::uint32_t seed)
 {
     cancel();
     stop_ = false;
-    const std::uint64_t search = search_;
-    worker_ = std::thread([this, search, board, seed] {
+    const auto search = [this, searched = search_, board, seed] {
         const std::optional<Edge> edge = expert().choose(board, seed);
         // Delivered on the window's thread, and only if no newer search or
         // cancel came meanwhile; a stopped search gave up and is not told.
         QMetaObject::invokeMethod(
             this,
-            [this, search, edge, stopped = stop_.load()] {
-                if (search == search_ && !stopped && edge && onAnswer)
+            [this, searched, edge, stopped = stop_.load()] {
+                if (searched == search_ && !stopped && edge && onAnswer)
                     onAnswer(*edge);
             },
             Qt::QueuedConnection);
-    });
+    };
+    // With no memory for the worker's stack, the window's thread searches,
+    // and the window waits for it.
+    try {
+        worker_ = std::thread(search);
+    } catch (const std::system_error&) {
+        search();
+    }
 }
 
 } // namespace quadlo
