@@ -15,8 +15,7 @@
 
 namespace quadlo {
 
-GameReview::GameReview(
-    const std::vector<TurnEvent>& moves, std::uint64_t budget, QObject* parent)
+GameReview::GameReview(const std::vector<TurnEvent>& moves, std::uint64_t budget, QObject* parent)
     : QObject(parent)
 {
     BoardPicture picture;

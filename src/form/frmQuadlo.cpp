@@ -448,8 +448,11 @@ void frmQuadlo::startReview()
     delete review_;
     review_ = new GameReview(game().moves(), analysis::kReviewBudget, this);
     connect(review_, &GameReview::moveJudged, this, [this] { updateStatusLine(); });
-    // It opens on the game's last position, where a finished game ended.
-    stepReview(review_->edgeCount());
+    // It opens on the game's last position, where a finished game ended,
+    // with the keys said until the player has stepped.
+    review_->goTo(review_->edgeCount());
+    reviewKeysSaid_ = false;
+    showReviewStep();
 }
 
 void frmQuadlo::endReview()
@@ -467,6 +470,12 @@ void frmQuadlo::endReview()
 void frmQuadlo::stepReview(int step)
 {
     review_->goTo(step);
+    reviewKeysSaid_ = true;
+    showReviewStep();
+}
+
+void frmQuadlo::showReviewStep()
+{
     lblGameboard_->setReviewPicture(&review_->picture());
     showScores(review_->picture());
     updateStatusLine();
@@ -559,7 +568,8 @@ QString frmQuadlo::reviewText() const
         parts << tr("Turning point: your move %1.").arg(*turning);
     else if (review.judged())
         parts << tr("No turning point.");
-    parts << tr("Left and Right step, T the turning point, Esc ends the review.");
+    if (!reviewKeysSaid_)
+        parts << tr("Left and Right step, T the turning point, Esc ends the review.");
     return parts.join(QLatin1Char(' '));
 }
 

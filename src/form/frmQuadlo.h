@@ -113,7 +113,9 @@ private:
     // review ends. The menu commands that change the game end it first.
     void startReview();
     void endReview();
+    // The player steps to `step`; the step is shown.
     void stepReview(int step);
+    void showReviewStep();
     // Input while the review is on: the keys and the board's mouse buttons
     // and wheel step through it, Escape ends it. True when it was taken.
     bool reviewInput(QObject* watched, QEvent* event);
@@ -151,6 +153,9 @@ private:
     QAction* takeBack_ = nullptr;
     QAction* reviewGame_ = nullptr;
     GameReview* review_ = nullptr;
+    // Whether the player has stepped through the review, so its keys need
+    // no more saying.
+    bool reviewKeysSaid_ = false;
     QAction* hint_ = nullptr;
     Coach* coach_ = nullptr;
     // Whether Hint has been asked in this game.
