@@ -635,14 +635,13 @@ class Form {
       input.addEventListener("change", () => {
         if (input.checked) this.presenter.run("quadlo_select", Number(input.value));
       });
-    // A caption wider than its place is narrowed, first to the condensed
-    // face and then as far as it must, as the window narrows it.
+    // A caption wider than its place is narrowed as far as it must, as the
+    // window narrows it, but never below extra-condensed (62.5 %).
     document.fonts.ready.then(() => {
       for (const option of document.querySelectorAll(".option")) {
         const span = option.querySelector("span");
-        const room = option.clientWidth - option.querySelector("input").offsetWidth - 5;
-        if (span.scrollWidth > room) option.classList.add("condensed");
-        if (span.scrollWidth > room) span.style.transform = `scaleX(${room / span.scrollWidth})`;
+        const room = option.clientWidth - span.offsetLeft - 3;
+        if (span.offsetWidth > room) span.style.transform = `scaleX(${Math.max(0.625, room / span.offsetWidth)})`;
       }
       this.drawTitle();
     });
