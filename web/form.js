@@ -879,11 +879,11 @@ class Form {
       text = parts.join(" ");
     }
     const line = $("lblHint");
-    if (line.textContent !== text) line.textContent = text;
-    if (line.hidden !== !text) {
-      line.hidden = !text;
-      this.fit();
-    }
+    if (line.textContent === text && line.hidden === !text) return;
+    // The form grows by the line, which may wrap.
+    line.textContent = text;
+    line.hidden = !text;
+    this.fit();
   }
 
   announce(text) {
@@ -998,4 +998,5 @@ $("box").addEventListener("close", () => {
 createQuadlo().then((core) => {
   window.quadlo = new Form(core);
   document.documentElement.dataset.ready = "true";
+  performance.mark("quadlo-ready");
 });
