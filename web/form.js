@@ -539,12 +539,22 @@ class Form {
         t.nextElementSibling.hidden = true;
       }
     };
+    let focusBefore = null;
     const open = (title) => {
+      if (!$("menubar").contains(document.activeElement)) focusBefore = document.activeElement;
       close();
       title.setAttribute("aria-expanded", "true");
       title.nextElementSibling.hidden = false;
     };
     this.closeMenus = close;
+    // Alt and a menu's underlined letter open it, its first command focused.
+    this.openMenuByLetter = (letter) => {
+      const title = titles.find((t) => t.querySelector("u") && t.querySelector("u").textContent.toLowerCase() === letter.toLowerCase());
+      if (!title) return false;
+      open(title);
+      title.nextElementSibling.querySelector("button:not(:disabled)").focus();
+      return true;
+    };
     for (const title of titles) {
       title.addEventListener("click", (event) => {
         event.stopPropagation();
@@ -570,6 +580,8 @@ class Form {
     const command = (id, action) =>
       $(id).addEventListener("click", () => {
         close();
+        // The focus goes back where it was before the menu opened.
+        if (focusBefore && focusBefore.focus) focusBefore.focus();
         action();
       });
     command("mnuNew", () => this.newGame());
@@ -907,6 +919,10 @@ class Form {
         }
         if (event.key === "Escape" && this.hintFor) {
           this.dropHint();
+          return;
+        }
+        if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.length === 1) {
+          if (this.openMenuByLetter(event.key)) event.preventDefault();
           return;
         }
         if (!event.ctrlKey || event.altKey || event.metaKey) return;
