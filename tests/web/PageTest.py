@@ -17,10 +17,12 @@ import sys
 import tempfile
 import threading
 import unittest
+from xml.etree import ElementTree
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
 PAGE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else ""
+SOURCES = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 try:
     from selenium import webdriver
@@ -72,21 +74,34 @@ class PageTest(unittest.TestCase):
         cls.server = Server(PAGE)
 
     def setUp(self):
+        self.driver = None
+        self.profiles = []
+        self.start("en-US")
+
+    def start(self, language, touch=False):
+        """A browser that prefers `language`, with a profile of its own, on the page."""
+        if self.driver:
+            self.driver.quit()
+        self.profiles.append(tempfile.mkdtemp(prefix="quadlo-chromium-"))
         options = webdriver.ChromeOptions()
         options.binary_location = CHROMIUM
         for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
                      "--disable-component-update", "--disable-sync", "--no-first-run",
-                     "--window-size=500,800", "--lang=en-US"):
+                     "--window-size=500,800", "--lang=" + language):
             options.add_argument(flag)
-        self.profile = tempfile.mkdtemp(prefix="quadlo-chromium-")
-        options.add_argument("--user-data-dir=" + self.profile)
+        options.add_argument("--user-data-dir=" + self.profiles[-1])
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
         self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+        if touch:
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1})
         self.driver.get(self.server.url)
         self.wait(lambda d: d.execute_script("return document.documentElement.dataset.ready === 'true'"))
 
     def tearDown(self):
-        self.driver.quit()
-        shutil.rmtree(self.profile, ignore_errors=True)
+        if self.driver:
+            self.driver.quit()
+        for profile in self.profiles:
+            shutil.rmtree(profile, ignore_errors=True)
 
     def wait(self, condition, seconds=10):
         return WebDriverWait(self.driver, seconds).until(condition)
@@ -180,6 +195,38 @@ class PageTest(unittest.TestCase):
         hinted = self.driver.find_elements(By.CSS_SELECTOR, ".edge.hint")
         self.assertEqual(len(hinted), 1)
         self.assertIn(hinted[0], self.open_edges())
+
+    def test_a_tap_draws_the_edge_under_the_finger(self):
+        self.start("en-US", touch=True)
+        edge = self.edge(2, 8)
+        x, y = self.driver.execute_script("const r = arguments[0].getBoundingClientRect();"
+                                          "return [r.left + r.width / 2, r.bottom + 2];", edge)
+        # Just below the bar, within the margin a finger is given.
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+        self.wait(lambda d: "h" in edge.get_attribute("class").split())
+
+    def test_the_view_choices_are_kept_from_visit_to_visit(self):
+        self.menu("View", "mnuOwnerMarks")
+        self.menu("View", "mnuShowTurn")
+        self.driver.refresh()
+        self.wait(lambda d: d.execute_script("return document.documentElement.dataset.ready === 'true'"))
+        checked = {item: self.driver.find_element(By.ID, item).get_attribute("aria-checked")
+                   for item in ("mnuOwnerMarks", "mnuInstantTurns", "mnuShowTurn", "mnuShowValues")}
+        self.assertEqual(checked, {"mnuOwnerMarks": "true", "mnuInstantTurns": "false",
+                                   "mnuShowTurn": "true", "mnuShowValues": "false"})
+        self.assertEqual(self.status_line(), "Your move.")
+
+    def test_the_page_speaks_the_language_the_browser_prefers(self):
+        catalogue = ElementTree.parse(os.path.join(SOURCES, "translations", "quadlo_de.ts"))
+        translated = {m.findtext("source"): m.findtext("translation") for m in catalogue.iter("message")}
+        self.start("de-DE")
+        self.assertEqual(self.driver.find_element(By.ID, "lblHuman").text, translated["Human"])
+        self.assertEqual(self.driver.find_element(By.ID, "lblGameboard").get_attribute("aria-label"),
+                         translated["Board"])
+        name = translated["Horizontal edge in row %1 between columns %2 and %3, %4"]
+        expected = name.replace("%1", "1").replace("%2", "1").replace("%3", "2").replace("%4", translated["open"])
+        self.assertEqual(self.edge(2, 1).get_attribute("aria-label"), expected)
 
 
 def main():
