@@ -797,8 +797,8 @@ class Form {
   steerCoach() {
     const board = this.presenter.board;
     this.coach.setValuesWanted(this.choices.showValues);
-    if ((this.coachAsked || this.choices.showValues) && board.humanToMove && !this.presenter.showing()) this.coach.follow(board);
-    else if (!board.humanToMove) this.coach.stop();
+    if ((this.coachAsked || this.choices.showValues) && board.humanToMove) this.coach.follow(board);
+    else this.coach.stop();
     this.paintValues();
   }
 
@@ -947,16 +947,21 @@ class Form {
     box.returnFocus = document.activeElement;
     box.showModal();
     // The result opens clear of the board, whose final position it
-    // announces: beside the form where there is room, else below the board.
+    // announces: beside the form, right or left, where there is room, else
+    // below the board.
     if (style === 0) {
       const board = $("lblGameboard").getBoundingClientRect();
       const form = $("window").getBoundingClientRect();
       const width = box.offsetWidth;
       const height = box.offsetHeight;
       box.classList.add("beside");
+      const middle = Math.max(0, board.top + board.height / 2 - height / 2) + "px";
       if (form.right + 8 + width <= innerWidth) {
         box.style.left = form.right + 8 + "px";
-        box.style.top = Math.max(0, board.top + board.height / 2 - height / 2) + "px";
+        box.style.top = middle;
+      } else if (form.left - 8 - width >= 0) {
+        box.style.left = form.left - 8 - width + "px";
+        box.style.top = middle;
       } else {
         box.style.left = Math.max(0, (innerWidth - width) / 2) + "px";
         box.style.top = Math.min(board.bottom + 4, Math.max(0, innerHeight - height)) + "px";
