@@ -655,8 +655,10 @@ class Form {
         const room = option.clientWidth - span.offsetLeft - 3;
         if (span.offsetWidth > room) span.style.transform = `scaleX(${Math.max(0.625, room / span.offsetWidth)})`;
       }
-      this.drawTitle();
     });
+    // The canvas asks for the title's face only as it draws; once it has
+    // loaded, the title is drawn again in it.
+    document.fonts.load('64px "Kaushan Script"', TITLE).then(() => this.drawTitle());
   }
 
   focusSelectedOption() {
