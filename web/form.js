@@ -577,6 +577,8 @@ class Form {
       });
     }
     document.addEventListener("click", close);
+    // A click on the menus leaves the focus where it is, as in the window.
+    $("menubar").addEventListener("mousedown", (event) => event.preventDefault());
     const command = (id, action) =>
       $(id).addEventListener("click", () => {
         close();
