@@ -98,10 +98,12 @@ class PageTest(unittest.TestCase):
         self.wait(lambda d: d.execute_script("return document.documentElement.dataset.ready === 'true'"))
 
     def tearDown(self):
-        if self.driver:
-            self.driver.quit()
+        # Whatever the test did, the page logged no error on the way.
+        errors = [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+        self.driver.quit()
         for profile in self.profiles:
             shutil.rmtree(profile, ignore_errors=True)
+        self.assertEqual(errors, [])
 
     def wait(self, condition, seconds=10):
         return WebDriverWait(self.driver, seconds).until(condition)
