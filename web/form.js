@@ -349,14 +349,15 @@ class Coach {
   }
 
   follow(board) {
-    const key = board.v + board.h;
+    // A position is its drawn edges and the human's lead in squares.
+    const key = board.v + board.h + (board.human - board.computer);
     if (this.followed && this.followed.key === key) return;
     const masks = [0, 0];
     for (let i = 1; i <= 30; ++i) {
       if (board.v[i - 1] !== "a") masks[0] |= 1 << i;
       if (board.h[i - 1] !== "a") masks[1] |= 1 << i;
     }
-    this.followed = { key, masks, score: board.human - board.computer };
+    this.followed = { key, drawn: board.v + board.h, masks, score: board.human - board.computer };
     this.known = null;
     this.values = null;
     ++this.following;
@@ -404,7 +405,7 @@ class Coach {
       this.known = { edge: message.family ? { family: message.family, index: message.index } : null, lowest: message.lowest, highest: message.highest };
       this.onLearned(this.known);
     } else if (message.kind === "valued" && this.valuesWanted) {
-      this.values = { key: this.followed.key, edges: message.edges };
+      this.values = { drawn: this.followed.drawn, edges: message.edges };
       this.onValued(this.values);
     }
   }
@@ -834,7 +835,7 @@ class Form {
 
   paintValues() {
     const values = this.coach.values;
-    const shown = this.choices.showValues && values && !this.presenter.showing() && this.presenter.board.humanToMove && values.key === this.positionKey();
+    const shown = this.choices.showValues && values && !this.presenter.showing() && this.presenter.board.humanToMove && values.drawn === this.positionKey();
     for (const element of this.edges.values()) {
       element.classList.remove("best");
       element.textContent = "";
