@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "analysis/BoardAdapter.h"
+#include "analysis/ExpertPlayer.h"
 #include "analysis/Solver.h"
 #include "game/Game.h"
 
@@ -114,7 +115,8 @@ public:
             + ",\"level\":" + std::to_string(level ? static_cast<int>(*level) : 0)
             + ",\"humanToMove\":" + (game_.humanToMove() ? "true" : "false")
             + ",\"over\":" + (b.gameOver ? "true" : "false")
-            + ",\"canTakeBack\":" + (game_.canTakeBack() ? "true" : "false") + "}}";
+            + ",\"canTakeBack\":" + (game_.canTakeBack() ? "true" : "false")
+            + ",\"awaitsComputer\":" + (game_.awaitsComputerEdge() ? "true" : "false") + "}}";
         return answer_.c_str();
     }
 
@@ -138,16 +140,17 @@ template <typename F> const char* command(F&& handler)
 }
 
 std::unique_ptr<analysis::Solver> solver;
+std::unique_ptr<analysis::ExpertPlayer> expert;
 
-analysis::EdgeSet drawnFromMasks(std::uint32_t vertical, std::uint32_t horizontal)
+// Calls f(edge) for each edge drawn in the two masks (bit i for edge i of
+// each family), as the page and the worker pass a position.
+template <typename F> void forEachDrawn(std::uint32_t vertical, std::uint32_t horizontal, F&& f)
 {
-    analysis::EdgeSet drawn = 0;
     forEachEdge([&](Edge edge) {
         const std::uint32_t mask = edge.family == Vertical ? vertical : horizontal;
         if (mask & (std::uint32_t { 1 } << edge.index))
-            drawn |= analysis::edgeBit(analysis::solverEdge(edge));
+            f(edge);
     });
-    return drawn;
 }
 
 } // namespace
@@ -196,6 +199,19 @@ EMSCRIPTEN_KEEPALIVE const char* quadlo_take_back()
             game.takeBack();
     });
 }
+// View -> Play the Expert: the computer's edges come from the expert, found
+// in the worker (quadlo_expert) and played with quadlo_play_computer.
+EMSCRIPTEN_KEEPALIVE const char* quadlo_set_expert(int on)
+{
+    return command([=](Game& game) { game.setComputerFromOutside(on != 0); });
+}
+EMSCRIPTEN_KEEPALIVE const char* quadlo_play_computer(int family, int index)
+{
+    return command([=](Game& game) {
+        if ((family == Vertical || family == Horizontal) && index >= 1 && index <= kEdgesPerFamily)
+            game.playComputerEdge({ static_cast<Family>(family), index });
+    });
+}
 EMSCRIPTEN_KEEPALIVE const char* quadlo_rules()
 {
     return command([](Game& game) { game.mnuRules_Click(); });
@@ -216,7 +232,9 @@ EMSCRIPTEN_KEEPALIVE void quadlo_judge(
     if (!solver)
         solver = std::make_unique<analysis::Solver>(analysis::gameBoxBoard(),
             analysis::Solver::kNoBudget, analysis::SolverSettings { kWorkerTableBits, 1, true });
-    const analysis::EdgeSet drawn = drawnFromMasks(vertical, horizontal);
+    analysis::EdgeSet drawn = 0;
+    forEachDrawn(vertical, horizontal,
+        [&](Edge edge) { drawn |= analysis::edgeBit(analysis::solverEdge(edge)); });
     const analysis::Verdict verdict = solver->judge(
         drawn, score, [score](const analysis::Verdict& proven) {
             const Edge edge = proven.edge ? analysis::gameEdge(*proven.edge) : Edge { NoFamily, 0 };
@@ -238,6 +256,21 @@ EMSCRIPTEN_KEEPALIVE void quadlo_judge(
             + std::to_string((found->front().value - value.value) / 2) + "]";
     }
     quadlo_valued(("[" + list + "]").c_str());
+}
+
+// The expert's edge for the position with these edges drawn, its random
+// choice seeded with `seed` and the position, as family * 100 + index; 0
+// when no edge is open. The expert and its solver's table are kept from
+// move to move.
+EMSCRIPTEN_KEEPALIVE int quadlo_expert(
+    std::uint32_t vertical, std::uint32_t horizontal, std::uint32_t seed)
+{
+    if (!expert)
+        expert = std::make_unique<analysis::ExpertPlayer>();
+    Board board;
+    forEachDrawn(vertical, horizontal, [&](Edge edge) { board.edge(edge).tag = Mark::c; });
+    const std::optional<Edge> edge = expert->choose(board, seed);
+    return edge ? 100 * static_cast<int>(edge->family) + edge->index : 0;
 }
 
 } // extern "C"

@@ -221,6 +221,8 @@ class Presenter {
     this.onChanged = () => {};
     this.onTurnShown = () => {};
     this.onMessage = () => {};
+    // The game awaits the computer's next edge from outside (the expert).
+    this.onComputerToMove = () => {};
   }
 
   call(name, ...args) {
@@ -247,35 +249,66 @@ class Presenter {
     return (edge.family === VERTICAL ? this.board.v : this.board.h)[edge.index - 1] === "a";
   }
 
-  click(edge) {
-    if (this.hurry() || !this.isPlayableNow(edge)) return;
-    const couldTakeBack = this.board.canTakeBack;
-    const marks = this.picture.last.slice();
-    const answer = this.call("quadlo_click", edge.family, edge.index);
-    // Step 0 is what the human's click did; each computer edge starts a step.
-    this.steps = [[]];
-    for (const event of answer.events) {
+  // Step 0 is what the human's click did; each computer edge starts a step.
+  record(events) {
+    for (const event of events) {
       if (event[0] === 1 && event[3] === 0) this.steps.push([]);
       this.steps[this.steps.length - 1].push(event);
     }
+  }
+
+  click(edge) {
+    if (this.hurry() || this.board.awaitsComputer || !this.isPlayableNow(edge)) return;
+    const couldTakeBack = this.board.canTakeBack;
+    const marks = this.picture.last.slice();
+    const answer = this.call("quadlo_click", edge.family, edge.index);
+    this.steps = [[]];
     this.next = 0;
+    this.record(answer.events);
     this.pending = answer.messages;
     if (answer.events.length > 0) {
       if (!couldTakeBack) this.marksBefore = [];
       this.marksBefore.push(marks);
     }
+    this.askForComputerEdge();
     this.showNext();
     if (this.instant) this.finish();
+  }
+
+  // The expert's edge, for the turn the game awaits it in: played at once and
+  // shown as the next step of that turn, after a level's pause counted from
+  // now when the turn has been shown so far.
+  computerPlays(edge) {
+    if (!this.board.awaitsComputer) return;
+    const caughtUp = !this.showing();
+    const answer = this.call("quadlo_play_computer", edge.family, edge.index);
+    this.record(answer.events);
+    this.pending.push(...answer.messages);
+    // The next edge is searched while this one waits for its pause.
+    this.askForComputerEdge();
+    if (caughtUp) this.showRest();
+    if (this.instant) this.finish();
+  }
+
+  askForComputerEdge() {
+    if (this.board.awaitsComputer) this.onComputerToMove(this.board);
   }
 
   showNext() {
     for (const event of this.steps[this.next++]) showEvent(this.picture, event);
     this.onChanged();
+    this.showRest();
+  }
+
+  // What follows a shown step: the next one after its pause, the expert's
+  // next edge awaited, or the end of the turn.
+  showRest() {
     if (this.showing()) {
       const moves = this.steps.length - 1;
       if (!this.instant) this.timer = setTimeout(() => this.showNext(), moveDelay(this.next - 1, moves));
       return;
     }
+    if (this.board.awaitsComputer) return;
     this.sync();
     this.onTurnShown(this.steps.flat());
     this.showPending();
@@ -325,7 +358,54 @@ class Presenter {
   }
 }
 
-// ---- The coach: the exact solver in a worker. ----
+// ---- The coach and the expert: the solver in workers. ----
+
+// A position's drawn edges as two masks, bit i for edge i of each family.
+function drawnMasks(board) {
+  const masks = [0, 0];
+  for (let i = 1; i <= 30; ++i) {
+    if (board.v[i - 1] !== "a") masks[0] |= 1 << i;
+    if (board.h[i - 1] !== "a") masks[1] |= 1 << i;
+  }
+  return [masks[0] >>> 0, masks[1] >>> 0];
+}
+
+// The expert's search for the computer's edge: one at a time, in a worker of
+// its own that keeps the expert's table from move to move; a search no
+// longer wanted (taken back, a new game) ends its worker.
+class ExpertSearch {
+  constructor() {
+    this.worker = null;
+    this.busy = false;
+    this.search = 0;
+    this.onAnswer = () => {};
+  }
+
+  start(board) {
+    this.cancel();
+    if (!this.worker) {
+      this.worker = new Worker("hint-worker.js");
+      this.worker.onmessage = ({ data }) => {
+        if (data.following !== this.search) return;
+        this.busy = false;
+        if (data.family) this.onAnswer({ family: data.family, index: data.index });
+      };
+    }
+    const [vertical, horizontal] = drawnMasks(board);
+    const seed = Math.floor(Math.random() * 2 ** 32);
+    this.busy = true;
+    this.worker.postMessage({ kind: "expert", following: this.search, vertical, horizontal, seed });
+  }
+
+  cancel() {
+    ++this.search;
+    if (!this.busy) return;
+    this.worker.terminate();
+    this.worker = null;
+    this.busy = false;
+  }
+}
+
 
 // Follows one position at a time, as the window's coach does; a worker
 // still searching another is ended and a new one started, so that the page
@@ -352,11 +432,7 @@ class Coach {
     // A position is its drawn edges and the human's lead in squares.
     const key = board.v + board.h + (board.human - board.computer);
     if (this.followed && this.followed.key === key) return;
-    const masks = [0, 0];
-    for (let i = 1; i <= 30; ++i) {
-      if (board.v[i - 1] !== "a") masks[0] |= 1 << i;
-      if (board.h[i - 1] !== "a") masks[1] |= 1 << i;
-    }
+    const masks = drawnMasks(board);
     this.followed = { key, drawn: board.v + board.h, masks, score: board.human - board.computer };
     this.known = null;
     this.values = null;
@@ -382,7 +458,7 @@ class Coach {
     if (!this.worker) this.start();
     this.busy = true;
     const { masks, score } = this.followed;
-    this.worker.postMessage({ following: this.following, vertical: masks[0] >>> 0, horizontal: masks[1] >>> 0, score, values: this.valuesWanted });
+    this.worker.postMessage({ kind: "judge", following: this.following, vertical: masks[0], horizontal: masks[1], score, values: this.valuesWanted });
   }
 
   stop() {
@@ -419,6 +495,8 @@ class Form {
   constructor(core) {
     this.presenter = new Presenter(core);
     this.coach = new Coach();
+    this.expert = new ExpertSearch();
+    this.expertOn = false;
     this.cursor = { family: HORIZONTAL, index: 1 };
     this.pointer = null;
     this.pressed = null;
@@ -455,6 +533,8 @@ class Form {
       this.updateStatusLine();
     };
     this.coach.onValued = () => this.paintValues();
+    this.presenter.onComputerToMove = (board) => this.expert.start(board);
+    this.expert.onAnswer = (edge) => this.presenter.computerPlays(edge);
 
     this.presenter.run("quadlo_state");
     // The first focus goes to the options, which may select Medium.
@@ -592,6 +672,16 @@ class Form {
     command("mnuRules", () => this.presenter.run("quadlo_rules"));
     command("mnuAbout", () => this.presenter.run("quadlo_about"));
     command("mnuHint", () => this.askForHint());
+    // Off at first, and not kept; it changes only while the computer is not
+    // thinking.
+    command("mnuExpert", () => {
+      if (this.presenter.board.awaitsComputer) return;
+      this.expertOn = !this.expertOn;
+      $("mnuExpert").setAttribute("aria-checked", this.expertOn);
+      this.presenter.run("quadlo_set_expert", this.expertOn ? 1 : 0);
+      // A level greyed under the focus gives it to the board.
+      if (document.activeElement === document.body || document.activeElement.disabled) this.focusSelectedOption();
+    });
     for (const [id, choice] of [["mnuOwnerMarks", "ownerMarks"], ["mnuInstantTurns", "instantTurns"], ["mnuShowTurn", "showTurn"], ["mnuShowValues", "showValues"]])
       command(id, () => {
         this.choices[choice] = !this.choices[choice];
@@ -665,6 +755,10 @@ class Form {
   }
 
   focusSelectedOption() {
+    if (this.expertOn) {
+      this.edgeElement(this.cursor).focus();
+      return;
+    }
     const level = this.presenter.board.level;
     const id = level === 1 ? "lblEasy" : level === 3 ? "lblHard" : "lblMedium";
     $(id).querySelector("input").focus();
@@ -777,7 +871,17 @@ class Form {
     $("lblScore1").setAttribute("aria-label", arg(trForm("Human score %1"), picture.human));
     $("lblScore2").setAttribute("aria-label", arg(trForm("Computer score %1"), picture.computer));
     const board = this.presenter.board;
-    for (const input of document.querySelectorAll("#options input")) input.checked = Number(input.value) === board.level;
+    // While the expert plays, no level applies: none shows as selected and
+    // none can be chosen; the game keeps its level for when it is off.
+    for (const input of document.querySelectorAll("#options input")) {
+      input.checked = !this.expertOn && Number(input.value) === board.level;
+      input.disabled = this.expertOn;
+      input.parentElement.classList.toggle("disabled", this.expertOn);
+    }
+    // The expert's search is for the computer's turn under way: once the game
+    // no longer awaits it, it is dropped.
+    if (!board.awaitsComputer) this.expert.cancel();
+    $("mnuExpert").disabled = board.awaitsComputer;
     if (this.hintFor && this.hintFor !== this.positionKey()) this.dropHint();
     this.steerCoach();
     $("mnuTakeBack").disabled = !board.canTakeBack;

@@ -198,6 +198,15 @@ class PageTest(unittest.TestCase):
         self.assertEqual(len(hinted), 1)
         self.assertIn(hinted[0], self.open_edges())
 
+    def test_the_expert_answers_in_the_computers_seat(self):
+        self.menu("View", "mnuExpert")
+        options = self.driver.find_elements(By.CSS_SELECTOR, "#options input")
+        self.assertEqual([o.is_enabled() or o.is_selected() for o in options], [False, False, False])
+        self.driver.execute_script(CLICK_AND_LOOK, self.edge(2, 1))
+        self.wait(lambda d: "c" in self.owners())
+        self.menu("View", "mnuExpert")
+        self.assertEqual([o.is_selected() for o in options], [False, True, False])
+
     def test_a_tap_draws_the_edge_under_the_finger(self):
         self.start("en-US", touch=True)
         edge = self.edge(2, 8)
