@@ -7,7 +7,7 @@
 # script plays whole games at changing levels, with Take Back and New Game
 # among the clicks; a click on every one of the 60 edges in a shuffled order
 # ends each game whatever the computer draws, since a click on a drawn edge
-# is ignored.
+# is ignored. A quarter of them draw from values the script gives.
 #
 # Usage: replay_matches_native.py NATIVE-ENGINE NODE-ENGINE.js WORK-DIR
 # Exits 77 (skipped) when the WebAssembly engine or node is missing.
@@ -24,6 +24,11 @@ LEVELS = ["easy", "medium", "hard"]
 def script(number):
     rng = random.Random(number)
     lines = [f"seed {rng.randrange(86400)}"]
+    # Every fourth script gives the game its random values itself, as
+    # decimals the script parser reads.
+    if number % 4 == 3:
+        values = ("0." + "".join(rng.choice("0123456789") for _ in range(rng.randrange(1, 10))) for _ in range(5000))
+        lines.append("random " + " ".join(values))
     for _ in range(rng.choice([1, 2, 3])):
         lines.append(f"select {rng.choice(LEVELS)}")
         edges = [f"{family} {index}" for family in "vh" for index in range(1, 31)]
