@@ -627,7 +627,6 @@ class Form {
       title.setAttribute("aria-expanded", "true");
       title.nextElementSibling.hidden = false;
     };
-    this.closeMenus = close;
     // Alt and a menu's underlined letter open it, its first command focused.
     this.openMenuByLetter = (letter) => {
       const title = titles.find((t) => t.querySelector("u") && t.querySelector("u").textContent.toLowerCase() === letter.toLowerCase());
