@@ -10,13 +10,18 @@
 #   make reproducible-check  build the packages twice and compare them
 #   make fuzz       run the replay fuzzer for FUZZ_SECONDS (default 60) with clang
 #   make translations  bring translations/*.ts up to date with the sources (lupdate)
+#   make web        the page in build/web (emscripten), and its size
+#   make web-run    build the page and serve it on 127.0.0.1 (WEB_PORT, default 8000)
 #   make format     apply clang-format
 
-.PHONY: run test test-asan build build-asan configure deps bench soak monkey package reproducible-check fuzz translations format format-check clean
+.PHONY: web web-run run test test-asan build build-asan configure deps bench soak monkey package reproducible-check fuzz translations format format-check clean
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 SECONDS ?= 60
+WEB_PORT ?= 8000
+# Debian's emscripten finds its optimizer's JavaScript parser through NODE_PATH.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
 
 deps:
 	@scripts/install-deps
@@ -66,6 +71,16 @@ fuzz:
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 	scripts/run-fuzz $(FUZZ_SECONDS)
+
+web:
+	@scripts/install-deps --web
+	@$(WEB_ENV) emcmake cmake -S . -B build/wasm -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@$(WEB_ENV) cmake --build build/wasm -j $(JOBS)
+	@echo "The page is in build/web: $$(find build/web -type f -printf '%s\n' | awk '{n += $$1} END {printf "%d bytes", n}') in $$(find build/web -type f | wc -l) files."
+
+web-run: web
+	@echo "Quadlo: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	@python3 -m http.server --bind 127.0.0.1 --directory build/web $(WEB_PORT) >/dev/null
 
 translations: configure
 	@cmake --build --preset default --target update_translations

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "Version.h"
+#include "analysis/MoveReview.h"
 #include "engine/Analyse.h"
 #include "engine/AnalysisBench.h"
 #include "engine/AnalysisOptions.h"
@@ -91,7 +92,7 @@ int analysisCommand(std::string_view command, const std::vector<std::string_view
     const auto parsed = solve ? parseAnalysisArguments(args,
                             { { "--boxes" }, { "--budget" }, { "--threads" } }, kAnalysisBudget)
         : command == "review"
-        ? parseAnalysisArguments(args, { { "--budget" } }, kReviewBudget)
+        ? parseAnalysisArguments(args, { { "--budget" } }, quadlo::analysis::kReviewBudget)
         : parseAnalysisArguments(args, { { "--budget" }, { "--threads" } }, kAnalysisBudget);
     if (const auto status = stopHere(parsed, command))
         return *status;

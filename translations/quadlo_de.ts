@@ -355,6 +355,61 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <translation>Gegen den &amp;Experten spielen</translation>
     </message>
     <message>
+        <source>&amp;Review Game</source>
+        <translation>Partie &amp;durchgehen</translation>
+    </message>
+    <message>
+        <source>Review Game (Ctrl+G) goes through your moves.</source>
+        <translation>Partie durchgehen (Strg+G) zeigt Ihre Züge noch einmal.</translation>
+    </message>
+    <message>
+        <source>The start of the game.</source>
+        <translation>Der Anfang der Partie.</translation>
+    </message>
+    <message>
+        <source>being judged…</source>
+        <translation>wird bewertet…</translation>
+    </message>
+    <message>
+        <source>not decided.</source>
+        <translation>nicht entschieden.</translation>
+    </message>
+    <message>
+        <source>a best move.</source>
+        <translation>ein bester Zug.</translation>
+    </message>
+    <message>
+        <source>lost a square.</source>
+        <translation>hat ein Quadrat verschenkt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n squares.</source>
+        <translation>
+            <numerusform>hat %n Quadrat verschenkt.</numerusform>
+            <numerusform>hat %n Quadrate verschenkt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, your move %3: %4</source>
+        <translation>Linie %1 von %2, Ihr Zug %3: %4</translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, the computer&apos;s.</source>
+        <translation>Linie %1 von %2, vom Computer.</translation>
+    </message>
+    <message>
+        <source>Turning point: your move %1.</source>
+        <translation>Wendepunkt: Ihr Zug %1.</translation>
+    </message>
+    <message>
+        <source>No turning point.</source>
+        <translation>Kein Wendepunkt.</translation>
+    </message>
+    <message>
+        <source>Left and Right step, T the turning point, Esc ends the review.</source>
+        <translation>Links und Rechts blättern, T zum Wendepunkt, Esc beendet die Durchsicht.</translation>
+    </message>
+    <message>
         <source>Not enough memory to find the best move.</source>
         <translation>Nicht genug Speicher, um den besten Zug zu suchen.</translation>
     </message>

@@ -354,6 +354,61 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <translation>Jugar contra el &amp;experto</translation>
     </message>
     <message>
+        <source>&amp;Review Game</source>
+        <translation>&amp;Revisar partida</translation>
+    </message>
+    <message>
+        <source>Review Game (Ctrl+G) goes through your moves.</source>
+        <translation>Revisar partida (Ctrl+G) repasa tus jugadas.</translation>
+    </message>
+    <message>
+        <source>The start of the game.</source>
+        <translation>El comienzo de la partida.</translation>
+    </message>
+    <message>
+        <source>being judged…</source>
+        <translation>en evaluación…</translation>
+    </message>
+    <message>
+        <source>not decided.</source>
+        <translation>sin decidir.</translation>
+    </message>
+    <message>
+        <source>a best move.</source>
+        <translation>una de las mejores jugadas.</translation>
+    </message>
+    <message>
+        <source>lost a square.</source>
+        <translation>perdió un cuadrado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n squares.</source>
+        <translation>
+            <numerusform>perdió %n cuadrado.</numerusform>
+            <numerusform>perdió %n cuadrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, your move %3: %4</source>
+        <translation>Línea %1 de %2, tu jugada %3: %4</translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, the computer&apos;s.</source>
+        <translation>Línea %1 de %2, del ordenador.</translation>
+    </message>
+    <message>
+        <source>Turning point: your move %1.</source>
+        <translation>Punto de inflexión: tu jugada %1.</translation>
+    </message>
+    <message>
+        <source>No turning point.</source>
+        <translation>Sin punto de inflexión.</translation>
+    </message>
+    <message>
+        <source>Left and Right step, T the turning point, Esc ends the review.</source>
+        <translation>Izquierda y Derecha avanzan, T va al punto de inflexión, Esc termina la revisión.</translation>
+    </message>
+    <message>
         <source>Not enough memory to find the best move.</source>
         <translation>No hay memoria suficiente para buscar la mejor jugada.</translation>
     </message>

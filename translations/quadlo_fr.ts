@@ -354,6 +354,61 @@ complété le plus de carrés gagne.</translation>
         <translation>Jouer contre l’&amp;expert</translation>
     </message>
     <message>
+        <source>&amp;Review Game</source>
+        <translation>&amp;Revoir la partie</translation>
+    </message>
+    <message>
+        <source>Review Game (Ctrl+G) goes through your moves.</source>
+        <translation>Revoir la partie (Ctrl+G) repasse vos coups.</translation>
+    </message>
+    <message>
+        <source>The start of the game.</source>
+        <translation>Le début de la partie.</translation>
+    </message>
+    <message>
+        <source>being judged…</source>
+        <translation>en cours d&apos;évaluation…</translation>
+    </message>
+    <message>
+        <source>not decided.</source>
+        <translation>non tranché.</translation>
+    </message>
+    <message>
+        <source>a best move.</source>
+        <translation>un des meilleurs coups.</translation>
+    </message>
+    <message>
+        <source>lost a square.</source>
+        <translation>a perdu un carré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n squares.</source>
+        <translation>
+            <numerusform>a perdu %n carré.</numerusform>
+            <numerusform>a perdu %n carrés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, your move %3: %4</source>
+        <translation>Trait %1 sur %2, votre coup %3 : %4</translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, the computer&apos;s.</source>
+        <translation>Trait %1 sur %2, de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Turning point: your move %1.</source>
+        <translation>Tournant : votre coup %1.</translation>
+    </message>
+    <message>
+        <source>No turning point.</source>
+        <translation>Aucun tournant.</translation>
+    </message>
+    <message>
+        <source>Left and Right step, T the turning point, Esc ends the review.</source>
+        <translation>Gauche et Droite avancent, T va au tournant, Échap termine la revue.</translation>
+    </message>
+    <message>
         <source>Not enough memory to find the best move.</source>
         <translation>Pas assez de mémoire pour chercher le meilleur coup.</translation>
     </message>

@@ -355,6 +355,61 @@ completati di più.</translation>
         <translation>Gioca contro l’&amp;esperto</translation>
     </message>
     <message>
+        <source>&amp;Review Game</source>
+        <translation>&amp;Rivedi la partita</translation>
+    </message>
+    <message>
+        <source>Review Game (Ctrl+G) goes through your moves.</source>
+        <translation>Rivedi la partita (Ctrl+G) ripercorre le tue mosse.</translation>
+    </message>
+    <message>
+        <source>The start of the game.</source>
+        <translation>L&apos;inizio della partita.</translation>
+    </message>
+    <message>
+        <source>being judged…</source>
+        <translation>in valutazione…</translation>
+    </message>
+    <message>
+        <source>not decided.</source>
+        <translation>non deciso.</translation>
+    </message>
+    <message>
+        <source>a best move.</source>
+        <translation>una delle mosse migliori.</translation>
+    </message>
+    <message>
+        <source>lost a square.</source>
+        <translation>ha perso un quadrato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n squares.</source>
+        <translation>
+            <numerusform>ha perso %n quadrato.</numerusform>
+            <numerusform>ha perso %n quadrati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, your move %3: %4</source>
+        <translation>Lato %1 di %2, tua mossa %3: %4</translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, the computer&apos;s.</source>
+        <translation>Lato %1 di %2, del computer.</translation>
+    </message>
+    <message>
+        <source>Turning point: your move %1.</source>
+        <translation>Punto di svolta: tua mossa %1.</translation>
+    </message>
+    <message>
+        <source>No turning point.</source>
+        <translation>Nessun punto di svolta.</translation>
+    </message>
+    <message>
+        <source>Left and Right step, T the turning point, Esc ends the review.</source>
+        <translation>Sinistra e Destra scorrono, T va al punto di svolta, Esc chiude la revisione.</translation>
+    </message>
+    <message>
         <source>Not enough memory to find the best move.</source>
         <translation>Memoria insufficiente per cercare la mossa migliore.</translation>
     </message>

@@ -355,6 +355,61 @@ voltooid, wint.</translation>
         <translation>&amp;Tegen de expert spelen</translation>
     </message>
     <message>
+        <source>&amp;Review Game</source>
+        <translation>Spel &amp;nabespreken</translation>
+    </message>
+    <message>
+        <source>Review Game (Ctrl+G) goes through your moves.</source>
+        <translation>Spel nabespreken (Ctrl+G) loopt je zetten door.</translation>
+    </message>
+    <message>
+        <source>The start of the game.</source>
+        <translation>Het begin van het spel.</translation>
+    </message>
+    <message>
+        <source>being judged…</source>
+        <translation>wordt beoordeeld…</translation>
+    </message>
+    <message>
+        <source>not decided.</source>
+        <translation>niet beslist.</translation>
+    </message>
+    <message>
+        <source>a best move.</source>
+        <translation>een beste zet.</translation>
+    </message>
+    <message>
+        <source>lost a square.</source>
+        <translation>kostte een vierkant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n squares.</source>
+        <translation>
+            <numerusform>kostte %n vierkant.</numerusform>
+            <numerusform>kostte %n vierkanten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, your move %3: %4</source>
+        <translation>Lijn %1 van %2, jouw zet %3: %4</translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, the computer&apos;s.</source>
+        <translation>Lijn %1 van %2, van de computer.</translation>
+    </message>
+    <message>
+        <source>Turning point: your move %1.</source>
+        <translation>Keerpunt: jouw zet %1.</translation>
+    </message>
+    <message>
+        <source>No turning point.</source>
+        <translation>Geen keerpunt.</translation>
+    </message>
+    <message>
+        <source>Left and Right step, T the turning point, Esc ends the review.</source>
+        <translation>Links en Rechts bladeren, T naar het keerpunt, Esc stopt de nabespreking.</translation>
+    </message>
+    <message>
         <source>Not enough memory to find the best move.</source>
         <translation>Niet genoeg geheugen om de beste zet te zoeken.</translation>
     </message>

@@ -364,6 +364,62 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
         <translation>Graj z &amp;ekspertem</translation>
     </message>
     <message>
+        <source>&amp;Review Game</source>
+        <translation>&amp;Przejrzyj grę</translation>
+    </message>
+    <message>
+        <source>Review Game (Ctrl+G) goes through your moves.</source>
+        <translation>Przejrzyj grę (Ctrl+G) pokazuje twoje ruchy.</translation>
+    </message>
+    <message>
+        <source>The start of the game.</source>
+        <translation>Początek gry.</translation>
+    </message>
+    <message>
+        <source>being judged…</source>
+        <translation>w ocenie…</translation>
+    </message>
+    <message>
+        <source>not decided.</source>
+        <translation>nierozstrzygnięty.</translation>
+    </message>
+    <message>
+        <source>a best move.</source>
+        <translation>najlepszy ruch.</translation>
+    </message>
+    <message>
+        <source>lost a square.</source>
+        <translation>stracił kwadrat.</translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n squares.</source>
+        <translation>
+            <numerusform>stracił %n kwadrat.</numerusform>
+            <numerusform>stracił %n kwadraty.</numerusform>
+            <numerusform>stracił %n kwadratów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, your move %3: %4</source>
+        <translation>Linia %1 z %2, twój ruch %3: %4</translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, the computer&apos;s.</source>
+        <translation>Linia %1 z %2, komputera.</translation>
+    </message>
+    <message>
+        <source>Turning point: your move %1.</source>
+        <translation>Punkt zwrotny: twój ruch %1.</translation>
+    </message>
+    <message>
+        <source>No turning point.</source>
+        <translation>Brak punktu zwrotnego.</translation>
+    </message>
+    <message>
+        <source>Left and Right step, T the turning point, Esc ends the review.</source>
+        <translation>W lewo i w prawo przewijają, T skacze do punktu zwrotnego, Esc kończy przegląd.</translation>
+    </message>
+    <message>
         <source>Not enough memory to find the best move.</source>
         <translation>Za mało pamięci, by szukać najlepszego ruchu.</translation>
     </message>

@@ -354,6 +354,61 @@ o jogador que tiver completado mais quadrados.</translation>
         <translation>Jogar contra o &amp;especialista</translation>
     </message>
     <message>
+        <source>&amp;Review Game</source>
+        <translation>&amp;Revisar partida</translation>
+    </message>
+    <message>
+        <source>Review Game (Ctrl+G) goes through your moves.</source>
+        <translation>Revisar partida (Ctrl+G) repassa suas jogadas.</translation>
+    </message>
+    <message>
+        <source>The start of the game.</source>
+        <translation>O começo da partida.</translation>
+    </message>
+    <message>
+        <source>being judged…</source>
+        <translation>em avaliação…</translation>
+    </message>
+    <message>
+        <source>not decided.</source>
+        <translation>não decidida.</translation>
+    </message>
+    <message>
+        <source>a best move.</source>
+        <translation>uma das melhores jogadas.</translation>
+    </message>
+    <message>
+        <source>lost a square.</source>
+        <translation>perdeu um quadrado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>lost %n squares.</source>
+        <translation>
+            <numerusform>perdeu %n quadrado.</numerusform>
+            <numerusform>perdeu %n quadrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, your move %3: %4</source>
+        <translation>Linha %1 de %2, sua jogada %3: %4</translation>
+    </message>
+    <message>
+        <source>Edge %1 of %2, the computer&apos;s.</source>
+        <translation>Linha %1 de %2, do computador.</translation>
+    </message>
+    <message>
+        <source>Turning point: your move %1.</source>
+        <translation>Ponto de virada: sua jogada %1.</translation>
+    </message>
+    <message>
+        <source>No turning point.</source>
+        <translation>Sem ponto de virada.</translation>
+    </message>
+    <message>
+        <source>Left and Right step, T the turning point, Esc ends the review.</source>
+        <translation>Esquerda e Direita avançam, T vai ao ponto de virada, Esc encerra a revisão.</translation>
+    </message>
+    <message>
         <source>Not enough memory to find the best move.</source>
         <translation>Memória insuficiente para procurar a melhor jogada.</translation>
     </message>

@@ -153,6 +153,16 @@ constexpr int kMostEndgameStates = 4096;
 
 struct Stopped { };
 
+#if defined(__EMSCRIPTEN__)
+// WebAssembly has one way to count bits, and the page's solver one thread:
+// a slot is read and written as any word is (emscripten's standard library
+// has no atomic_ref).
+#define QUADLO_COUNTS_BITS
+
+std::uint64_t load(const std::uint64_t& slot) { return slot; }
+
+void save(std::uint64_t& slot, std::uint64_t value) { slot = value; }
+#else
 // The search counts bits at every node; where the processor has an
 // instruction for it, a copy of the busiest functions uses it.
 #define QUADLO_COUNTS_BITS [[gnu::target_clones("popcnt", "default")]]
@@ -166,6 +176,7 @@ void save(std::uint64_t& slot, std::uint64_t value)
 {
     std::atomic_ref(slot).store(value, std::memory_order_relaxed);
 }
+#endif
 
 } // namespace
 

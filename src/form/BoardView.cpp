@@ -179,7 +179,7 @@ void BoardView::paintLastComputerEdges(QPainter& painter) const
 {
     // The final edge of the turn carries the whole line; the edges before it
     // carry it in three dashes, so that the last move stands out.
-    const std::vector<Edge>& edges = presenter_.picture().lastComputerEdges;
+    const std::vector<Edge>& edges = shown().lastComputerEdges;
     for (std::size_t i = 0; i < edges.size(); ++i) {
         const bool vertical = edges[i].family == Vertical;
         const QRectF line = middleLine(edgeRect(edges[i]), vertical);
@@ -199,7 +199,7 @@ void BoardView::paintLastComputerEdges(QPainter& painter) const
 
 void BoardView::paintOwnerMarks(QPainter& painter) const
 {
-    const BoardPicture& picture = presenter_.picture();
+    const BoardPicture& picture = shown();
     forEachEdge([&](Edge edge) {
         if (picture.edge(edge) == kHumanColour)
             painter.fillRect(
@@ -227,8 +227,8 @@ void BoardView::paintPreview(QPainter& painter) const
 void BoardView::refresh()
 {
     updatePreview();
-    update(changedArea(painted_, presenter_.picture()));
-    painted_ = presenter_.picture();
+    update(changedArea(painted_, shown()));
+    painted_ = shown();
 }
 
 QRect BoardView::area(const QRectF& element) const
@@ -263,7 +263,7 @@ QRegion BoardView::changedArea(const BoardPicture& before, const BoardPicture& a
 
 QString BoardView::describe(Edge edge) const
 {
-    const Colour colour = presenter_.picture().edge(edge);
+    const Colour colour = shown().edge(edge);
     const QString owner = colour == kHumanColour ? tr("yours")
         : colour == kComputerColour              ? tr("the computer's")
                                                  : tr("open");
@@ -310,7 +310,7 @@ void BoardView::setValues(std::optional<MoveValues> values)
 const MoveValues* BoardView::valuesShown() const
 {
     const Game& game = presenter_.game();
-    if (!values_ || presenter_.showing() || !game.humanToMove()
+    if (!values_ || review_ || presenter_.showing() || !game.humanToMove()
         || values_->drawn != analysis::drawnEdges(game.board()))
         return nullptr;
     return &*values_;
@@ -364,7 +364,7 @@ void BoardView::updatePreview()
     std::optional<Edge> edge = cursorLeads_ && hasFocus() ? std::optional(cursor_)
         : pointer_                                        ? edgeAt(*pointer_)
                                                           : std::nullopt;
-    if (edge && !presenter_.isPlayableNow(*edge))
+    if (edge && (review_ || !presenter_.isPlayableNow(*edge)))
         edge.reset();
     if (edge == preview_)
         return;
@@ -405,7 +405,7 @@ void BoardView::paintEvent(QPaintEvent* event)
 
     // An edge nobody has drawn keeps the board's blue, so it is painted like any
     // other: the picture's colour is all there is to show.
-    const BoardPicture& picture = presenter_.picture();
+    const BoardPicture& picture = shown();
     for (const Family family : { Vertical, Horizontal }) {
         for (int index = 1; index <= kEdgesPerFamily; ++index) {
             const Edge edge { family, index };
@@ -457,12 +457,24 @@ void BoardView::paintEvent(QPaintEvent* event)
             painter.drawEllipse(snapped(painter, disc));
     }
 
+    if (review_)
+        return;
     if (const MoveValues* values = valuesShown())
         paintValues(painter, *values);
     if (hint_)
         paintHint(painter);
     if (hasFocus())
         paintCursor(painter);
+}
+
+void BoardView::setReviewPicture(const BoardPicture* picture)
+{
+    if (picture == review_)
+        return;
+    review_ = picture;
+    updatePreview();
+    update();
+    painted_ = shown();
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
@@ -479,7 +491,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
         return;
     const std::optional<Edge> pressed = pressed_;
     pressed_.reset();
-    if (pressed && edgeAt(toLayout(event->position())) == pressed)
+    if (pressed && !review_ && edgeAt(toLayout(event->position())) == pressed)
         emit edgeClicked(*pressed);
     event->accept();
 }
@@ -505,7 +517,7 @@ void BoardView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (presenter_.isPlayableNow(cursor_))
+        if (!review_ && presenter_.isPlayableNow(cursor_))
             emit edgeClicked(cursor_);
         return;
     default:

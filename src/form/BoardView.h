@@ -57,6 +57,14 @@ public:
     // move in the position they are for; none shows nothing.
     void setValues(std::optional<MoveValues> values);
 
+    // The review's picture of the board, shown in place of the game's until
+    // it is null again; the board then previews, hints and values nothing,
+    // and draws no edge. It must last until it is replaced.
+    void setReviewPicture(const BoardPicture* picture);
+    bool reviewing() const { return review_ != nullptr; }
+    // The picture on screen: the review's while there is one, else the game's.
+    const BoardPicture& shown() const { return review_ ? *review_ : presenter_.picture(); }
+
     // The edge shown in pale red, if any.
     std::optional<Edge> previewed() const { return preview_; }
 
@@ -116,6 +124,7 @@ private:
     bool ownerMarks_ = false;
     std::optional<Edge> hint_;
     std::optional<MoveValues> values_;
+    const BoardPicture* review_ = nullptr;
     // The presenter's picture as the last repaint request left it.
     BoardPicture painted_;
 };

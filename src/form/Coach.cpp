@@ -20,18 +20,12 @@
 
 namespace quadlo {
 
-namespace {
-
-// The analysis takes only the time that the player's other programs leave.
-// Threads that this one starts, the solver's included, inherit its priority.
-void lowerPriority()
+void lowerThreadPriority()
 {
 #ifdef __linux__
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
 #endif
 }
-
-} // namespace
 
 int Coach::threadCount()
 {
@@ -118,7 +112,7 @@ void Coach::stop()
 
 void Coach::work()
 {
-    lowerPriority();
+    lowerThreadPriority();
     std::unique_lock lock(mutex_);
     while (wanted_) {
         const Request request = *wanted_;

@@ -53,6 +53,11 @@ struct MoveValues {
     std::vector<EdgeLoss> edges;
 };
 
+// The analysis takes only the time that the player's other programs leave:
+// the calling thread gets the lowest priority, and the threads it starts,
+// the solver's included, inherit it.
+void lowerThreadPriority();
+
 class Coach final : public QObject {
     Q_OBJECT
 

@@ -6,6 +6,7 @@
 #include "form/frmQuadlo.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -17,7 +18,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QRadioButton>
+#include <QWheelEvent>
 
 #include "Version.h"
 #include "analysis/BoardAdapter.h"
@@ -30,6 +33,7 @@
 #include "form/FormControls.h"
 #include "form/FormPlacement.h"
 #include "form/GameFile.h"
+#include "form/GameReview.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/OptionStyle.h"
 #include "form/Preferences.h"
@@ -126,6 +130,9 @@ frmQuadlo::~frmQuadlo()
     // the focus from the board, which then asks the presenter about the edge
     // under the pointer.
     hide();
+    // The board shows the review's picture up to here.
+    lblGameboard_->setReviewPicture(nullptr);
+    delete std::exchange(review_, nullptr);
 }
 
 QIcon frmQuadlo::applicationIcon()
@@ -210,6 +217,8 @@ void frmQuadlo::createMenus()
     QMenu* file = menu(bar, "mnuFile", tr("&File"));
     QAction* newGame = command(file, "mnuNew", tr("&New Game"), Qt::Key_N);
     takeBack_ = command(file, "mnuTakeBack", tr("&Take Back"), Qt::Key_Z);
+    reviewGame_ = command(file, "mnuReview", tr("&Review Game"), Qt::Key_G);
+    reviewGame_->setCheckable(true);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSeparator1"));
     QAction* save = command(file, "mnuSave", tr("&Save Game…"), Qt::Key_S);
     QAction* open = command(file, "mnuOpen", tr("&Open Game…"), Qt::Key_O);
@@ -242,6 +251,7 @@ void frmQuadlo::createMenus()
     // New Game and Exit drop whatever is still being shown of the last turn,
     // its end-of-game box included; Rules and About leave it running.
     connect(newGame, &QAction::triggered, this, [this] {
+        endReview();
         dropHint();
         const bool ran = presenter_.run([this](Game& game) {
             coachAsked_ = false;
@@ -264,7 +274,16 @@ void frmQuadlo::createMenus()
         [this] { presenter_.run([](Game& game) { game.mnuRules_Click(); }); });
     connect(about, &QAction::triggered, this,
         [this] { presenter_.run([](Game& game) { game.mnuAbout_Click(); }); });
-    connect(takeBack_, &QAction::triggered, this, [this] { presenter_.takeBack(); });
+    connect(takeBack_, &QAction::triggered, this, [this] {
+        endReview();
+        presenter_.takeBack();
+    });
+    connect(reviewGame_, &QAction::toggled, this, [this](bool on) {
+        if (on)
+            startReview();
+        else
+            endReview();
+    });
     connect(save, &QAction::triggered, this, &frmQuadlo::saveGame);
     connect(open, &QAction::triggered, this, &frmQuadlo::openGame);
     connect(hint_, &QAction::triggered, this, &frmQuadlo::askForHint);
@@ -313,6 +332,7 @@ void frmQuadlo::openGame()
     });
     if (!opened)
         return;
+    endReview();
     dropHint();
     // A long evening's games take a moment to replay.
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -356,6 +376,7 @@ QString frmQuadlo::gamesFolder() const
 
 void frmQuadlo::askForHint()
 {
+    endReview();
     // A hint is for the position on screen, so a turn being shown is finished
     // first.
     presenter_.hurry();
@@ -418,6 +439,10 @@ void frmQuadlo::dropHint()
 
 void frmQuadlo::updateStatusLine()
 {
+    if (review_) {
+        placement_->setStatusText(reviewText());
+        return;
+    }
     if (hintFor_) {
         placement_->setStatusText(hintText_);
         return;
@@ -431,7 +456,144 @@ void frmQuadlo::updateStatusLine()
     if (showValues_->isChecked() && game().humanToMove() && !presenter_.showing())
         parts << (parts.isEmpty() ? verdictText(coach_->known())
                                   : shortVerdictText(coach_->known()));
+    // With the result, the line offers the review of the game just ended.
+    if (!parts.isEmpty() && game().board().gameOver && !presenter_.showing())
+        parts << tr("Review Game (Ctrl+G) goes through your moves.");
     placement_->setStatusText(parts.join(QLatin1Char(' ')));
+}
+
+void frmQuadlo::startReview()
+{
+    presenter_.hurry();
+    dropHint();
+    const QSignalBlocker blocker(reviewGame_);
+    reviewGame_->setChecked(true);
+    delete review_;
+    review_ = new GameReview(game().moves(), analysis::kReviewBudget, this);
+    connect(review_, &GameReview::moveJudged, this, [this] { updateStatusLine(); });
+    // It opens on the game's last position, where a finished game ended,
+    // with the keys said until the player has stepped.
+    review_->goTo(review_->edgeCount());
+    reviewKeysSaid_ = false;
+    showReviewStep();
+}
+
+void frmQuadlo::endReview()
+{
+    const QSignalBlocker blocker(reviewGame_);
+    reviewGame_->setChecked(false);
+    if (!review_)
+        return;
+    lblGameboard_->setReviewPicture(nullptr);
+    // Its judging thread stops at once, as a stopped solver gives up.
+    delete std::exchange(review_, nullptr);
+    pictureChanged();
+}
+
+void frmQuadlo::stepReview(int step)
+{
+    review_->goTo(step);
+    reviewKeysSaid_ = true;
+    showReviewStep();
+}
+
+void frmQuadlo::showReviewStep()
+{
+    lblGameboard_->setReviewPicture(&review_->picture());
+    showScores(review_->picture());
+    updateStatusLine();
+    lblGameboard_->announce(reviewText());
+}
+
+bool frmQuadlo::reviewInput(QObject* watched, QEvent* event)
+{
+    const int step = review_->step();
+    if (watched == lblGameboard_ && event->type() == QEvent::MouseButtonPress) {
+        // The left button goes forward, any other back.
+        const auto* press = static_cast<QMouseEvent*>(event);
+        stepReview(step + (press->button() == Qt::LeftButton ? 1 : -1));
+        return true;
+    }
+    if (watched == lblGameboard_ && event->type() == QEvent::Wheel) {
+        const int turned = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (turned != 0)
+            stepReview(step + (turned < 0 ? 1 : -1));
+        return true;
+    }
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::KeyPress || !widget || widget->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        stepReview(step - 1);
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+        stepReview(step + 1);
+        return true;
+    case Qt::Key_Home:
+        stepReview(0);
+        return true;
+    case Qt::Key_End:
+        stepReview(review_->edgeCount());
+        return true;
+    case Qt::Key_T:
+        if (const std::optional<int> turning = review_->turningPoint())
+            stepReview(review_->stepOfMove(*turning));
+        return true;
+    case Qt::Key_Escape:
+        endReview();
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString frmQuadlo::reviewText() const
+{
+    const GameReview& review = *review_;
+    const int step = review.step();
+    QStringList parts;
+    if (step == 0) {
+        parts << tr("The start of the game.");
+    } else {
+        const GameReview::Step& edge = review.edge(step);
+        if (edge.player == Player::Human) {
+            const std::optional<analysis::MoveJudgement> judged = review.judgement(edge.humanMove);
+            // One and many are apart in English; many takes each language's
+            // plural.
+            const QString verdict = !judged ? tr("being judged…")
+                : !judged->lost             ? tr("not decided.")
+                : *judged->lost == 0        ? tr("a best move.")
+                : *judged->lost == 1        ? tr("lost a square.")
+                                            : tr("lost %n squares.", nullptr, *judged->lost);
+            parts << tr("Edge %1 of %2, your move %3: %4")
+                         .arg(step)
+                         .arg(review.edgeCount())
+                         .arg(edge.humanMove)
+                         .arg(verdict);
+        } else {
+            parts << tr("Edge %1 of %2, the computer's.").arg(step).arg(review.edgeCount());
+        }
+        // From the start of each turn: where best play from there ends.
+        // A 25-square game has no tie.
+        if (const std::optional<int> margin = review.marginFromTurn(step); margin && *margin != 0)
+            parts << verdictText(Hint { std::nullopt, *margin, *margin });
+    }
+    if (const std::optional<int> turning = review.turningPoint())
+        parts << tr("Turning point: your move %1.").arg(*turning);
+    else if (review.judged())
+        parts << tr("No turning point.");
+    if (!reviewKeysSaid_)
+        parts << tr("Left and Right step, T the turning point, Esc ends the review.");
+    return parts.join(QLatin1Char(' '));
 }
 
 QString frmQuadlo::turnText() const
@@ -470,6 +632,8 @@ void frmQuadlo::keyPressEvent(QKeyEvent* event)
 
 bool frmQuadlo::eventFilter(QObject* watched, QEvent* event)
 {
+    if (review_)
+        return reviewInput(watched, event);
     if (!presenter_.showing())
         return false;
     const bool boardPress = watched == lblGameboard_ && event->type() == QEvent::MouseButtonPress;
@@ -544,16 +708,8 @@ void frmQuadlo::applyViewChoices()
 
 void frmQuadlo::pictureChanged()
 {
-    const BoardPicture& picture = presenter_.picture();
-    lblScore1_->setText(QString::number(picture.humanScore));
-    lblScore2_->setText(QString::number(picture.computerScore));
-    // A screen reader hears whose score a label shows, not only its number.
-    const QString human = tr("Human score %1").arg(picture.humanScore);
-    const QString computer = tr("Computer score %1").arg(picture.computerScore);
-    if (lblScore1_->accessibleName() != human)
-        lblScore1_->setAccessibleName(human);
-    if (lblScore2_->accessibleName() != computer)
-        lblScore2_->setAccessibleName(computer);
+    if (!review_)
+        showScores(presenter_.picture());
     syncOptions();
     // A hint holds until the position it is for changes.
     if (hintFor_ && *hintFor_ != analysis::drawnEdges(game().board()))
@@ -570,6 +726,19 @@ void frmQuadlo::pictureChanged()
     hint_->setEnabled(game().humanToMove());
     updateStatusLine();
     lblGameboard_->refresh();
+}
+
+void frmQuadlo::showScores(const BoardPicture& picture)
+{
+    lblScore1_->setText(QString::number(picture.humanScore));
+    lblScore2_->setText(QString::number(picture.computerScore));
+    // A screen reader hears whose score a label shows, not only its number.
+    const QString human = tr("Human score %1").arg(picture.humanScore);
+    const QString computer = tr("Computer score %1").arg(picture.computerScore);
+    if (lblScore1_->accessibleName() != human)
+        lblScore1_->setAccessibleName(human);
+    if (lblScore2_->accessibleName() != computer)
+        lblScore2_->setAccessibleName(computer);
 }
 
 void frmQuadlo::syncOptions()

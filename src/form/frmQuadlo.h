@@ -31,6 +31,7 @@ namespace quadlo {
 class BoardView;
 class ExpertSearch;
 class FormPlacement;
+class GameReview;
 class MessageBoxPresenter;
 class OptionStyle;
 class Preferences;
@@ -109,9 +110,24 @@ private:
     // The coach works on the position whenever the human is to move, once
     // Hint has been asked in the game or while Show Values is on.
     void steerCoach();
+    // Review Game: the game so far on the board, one edge a step, with each
+    // of the human's moves judged; the game waits as it was until the
+    // review ends. The menu commands that change the game end it first.
+    void startReview();
+    void endReview();
+    // The player steps to `step`; the step is shown.
+    void stepReview(int step);
+    void showReviewStep();
+    // Input while the review is on: the keys and the board's mouse buttons
+    // and wheel step through it, Escape ends it. True when it was taken.
+    bool reviewInput(QObject* watched, QEvent* event);
+    // What the review says of the step on screen.
+    QString reviewText() const;
     void viewChoiceToggled(QAction* choice);
     void expertToggled(bool on);
     void pictureChanged();
+    // The scores of the picture on the board: the review's or the game's.
+    void showScores(const BoardPicture& picture);
     void syncOptions();
     // The focus goes to the selected option, or to Medium with none selected;
     // to the board while the expert plays, as no option can take it then.
@@ -138,6 +154,11 @@ private:
     QRadioButton* lblHard_ = nullptr;
     QButtonGroup* options_ = nullptr;
     QAction* takeBack_ = nullptr;
+    QAction* reviewGame_ = nullptr;
+    GameReview* review_ = nullptr;
+    // Whether the player has stepped through the review, so its keys need
+    // no more saying.
+    bool reviewKeysSaid_ = false;
     QAction* hint_ = nullptr;
     Coach* coach_ = nullptr;
     // Whether Hint has been asked in this game.

@@ -110,6 +110,7 @@ bool Game::isPlayable(Edge edge) const
 void Game::Form_Load()
 {
     history_.clear();
+    moves_.clear();
     board_.gameOver = false;
     random_.reseed();
     board_.searchMode = false;
@@ -146,7 +147,7 @@ void Game::edgeClicked(Edge edge)
     if (!onBoard(edge) || !board_.isOpen(edge))
         return;
     if (board_.turnCount % 2 != 0) {
-        history_.push_back({ board_, random_.position() });
+        history_.push_back({ board_, random_.position(), moves_.size() });
         draw(Player::Human, edge);
     }
     // Also when the count was even: the computer moves and the click is not drawn.
@@ -173,6 +174,7 @@ void Game::takeBack()
     board_.lblMedium = medium;
     board_.lblHard = hard;
     random_.restore(history_.back().random);
+    moves_.resize(history_.back().moves);
     history_.pop_back();
 }
 
@@ -182,6 +184,7 @@ void Game::setPosition(const Position& position)
         throw std::out_of_range("turn " + std::to_string(position.turn) + " is outside 0.."
             + std::to_string(kMaxPositionTurn));
     history_.clear();
+    moves_.clear();
     for (std::size_t i = 0; i < kEdgesPerFamily; ++i) {
         board_.lblshape1[i + 1] = { position.vertical[i], markColour(position.vertical[i]) };
         board_.lblshape2[i + 1] = { position.horizontal[i], markColour(position.horizontal[i]) };
@@ -202,6 +205,7 @@ void Game::setPosition(const Position& position)
 
 void Game::report(const TurnEvent& event)
 {
+    moves_.push_back(event);
     if (observer_)
         observer_->happened(event);
 }
@@ -224,10 +228,6 @@ bool Game::drawChosenEdge()
 
 void Game::scoreSquares()
 {
-    if (!observer_) {
-        strategies_->scan.CheckBox2();
-        return;
-    }
     std::array<Mark, kSquareCount + 1> before {};
     for (int square = 1; square <= kSquareCount; ++square)
         before[static_cast<std::size_t>(square)]

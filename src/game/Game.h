@@ -65,6 +65,11 @@ public:
 
     // Reports every edge drawn and square awarded from now on; null for none.
     void setTurnObserver(TurnObserver* observer) { observer_ = observer; }
+    // Every edge drawn and square awarded in this game, in the order they
+    // happened: a review steps through them. A game start and a position set
+    // up begin it anew (a position's edges came drawn, in no order), and Take
+    // Back cuts it back with the board.
+    const std::vector<TurnEvent>& moves() const { return moves_; }
 
     // Whether the computer's edges come from outside the game (the window's
     // expert) instead of the level's strategies; off at first, and kept by
@@ -157,10 +162,13 @@ private:
     bool computerFromOutside_ = false;
     int nesting_ = 0;
     int deepestNesting_ = 0;
-    // Before each human edge of this game: the board and the generator.
+    std::vector<TurnEvent> moves_;
+    // Before each human edge of this game: the board, the generator and how
+    // many moves had happened.
     struct Before {
         Board board;
         RandomSource::Position random;
+        std::size_t moves;
     };
     std::vector<Before> history_;
 };

@@ -6,6 +6,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <system_error>
 
@@ -17,6 +19,42 @@
 namespace quadlo {
 
 namespace {
+
+// The standard library that WebAssembly is built with (emscripten 3.1) has
+// no floating-point from_chars or to_chars; the C library's conversions,
+// which round correctly, stand in for them there.
+#if defined(__EMSCRIPTEN__)
+struct FromChars {
+    const char* ptr;
+    std::errc ec;
+};
+FromChars fromChars(const char* first, const char* last, double& value)
+{
+    const std::string text(first, last);
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return { first + (end - text.c_str()), std::errc {} };
+}
+// The fewest decimal places that read back as the value.
+char* toChars(char* first, char* last, double value)
+{
+    for (int places = 0;; ++places) {
+        const int written
+            = std::snprintf(first, static_cast<std::size_t>(last - first), "%.*f", places, value);
+        if (std::strtod(first, nullptr) == value || written >= last - first - 1)
+            return first + written;
+    }
+}
+#else
+std::from_chars_result fromChars(const char* first, const char* last, double& value)
+{
+    return std::from_chars(first, last, value, std::chars_format::fixed);
+}
+char* toChars(char* first, char* last, double value)
+{
+    return std::to_chars(first, last, value, std::chars_format::fixed).ptr;
+}
+#endif
 
 std::vector<std::string_view> tokens(std::string_view line)
 {
@@ -64,8 +102,7 @@ ParsedLine parseRandom(const std::vector<std::string_view>& t)
         double value = 0;
         bool parsed = isPlainDecimal(t[i]);
         if (parsed) {
-            const auto [end, ec] = std::from_chars(
-                t[i].data(), t[i].data() + t[i].size(), value, std::chars_format::fixed);
+            const auto [end, ec] = fromChars(t[i].data(), t[i].data() + t[i].size(), value);
             parsed = ec == std::errc {} && end == t[i].data() + t[i].size();
         }
         if (!parsed)
@@ -257,9 +294,7 @@ std::string decimal(float value)
 {
     // The smallest single-precision value needs 45 decimal places.
     char text[128];
-    const auto written = std::to_chars(
-        std::begin(text), std::end(text), static_cast<double>(value), std::chars_format::fixed);
-    return std::string(text, written.ptr);
+    return std::string(text, toChars(std::begin(text), std::end(text), static_cast<double>(value)));
 }
 
 // The arguments after a command's word, with the blank before them.

@@ -372,7 +372,8 @@ TEST(GameFlow, NewGameClearsTheBoardAndKeepsTheStoredDifficulty)
 }
 
 // Everything a take back must bring back: the edges, the owners, scores and
-// captions, the game flow's flags and last edge, and the generator's draws.
+// captions, the game flow's flags and last edge, the generator's draws, and
+// the game's moves so far.
 struct WholeState {
     test::EdgeSnapshot edges;
     test::ScoreSnapshot scores;
@@ -383,6 +384,7 @@ struct WholeState {
     bool nearEndgame;
     bool lateEndgame;
     std::uint64_t draws;
+    std::vector<TurnEvent> moves;
     bool operator==(const WholeState&) const = default;
 };
 
@@ -390,7 +392,7 @@ WholeState wholeState(TestGame& t)
 {
     const Board& b = t.board();
     return { test::snapshot(b), test::scores(b), b.turnCount, b.moveEdge, b.moveFamily, b.gameOver,
-        b.nearEndgame, b.lateEndgame, t.random->drawCount() };
+        b.nearEndgame, b.lateEndgame, t.random->drawCount(), t.game.moves() };
 }
 
 // The first open edge that gives no square a third side, in board order.
@@ -418,6 +420,8 @@ TEST(GameFlow, TakeBackRestoresTheWholeStateAndTheSameEdgeGetsTheSameAnswer)
     const WholeState start = wholeState(*t);
     for (int i = 0; i < 3; ++i)
         t->click(firstSafeEdge(t->board()));
+    // The game's moves are what it reported, in order.
+    EXPECT_EQ(t->game.moves(), t->turns.events);
     const WholeState beforeFourth = wholeState(*t);
     const Edge fourth = firstSafeEdge(t->board());
     t->click(fourth);
@@ -447,6 +451,7 @@ TEST(GameFlow, TakeBackRestoresTheWholeStateAndTheSameEdgeGetsTheSameAnswer)
     EXPECT_TRUE(t->game.canTakeBack());
     t->game.mnuNew_Click();
     EXPECT_FALSE(t->game.canTakeBack());
+    EXPECT_TRUE(t->game.moves().empty());
 }
 
 TEST(GameFlow, NewGameReseedsTheGeneratorSoTheSameSeedReplaysTheSameGame)

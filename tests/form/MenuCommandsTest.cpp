@@ -29,7 +29,9 @@
 #include "analysis/Solver.h"
 #include "board/BoxGeometry.h"
 #include "engine/Replay.h"
+#include "engine/Review.h"
 #include "form/Coach.h"
+#include "form/GameReview.h"
 #include "form/MessageBoxPresenter.h"
 #include "form/Preferences.h"
 
@@ -616,6 +618,91 @@ private slots:
         QVERIFY2(line->text().startsWith(turn) && line->text().size() > turn.size() + 10,
             qPrintable(line->text()));
         QCOMPARE(line->height(), oneLine);
+    }
+
+    // The review shows the game an edge a step, the scores with it; no
+    // click plays while it is on, and Escape gives the game back as it was.
+    void reviewStepsThroughTheGameOnTheBoardAndLeavesTheGameAsItWas()
+    {
+        QTest::mouseClick(window->findChild<QRadioButton*>("lblHard"), Qt::LeftButton);
+        playSomeMoves(*window);
+        const VisibleState played = visibleState(window->game().board());
+        const std::vector<TurnEvent> moves = window->game().moves();
+        const auto edges = std::count_if(
+            moves.begin(), moves.end(), [](const TurnEvent& e) { return e.isEdge(); });
+        BoardView* board = boardOf(*window);
+        const auto colouredEdges = [&] {
+            int coloured = 0;
+            forEachEdge([&](Edge e) { coloured += board->shown().edge(e) != kBoardColour; });
+            return coloured;
+        };
+        auto* score = window->findChild<QLabel*>("lblScore1");
+        const QString playedScore = score->text();
+
+        QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
+        QVERIFY(board->reviewing());
+        QCOMPARE(colouredEdges(), edges);
+        QTest::keyClick(window.get(), Qt::Key_Home);
+        QCOMPARE(colouredEdges(), 0);
+        QCOMPARE(score->text(), QStringLiteral("0"));
+        // A click on the board steps forward: the game's first edge, the
+        // human's, in red.
+        QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, edgeCentre(Horizontal, 30));
+        QCOMPARE(colouredEdges(), 1);
+        QCOMPARE(board->shown().edge(moves.front().edge), kHumanColour);
+        QVERIFY(window->findChild<QLabel*>("lblHint")->text().contains(
+            QStringLiteral("Edge 1 of %1, your move 1:").arg(edges)));
+        QTest::keyClick(window.get(), Qt::Key_End);
+        QTest::keyClick(window.get(), Qt::Key_Left);
+        QCOMPARE(colouredEdges(), edges - 1);
+
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(!board->reviewing());
+        QVERIFY(visibleState(window->game().board()) == played);
+        QCOMPARE(score->text(), playedScore);
+        QVERIFY(!window->findChild<QAction*>("mnuReview")->isChecked());
+    }
+
+    // The same moves, judged in the window and by quadlo-engine review of
+    // the saved game, with one budget: the same verdicts, line for line.
+    void theReviewJudgesEachMoveAsTheEngineReviewsTheSavedGame()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("game.quadlo"));
+        window->setGameFileQuestion(
+            [&](frmQuadlo::GameFileAction, const QString&) { return path; });
+        QTest::mouseClick(window->findChild<QRadioButton*>("lblEasy"), Qt::LeftButton);
+        while (!window->game().board().gameOver) {
+            const Edge edge = *firstOpenEdge(window->game().board());
+            clickEdge(*window, edge.family, edge.index);
+        }
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        constexpr std::uint64_t budget = 20'000;
+        std::istringstream script(fileText(path).toStdString());
+        std::ostringstream engine;
+        std::ostringstream err;
+        QCOMPARE(engine::runReview(script, engine, err, budget), engine::kReplayOk);
+
+        GameReview review(window->game().moves(), budget);
+        QTRY_VERIFY_WITH_TIMEOUT(review.judged(), 60000);
+        std::ostringstream judged;
+        int decided = 0;
+        for (int move = 1; move <= review.humanMoves(); ++move) {
+            const auto lost = review.judgement(move)->lost;
+            if (!lost)
+                continue;
+            ++decided;
+            judged << "move " << move << ' ' << clickName(review.edge(review.stepOfMove(move)).edge)
+                   << " lost " << *lost << '\n';
+        }
+        const std::optional<int> turning = review.turningPoint();
+        judged << "turning point: "
+               << (turning ? "move " + std::to_string(*turning) + ' '
+                              + clickName(review.edge(review.stepOfMove(*turning)).edge)
+                           : std::string("none"))
+               << "\ndecided " << decided << " of " << review.humanMoves() << " human moves\n";
+        QCOMPARE(judged.str(), engine.str());
+        QVERIFY(decided > 0);
     }
 
     // Every game start takes a seed of its own, so the file must name the

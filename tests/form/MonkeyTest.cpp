@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window under seeded random input for a bounded time: clicks on and
-// beside the board, bursts, keys, New Game, Take Back, Play the Expert, Rules,
-// About, Hint, Save Game and Open Game by their shortcuts (the file dialogs
-// answered with one file), level changes, the paced turn's clock stepped at
-// random, also while a box is open. After every step the screen shows the
-// model (the presenter's picture while a turn is shown), no level shows as
+// beside the board, bursts, keys, New Game, Take Back, Review Game, Play the
+// Expert, Rules, About, Hint, Save Game and Open Game by their shortcuts (the
+// file dialogs answered with one file), level changes, the paced turn's clock
+// stepped at random, also while a box is open. After every step the screen
+// shows the model (the presenter's picture while a turn is shown, the
+// review's while a review is on, when no click plays), no level shows as
 // selected while the expert plays, no box opens over another, a click on an
 // edge is played exactly when it is playable, and opening the game last saved
 // brings it back as it was saved (or, with none saved yet, changes nothing):
@@ -87,12 +88,12 @@ private:
         return { visibleState(board), board.selectedDifficulty() };
     }
 
-    // New Game, Rules, About, Hint, Save Game, Open Game, Play the Expert or
-    // Take Back; never Exit.
+    // New Game, Rules, About, Hint, Save Game, Open Game, Play the Expert,
+    // Take Back or Review Game; never Exit.
     void shortcut()
     {
         const Qt::Key key = std::array { Qt::Key_N, Qt::Key_R, Qt::Key_A, Qt::Key_H, Qt::Key_S,
-            Qt::Key_O, Qt::Key_E, Qt::Key_Z }[below(8)];
+            Qt::Key_O, Qt::Key_E, Qt::Key_Z, Qt::Key_G }[below(9)];
         // A command does not run while a box is open.
         const bool runs = open_ == 0;
         const bool expertToMove = window->game().awaitsComputerEdge();
@@ -115,19 +116,22 @@ private:
     void act()
     {
         static const std::array keys { Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-            Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_E, Qt::Key_H };
+            Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_E, Qt::Key_H,
+            Qt::Key_Home, Qt::Key_End, Qt::Key_T };
         const int action = below(10);
         if (action < 2) {
             // An edge under the click is drawn exactly when it is playable now;
             // anything else changes nothing and ends a turn being shown.
             const QPoint point = anywhereIn(view_);
             const std::optional<Edge> edge = BoardView::edgeAt(point);
-            const bool playable = edge && window->presenter().isPlayableNow(*edge);
+            const bool playable
+                = edge && !view_->reviewing() && window->presenter().isPlayableNow(*edge);
             const VisibleState before = visibleState(window->game().board());
             clickBoard(point);
+            // A review takes the click for itself.
             QVERIFY(playable ? window->game().board().edge(*edge).tag == Mark::h
                              : visibleState(window->game().board()) == before
-                        && !window->presenter().showing());
+                        && (view_->reviewing() || !window->presenter().showing()));
         } else if (action == 2) {
             for (int n = 2 + below(5); n > 0; --n)
                 clickBoard(anywhereIn(view_));
@@ -160,19 +164,23 @@ private:
         QCoreApplication::processEvents();
         const Board& board = window->game().board();
         const TurnPresenter& presenter = window->presenter();
-        const bool showing = presenter.showing();
-        const BoardPicture& picture = presenter.picture();
+        // The screen shows the model but while a turn is shown or a review is
+        // on: then it shows their picture.
+        const bool reviewing = view_->reviewing();
+        const bool showing = presenter.showing() || reviewing;
+        const BoardPicture& picture = reviewing ? view_->shown() : presenter.picture();
         const QImage image = window->screen()->grabWindow(window->winId()).toImage();
         const QPoint corner = view_->mapTo(window.get(), QPoint());
         // The preview is of an edge a click would draw: the one under the
         // pointer, or under the keyboard cursor while the board has the focus.
         const std::optional<Edge> preview = view_->previewed();
-        QVERIFY(!preview || presenter.isPlayableNow(*preview));
+        QVERIFY(!preview || (!reviewing && presenter.isPlayableNow(*preview)));
         if (!view_->hasFocus()) {
             const std::optional<Edge> pointed
                 = pointer_ ? BoardView::edgeAt(*pointer_) : std::nullopt;
-            QCOMPARE(
-                preview, pointed && presenter.isPlayableNow(*pointed) ? pointed : std::nullopt);
+            QCOMPARE(preview,
+                pointed && !reviewing && presenter.isPlayableNow(*pointed) ? pointed
+                                                                           : std::nullopt);
         }
         for (const Family family : { Vertical, Horizontal }) {
             for (int index = 1; index <= kEdgesPerFamily; ++index) {

@@ -54,11 +54,12 @@ private slots:
         RecordingPresenter boxes;
         const frmQuadlo window(&boxes, fixedSeed);
         QCOMPARE(textsOf(window),
-            QStringLiteral("Quadlo! 2.0|Mensch|Computer|Spielstärke|Leicht|Mittel|Stark|&Datei|"
-                           "&Neues Spiel|&Zurücknehmen||Spiel &speichern…|Spiel ö&ffnen…||"
-                           "&Beenden|&Ansicht|&Besitzzeichen|&Sofortige Züge|&Zug anzeigen|"
-                           "&Werte anzeigen||Gegen den &Experten spielen|&Hilfe|Regeln|&Tipp||"
-                           "Über Quadlo"));
+            QStringLiteral(
+                "Quadlo! 2.0|Mensch|Computer|Spielstärke|Leicht|Mittel|Stark|&Datei|"
+                "&Neues Spiel|&Zurücknehmen|Partie &durchgehen||Spiel &speichern…|Spiel ö&ffnen…||"
+                "&Beenden|&Ansicht|&Besitzzeichen|&Sofortige Züge|&Zug anzeigen|"
+                "&Werte anzeigen||Gegen den &Experten spielen|&Hilfe|Regeln|&Tipp||"
+                "Über Quadlo"));
 
         QCOMPARE(translatedGameText(kRulesTitle), QStringLiteral("Regeln von Quadlo"));
         QVERIFY(messageBoxText(kRulesText).startsWith(QStringLiteral("Das Ziel von Quadlo ist")));
@@ -91,7 +92,8 @@ private slots:
         QCOMPARE(textsOf(window),
             QStringLiteral(
                 "Quadlo! 2.0|Human|Computer|Difficulty|Easy|Medium|Hard|&File|&New "
-                "Game|&Take Back||&Save Game…|&Open Game…||E&xit|&View|Owner &Marks|&Instant "
+                "Game|&Take Back|&Review Game||&Save Game…|&Open Game…||E&xit|&View|Owner "
+                "&Marks|&Instant "
                 "Turns|Show &Turn|Show &Values||Play the &Expert|&Help|Rules|&Hint||About"));
         for (const char* text : { kRulesText, kAboutText, "You win with 13 squares completed." })
             QCOMPARE(messageBoxText(text), asShown(text));

@@ -206,9 +206,9 @@ private slots:
         const std::vector<Menu> menus {
             { "mnuFile", "&File",
                 { { "mnuNew", "&New Game", "Ctrl+N" }, { "mnuTakeBack", "&Take Back", "Ctrl+Z" },
-                    { "mnuSeparator1", nullptr, "" }, { "mnuSave", "&Save Game…", "Ctrl+S" },
-                    { "mnuOpen", "&Open Game…", "Ctrl+O" }, { "mnuSeparator3", nullptr, "" },
-                    { "mnuExit", "E&xit", "Ctrl+X" } } },
+                    { "mnuReview", "&Review Game", "Ctrl+G" }, { "mnuSeparator1", nullptr, "" },
+                    { "mnuSave", "&Save Game…", "Ctrl+S" }, { "mnuOpen", "&Open Game…", "Ctrl+O" },
+                    { "mnuSeparator3", nullptr, "" }, { "mnuExit", "E&xit", "Ctrl+X" } } },
             { "mnuView", "&View",
                 { { "mnuOwnerMarks", "Owner &Marks", "Ctrl+M" },
                     { "mnuInstantTurns", "&Instant Turns", "" },

@@ -20,10 +20,9 @@ namespace quadlo::engine {
 // The status of a command whose solver ran out of budget.
 inline constexpr int kSolverGaveUp = 5;
 
-// Budgets: analyse and solve, 50 million nodes (a few seconds on one core);
-// review, 5 million for each position it judges, since a game has many.
+// The budget of analyse and solve: 50 million nodes (a few seconds on one
+// core). Review's, per position, is the window's (analysis/MoveReview.h).
 inline constexpr std::uint64_t kAnalysisBudget = 50'000'000;
-inline constexpr std::uint64_t kReviewBudget = 5'000'000;
 
 struct AnalysisArguments {
     std::map<std::string_view, std::string_view> options;

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <ostream>
 #include <thread>
@@ -131,10 +132,19 @@ int benchCoach(const AnalysisArguments& arguments, std::ostream& out, std::ostre
             (games ? options.games : options.seed) = *n;
         } else if (name == "--think") {
             double seconds = 0;
+#if defined(__EMSCRIPTEN__)
+            // WebAssembly's standard library (emscripten 3.1) reads no
+            // floating-point from_chars; the C library's strtod does.
+            const std::string text(value);
+            char* stop = nullptr;
+            seconds = std::strtod(text.c_str(), &stop);
+            const bool whole = !text.empty() && *stop == '\0';
+#else
             const auto [end, ec]
                 = std::from_chars(value.data(), value.data() + value.size(), seconds);
-            if (ec != std::errc {} || end != value.data() + value.size() || !(seconds > 0)
-                || seconds > kMostThinkSeconds) {
+            const bool whole = ec == std::errc {} && end == value.data() + value.size();
+#endif
+            if (!whole || !(seconds > 0) || seconds > kMostThinkSeconds) {
                 err << errorLine("--think " + quoted(value)
                     + " is not a number of seconds above 0 and at most 3600");
                 return kUsageError;
