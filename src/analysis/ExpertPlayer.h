@@ -33,7 +33,7 @@ namespace quadlo::analysis {
 // The solver is tried from this many open edges down, with this many nodes
 // a move: well under a second on one core of the machine measured.
 inline constexpr int kExpertSolvesFrom = 38;
-inline constexpr std::uint64_t kExpertNodeBudget = 3'000'000;
+inline constexpr std::uint64_t kExpertNodeBudget = 1'500'000;
 
 class ExpertPlayer {
 public:
