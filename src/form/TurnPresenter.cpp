@@ -107,32 +107,10 @@ bool TurnPresenter::replay(const std::function<void(Game&)>& handler)
 
 void TurnPresenter::replayCommand(Game& game, const Command& command)
 {
-    const bool tookBack = std::holds_alternative<UndoCommand>(command) && game.canTakeBack();
     // Only a click leaves a turn to show; a level chosen after it keeps it.
     if (!std::holds_alternative<SelectCommand>(command))
         replayedTurn_.clear();
     playOnGame(game, command);
-    if (tookBack && !marksBefore_.empty()) {
-        picture_.lastComputerEdges = std::move(marksBefore_.back());
-        marksBefore_.pop_back();
-    }
-    // A new game, or a position set up, has nothing to take back.
-    if (std::holds_alternative<NewCommand>(command)
-        || std::holds_alternative<PositionCommand>(command)) {
-        picture_.lastComputerEdges.clear();
-        marksBefore_.clear();
-    }
-}
-
-void TurnPresenter::replayed(const TurnEvent& event)
-{
-    replayedTurn_.push_back(event);
-    if (!event.isEdge())
-        return;
-    if (event.player == Player::Human)
-        marksBefore_.push_back(std::exchange(picture_.lastComputerEdges, {}));
-    else
-        picture_.lastComputerEdges.push_back(event.edge);
 }
 
 void TurnPresenter::click(Edge edge)
@@ -144,17 +122,10 @@ void TurnPresenter::click(Edge edge)
         steps_.assign(1, Step {});
         next_ = 0;
         recording_ = true;
-        const bool couldTakeBack = game.canTakeBack();
-        std::vector<Edge> marks = picture_.lastComputerEdges;
         if (record_)
             record_->clicked(game, edge);
         game.edgeClicked(edge);
         recording_ = false;
-        if (!steps_.front().empty()) {
-            if (!couldTakeBack)
-                marksBefore_.clear();
-            marksBefore_.push_back(std::move(marks));
-        }
         askForComputerEdge();
         showNext();
         if (!clock_)
@@ -217,7 +188,6 @@ void TurnPresenter::drop()
     picture_.lastComputerEdges.clear();
     pending_.reset();
     heldEdge_.reset();
-    marksBefore_.clear();
 }
 
 void TurnPresenter::takeBack()
@@ -229,24 +199,31 @@ void TurnPresenter::takeBack()
         if (record_)
             record_->tookBack(game);
         game.takeBack();
-        if (!marksBefore_.empty()) {
-            picture_.lastComputerEdges = std::move(marksBefore_.back());
-            marksBefore_.pop_back();
-        }
     });
 }
 
 void TurnPresenter::sync()
 {
-    if (!recording_ && !showing())
+    if (!recording_ && !showing()) {
         picture_.showBoard(game_.board());
+        // The marks follow from the game's moves, so a Take Back or a game
+        // opened from a file shows them as the same game played shows them.
+        picture_.lastComputerEdges.clear();
+        const std::vector<TurnEvent>& moves = game_.moves();
+        for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
+            if (move->isEdge() && move->player == Player::Human)
+                break;
+            if (move->isEdge())
+                picture_.lastComputerEdges.insert(picture_.lastComputerEdges.begin(), move->edge);
+        }
+    }
     changed();
 }
 
 void TurnPresenter::happened(const TurnEvent& event)
 {
     if (quiet_)
-        replayed(event);
+        replayedTurn_.push_back(event);
     if (!recording_)
         return;
     if (event.isEdge() && event.player == Player::Computer)

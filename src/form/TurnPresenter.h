@@ -134,8 +134,6 @@ private:
     // the human's click did before the computer moved.
     using Step = std::vector<TurnEvent>;
 
-    // A saved game's edge, as it would have been shown.
-    void replayed(const TurnEvent& event);
     void showNext();
     // What follows a shown step: the next one after its pause, the
     // computer's next edge awaited, or the end of the turn.
@@ -161,9 +159,6 @@ private:
     std::optional<Message> pending_;
     // The computer's edge given while a handler was running.
     std::optional<Edge> heldEdge_;
-    // The computer's marked edges before each human edge that can be taken
-    // back.
-    std::vector<std::vector<Edge>> marksBefore_;
     // What the last command replayed did, when it was a click.
     std::vector<TurnEvent> replayedTurn_;
 };
