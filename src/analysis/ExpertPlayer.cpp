@@ -20,15 +20,6 @@ std::vector<int> openEdgesOf(const BoxBoard& board, EdgeSet drawn)
     return open;
 }
 
-bool givesThirdSide(const BoxBoard& board, EdgeSet drawn, int edge)
-{
-    for (int box : board.boxesOf(edge)) {
-        if (box >= 0 && std::popcount(drawn & board.sides(box)) == 2)
-            return true;
-    }
-    return false;
-}
-
 // The squares a greedy opponent takes after `drawn`, drawing every last side
 // it can.
 int squaresHandedOver(const BoxBoard& board, EdgeSet drawn)
@@ -61,7 +52,7 @@ int safeEdge(const BoxBoard& board, EdgeSet drawn, std::mt19937& random)
     for (int edge : open) {
         if (board.completes(drawn, edge) > 0)
             taking.push_back(edge);
-        else if (!givesThirdSide(board, drawn, edge))
+        else if (board.givesNoThirdSide(drawn, edge))
             safe.push_back(edge);
     }
     if (!taking.empty())
