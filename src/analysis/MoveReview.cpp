@@ -27,7 +27,7 @@ MoveJudgement judgeMove(Solver& solver, EdgeSet drawn, int edge)
     if (judgement.best && judgement.after) {
         const int reached
             = judgement.taken > 0 ? judgement.taken + *judgement.after : -*judgement.after;
-        judgement.lost = (*judgement.best - reached) / 2;
+        judgement.lost = squaresLost(*judgement.best, reached);
     }
     return judgement;
 }

@@ -37,6 +37,10 @@ struct MoveJudgement {
     std::optional<int> after;
 };
 
+// The squares fewer that a player ends with who reaches the margin `reached`
+// where `best` was to be had: half the difference, exactly (see the source).
+constexpr int squaresLost(int best, int reached) { return (best - reached) / 2; }
+
 // The solver that judges a game's moves: the game's boxes, each position
 // with `budget` nodes, on one thread with the smallest table.
 std::unique_ptr<Solver> makeReviewSolver(std::uint64_t budget = kReviewBudget);

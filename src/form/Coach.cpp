@@ -16,6 +16,7 @@
 #endif
 
 #include "analysis/BoardAdapter.h"
+#include "analysis/MoveReview.h"
 #include "analysis/Solver.h"
 
 namespace quadlo {
@@ -152,7 +153,7 @@ void Coach::work()
                 MoveValues found { request.position.drawn, {} };
                 for (const analysis::EdgeValue& value : *values)
                     found.edges.push_back({ analysis::gameEdge(value.edge),
-                        (values->front().value - value.value) / 2 });
+                        analysis::squaresLost(values->front().value, value.value) });
                 tell(request, std::move(found));
             }
         }
