@@ -16,6 +16,7 @@
 
 #include "analysis/BoardAdapter.h"
 #include "analysis/ExpertPlayer.h"
+#include "analysis/MoveReview.h"
 #include "analysis/Solver.h"
 #include "game/Game.h"
 
@@ -27,7 +28,9 @@ using namespace quadlo;
 // as the worker lives, as the window's coach keeps its own.
 constexpr unsigned kWorkerTableBits = 23;
 
-std::string quoted(const std::string& text)
+// `text` as a JSON string; the texts are the game's own, so only quotes,
+// backslashes and line breaks need escaping.
+std::string jsonString(const std::string& text)
 {
     std::string out = "\"";
     for (const char c : text) {
@@ -72,8 +75,8 @@ public:
     void showMessage(const std::string& text, MessageStyle style, const std::string& title) override
     {
         messages_ += std::string(messages_.empty() ? "" : ",") + "["
-            + std::to_string(static_cast<int>(style)) + "," + quoted(title) + "," + quoted(text)
-            + "]";
+            + std::to_string(static_cast<int>(style)) + "," + jsonString(title) + ","
+            + jsonString(text) + "]";
     }
     // The page reads the whole board after every command, which is all a
     // reload of the form is here.
@@ -253,15 +256,15 @@ EMSCRIPTEN_KEEPALIVE void quadlo_judge(
         const Edge edge = analysis::gameEdge(value.edge);
         list += std::string(list.empty() ? "" : ",") + "["
             + std::to_string(static_cast<int>(edge.family)) + "," + std::to_string(edge.index) + ","
-            + std::to_string((found->front().value - value.value) / 2) + "]";
+            + std::to_string(analysis::squaresLost(found->front().value, value.value)) + "]";
     }
     quadlo_valued(("[" + list + "]").c_str());
 }
 
 // The expert's edge for the position with these edges drawn, its random
 // choice seeded with `seed` and the position, as family * 100 + index; 0
-// when no edge is open. The expert and its solver's table are kept from
-// move to move.
+// when no edge is open. The expert is made once, with its table; it empties
+// the table before each search, as the window's expert does.
 EMSCRIPTEN_KEEPALIVE int quadlo_expert(
     std::uint32_t vertical, std::uint32_t horizontal, std::uint32_t seed)
 {
