@@ -392,7 +392,7 @@ void frmQuadlo::showHint(const std::optional<Hint>& hint)
 {
     if (!hintFor_)
         return;
-    const QString text = verdictText(hint);
+    const QString text = coachText(hint, false);
     lblGameboard_->setHint(hint ? hint->edge : std::nullopt);
     if (text != hintText_) {
         hintText_ = text;
@@ -401,10 +401,15 @@ void frmQuadlo::showHint(const std::optional<Hint>& hint)
     }
 }
 
-QString frmQuadlo::verdictText(const std::optional<Hint>& hint) const
+QString frmQuadlo::coachText(const std::optional<Hint>& hint, bool brief) const
 {
     if (coach_->lacksMemory())
         return tr("Not enough memory to find the best move.");
+    return brief ? shortVerdictText(hint) : verdictText(hint);
+}
+
+QString frmQuadlo::verdictText(const std::optional<Hint>& hint) const
+{
     // A 25-square board has no tie, so only a bound clear of it says who
     // wins.
     if (hint && hint->lowest > 0)
@@ -420,10 +425,10 @@ QString frmQuadlo::verdictText(const std::optional<Hint>& hint) const
 
 QString frmQuadlo::shortVerdictText(const std::optional<Hint>& hint) const
 {
-    if (!coach_->lacksMemory() && hint && hint->lowest > 0)
+    if (hint && hint->lowest > 0)
         return hint->exact() ? tr("Best play: you win by %n.", nullptr, hint->lowest)
                              : tr("Best play: you win by %n or more.", nullptr, hint->lowest);
-    if (!coach_->lacksMemory() && hint && hint->highest < 0)
+    if (hint && hint->highest < 0)
         return hint->exact() ? tr("Best play: you lose by %n.", nullptr, -hint->highest)
                              : tr("Best play: you lose by %n or more.", nullptr, -hint->highest);
     return verdictText(hint);
@@ -454,8 +459,7 @@ void frmQuadlo::updateStatusLine()
     if (showTurn_->isChecked())
         parts << turnText();
     if (showValues_->isChecked() && game().humanToMove() && !presenter_.showing())
-        parts << (parts.isEmpty() ? verdictText(coach_->known())
-                                  : shortVerdictText(coach_->known()));
+        parts << coachText(coach_->known(), !parts.isEmpty());
     // With the result, the line offers the review of the game just ended.
     if (!parts.isEmpty() && game().board().gameOver && !presenter_.showing())
         parts << tr("Review Game (Ctrl+G) goes through your moves.");

@@ -102,10 +102,14 @@ private:
     // Whose move it is, and what the human's last turn took when it was the
     // human's alone: its squares earned another move.
     QString turnText() const;
-    // What the coach has proven of the position, in words: who wins with
-    // best play, or that it is still thinking.
+    // What the coach has to say of the position: the verdict, in fewer
+    // words when `brief` (after the turn's), or that it has no memory to
+    // work with.
+    QString coachText(const std::optional<Hint>& hint, bool brief) const;
+    // What is proven of a position, in words: who wins with best play, or
+    // that it is still being thought about.
     QString verdictText(const std::optional<Hint>& hint) const;
-    // The same in fewer words, for after the turn's.
+    // The same in fewer words.
     QString shortVerdictText(const std::optional<Hint>& hint) const;
     // The coach works on the position whenever the human is to move, once
     // Hint has been asked in the game or while Show Values is on.
