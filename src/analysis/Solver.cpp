@@ -243,8 +243,14 @@ private:
     template <typename Visit> void forEachRun(EdgeSet drawn, Visit visit) const;
     // With no box on three sides: the edges of each run of boxes on two
     // sides that another edge of the run stands for (all but one of a loop
-    // or chain, one end of a chain of two).
-    QUADLO_COUNTS_BITS EdgeSet edgesLeftOutByChainRule(EdgeSet drawn) const;
+    // or chain, one end of a chain of two), and the edges left in that open
+    // a long chain or a loop, with the most the mover can make by them.
+    struct RunEdges {
+        EdgeSet leftOut = 0;
+        EdgeSet loony = 0;
+        std::array<std::int8_t, kMaxEdges> most;
+    };
+    QUADLO_COUNTS_BITS void sortRunEdges(EdgeSet drawn, RunEdges& runs) const;
     // Whether `box`, on three sides with `edge` open, starts a chain of
     // three or more, whose next box the chain rule says to take.
     bool startsLongChain(int box, int edge, EdgeSet drawn) const;
@@ -447,6 +453,7 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
     // searched (the decline rule above); with none, one edge of each long
     // chain and loop (the chain rule).
     EdgeSet candidates = open;
+    RunEdges runs;
     if (threeSided_ != 0) {
         EdgeSet takes = 0;
         EdgeSet declines = open;
@@ -460,7 +467,8 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
         }
         candidates = takes | declines;
     } else {
-        candidates &= ~edgesLeftOutByChainRule(drawn);
+        sortRunEdges(drawn, runs);
+        candidates &= ~runs.leftOut;
         if (solver_.settings_.shortcuts)
             candidates &= ~solver_.rimEdgesLeftOut(open);
     }
@@ -511,6 +519,16 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
     int best = -remaining - 1;
     int bestEdge = kNoHint;
     auto tryEdge = [&](int edge) {
+        // Opening a long chain or a loop cannot raise the best found so far
+        // when it makes at most alpha: its search is left out, its most
+        // standing for it.
+        if ((runs.loony & edgeBit(edge)) != 0) {
+            const int most = runs.most[static_cast<std::size_t>(edge)];
+            if (most <= alpha) {
+                best = std::max(best, most);
+                return false;
+            }
+        }
         const int taken = draw(edge);
         const EdgeSet next = drawn | edgeBit(edge);
         const int v = taken > 0 ? taken + search(next, alpha - taken, beta - taken)
@@ -583,21 +601,29 @@ template <typename Visit> void Searcher::forEachRun(EdgeSet drawn, Visit visit) 
     }
 }
 
-QUADLO_COUNTS_BITS EdgeSet Searcher::edgesLeftOutByChainRule(EdgeSet drawn) const
+QUADLO_COUNTS_BITS void Searcher::sortRunEdges(EdgeSet drawn, RunEdges& runs) const
 {
-    EdgeSet skipped = 0;
+    const bool shortcuts = solver_.settings_.shortcuts;
     forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges) {
         const int boxes = std::popcount(run);
         if (boxes == 2) {
             const EdgeSet middle
                 = board_.sides(std::countr_zero(run)) & board_.sides(31 - std::countl_zero(run));
             const EdgeSet ends = edges & ~middle;
-            skipped |= solver_.settings_.shortcuts ? ends : ends & (ends - 1);
-        } else {
-            skipped |= edges & (edges - 1);
+            runs.leftOut |= shortcuts ? ends : ends & (ends - 1);
+            return;
+        }
+        runs.leftOut |= edges & (edges - 1);
+        // The other player makes at least k - 2 of a long chain of k boxes
+        // and k - 4 of a loop (the chain rule and the loony endgame above).
+        const bool loop = std::popcount(edges) == boxes;
+        if (shortcuts && (loop || boxes >= 3)) {
+            const int kept = std::countr_zero(edges);
+            runs.loony |= edgeBit(kept);
+            runs.most[static_cast<std::size_t>(kept)]
+                = static_cast<std::int8_t>(-(boxes - (loop ? 4 : 2)));
         }
     });
-    return skipped;
 }
 
 // From the box on three sides, the walk goes on through boxes on two sides
