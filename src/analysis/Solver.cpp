@@ -145,8 +145,10 @@ constexpr int kThreadsFromOpen = 24;
 // How often, in nodes, a search looks at the flags and counts of the others.
 constexpr std::uint64_t kSyncMask = 0x3FF;
 
-// Positions with this many open edges look up their children first.
-constexpr int kLookAheadFromOpen = 22;
+// Positions with this many open edges look up their children first; in
+// smaller ones the look-ups' cache misses cost more than the searches they
+// save.
+constexpr int kLookAheadFromOpen = 36;
 
 // A loony endgame of more mixes of components than this is searched.
 constexpr int kMostEndgameStates = 4096;
@@ -239,8 +241,10 @@ private:
     int draw(int edge); // returns the boxes it completes
     void undraw(int edge);
     void countNode();
-    // Calls visit(boxes, open edges) for each run of boxes on two sides.
-    template <typename Visit> void forEachRun(EdgeSet drawn, Visit visit) const;
+    // Calls visit(boxes, open edges) for each run of boxes on two sides;
+    // always inlined, so that its bit counts are those of its caller's copy.
+    template <typename Visit>
+    [[gnu::always_inline]] inline void forEachRun(EdgeSet drawn, Visit visit) const;
     // With no box on three sides: the edges of each run of boxes on two
     // sides that another edge of the run stands for (all but one of a loop
     // or chain, one end of a chain of two), and the edges left in that open
@@ -577,7 +581,8 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
 
 // Walks each run of boxes with two sides drawn along its open edges; a run
 // is a chain or a loop, since each of its boxes has exactly two open edges.
-template <typename Visit> void Searcher::forEachRun(EdgeSet drawn, Visit visit) const
+template <typename Visit>
+[[gnu::always_inline]] inline void Searcher::forEachRun(EdgeSet drawn, Visit visit) const
 {
     for (std::uint32_t rest = twoSided_; rest != 0;) {
         std::uint32_t run = rest & (~rest + 1);
@@ -835,7 +840,7 @@ EdgeSet Solver::image(int symmetry, EdgeSet edges) const
     return mapped;
 }
 
-Solver::TableKey Solver::tableKey(EdgeSet drawn) const
+QUADLO_COUNTS_BITS Solver::TableKey Solver::tableKey(EdgeSet drawn) const
 {
     // Each box's drawn rim edges moved to its lowest ones.
     for (const EdgeSet rim : rimEdges_) {
