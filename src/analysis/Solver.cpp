@@ -127,6 +127,10 @@ constexpr int kBestAt = kUpperAt + 6;
 constexpr int kDepthAt = kBestAt + 6;
 static_assert(kDepthAt + 2 == 64);
 
+// Slots in a bucket: the four words of half a cache line, looked at together.
+constexpr int kBucketBits = 2;
+constexpr int kBucketSlots = 1 << kBucketBits;
+
 // Open edges in four classes, for choosing which slot of a bucket to keep.
 constexpr std::uint64_t depthClass(int open)
 {
@@ -727,9 +731,10 @@ Solver::Solver(const BoxBoard& board, std::uint64_t nodeBudget, SolverSettings s
     // A table with more buckets than the board has positions would stay
     // empty, and each slot needs room for its fields.
     , tableEntries_(std::size_t { 1 } << std::clamp(static_cast<int>(settings.tableBits),
-                        std::max(1, board.edgeCount() + kFieldBits - 63), board.edgeCount() + 1))
+                        std::max(kBucketBits, board.edgeCount() + kFieldBits - 64 + kBucketBits),
+                        board.edgeCount() + kBucketBits))
     , table_(allocateTable(tableEntries_))
-    , keptBits_(std::max(0, board.edgeCount() - (std::countr_zero(tableEntries_) - 1)))
+    , keptBits_(std::max(0, board.edgeCount() - (std::countr_zero(tableEntries_) - kBucketBits)))
 {
     settings_.threads = std::clamp(settings_.threads, 1, 64);
     buildSymmetries();
@@ -909,7 +914,7 @@ EdgeSet Solver::mix(EdgeSet key) const
 
 Solver::Slot* Solver::bucket(EdgeSet mixed) const
 {
-    return &table_.get()[(mixed >> keptBits_) * 2];
+    return &table_.get()[(mixed >> keptBits_) * kBucketSlots];
 }
 
 void Solver::prefetch(EdgeSet key) const { __builtin_prefetch(bucket(mix(tableKey(key).key))); }
@@ -919,7 +924,7 @@ std::optional<Solver::Entry> Solver::find(EdgeSet key) const
     const EdgeSet mixed = mix(key);
     const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
     const Slot* slots = bucket(mixed);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < kBucketSlots; ++i) {
         const Slot slot = load(slots[i]);
         if (slot != 0 && (slot & keptMask) == (mixed & keptMask))
             return Entry { static_cast<int>(slot >> kLowerAt & 63) - 32,
@@ -929,39 +934,45 @@ std::optional<Solver::Entry> Solver::find(EdgeSet key) const
     return std::nullopt;
 }
 
-// The first slot keeps the entry with more open edges, which cost more to
-// find again; the second takes whatever the first does not. Each slot is
-// one word written whole, so a thread reads a slot as some thread wrote it,
-// and every bound in it is proven; two threads storing at once may lose
-// one of the entries, never mix them.
+// A position already in the bucket has its bounds narrowed; a new one takes
+// an empty slot, or else one of those with the fewest open edges, which cost
+// least to find again, chosen by the key so that none of them stays for
+// ever. Each slot is one word written whole, so a thread reads a slot as
+// some thread wrote it, and every bound in it is proven; two threads storing
+// at once may lose one of the entries, never mix them.
 void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
 {
     const EdgeSet mixed = mix(key);
     const EdgeSet keptMask = (EdgeSet { 1 } << keptBits_) - 1;
     Slot* slots = bucket(mixed);
-    const Slot first = load(slots[0]);
-    const Slot second = load(slots[1]);
+    const std::uint64_t depth = depthClass(open);
     Slot* slot = nullptr;
     Slot old = 0;
-    if (first != 0 && (first & keptMask) == (mixed & keptMask)) {
-        slot = &slots[0];
-        old = first;
-    } else if (second != 0 && (second & keptMask) == (mixed & keptMask)) {
-        slot = &slots[1];
-        old = second;
+    Slot* victim = nullptr;
+    std::uint64_t victimDepth = 5;
+    const auto start = static_cast<int>(mixed & (kBucketSlots - 1));
+    for (int n = 0; n < kBucketSlots; ++n) {
+        Slot* at = &slots[(start + n) & (kBucketSlots - 1)];
+        const Slot word = load(*at);
+        if (word != 0 && (word & keptMask) == (mixed & keptMask)) {
+            slot = at;
+            old = word;
+            break;
+        }
+        const std::uint64_t held = word == 0 ? 0 : (word >> kDepthAt) + 1;
+        if (held < victimDepth) {
+            victim = at;
+            victimDepth = held;
+        }
     }
-    const std::uint64_t depth = depthClass(open);
     if (slot != nullptr) {
         // An edge that failed low is no better than the others tried.
         if (lower == kNoLowerBound)
             best = static_cast<int>(old >> kBestAt & 63);
         lower = std::max(lower, static_cast<int>(old >> kLowerAt & 63) - 32);
         upper = std::min(upper, static_cast<int>(old >> kUpperAt & 63) - 32);
-    } else if (first == 0 || depth >= (first >> kDepthAt)) {
-        save(slots[1], first);
-        slot = &slots[0];
     } else {
-        slot = &slots[1];
+        slot = victim;
     }
     save(*slot,
         (mixed & keptMask) | static_cast<Slot>(lower + 32) << kLowerAt
