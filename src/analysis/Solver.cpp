@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Alpha-beta on the margin, driven by null-window tests that close in on the
-// value (MTD), with a two-way transposition table of bounds shared by every
-// thread, three rules, proved below, that cut down the moves searched, and
-// two shortcuts: rim edges of one box are one move, and a loony endgame is
+// value (MTD), with a four-way transposition table of bounds shared by every
+// thread, three rules, proved below, that cut down the moves searched, a
+// bound that leaves out opening chains and loops that cannot help, and two
+// shortcuts: rim edges of one box are one move, and a loony endgame is
 // valued from its chains' and loops' lengths without search.
 //
 // The capture rule. Let box B have three sides drawn and its fourth, e, open,
@@ -68,6 +69,17 @@
 // makes 1 + V(s+e1+e0); after e0 they may draw e1, which completes B1 and
 // reaches the same position with them still to move. So only the middle
 // of a chain of two is searched.
+//
+// The loony bound. Opening a long chain of k boxes leaves the other player
+// V(T_0) = k - 2 + max(2 + V(R), -2 - V(R)) >= k - 2 by the chain rule.
+// Opening a loop of k boxes gives two of them their third side; the other
+// player may take all but four of its boxes, each capture giving the next
+// its third side, and then either take the four and move on in R (k + V(R))
+// or draw the edge between the middle two of them, which completes nothing,
+// so that the mover takes the four by the capture rule and moves on in R (k
+// - 8 - V(R)): at least k - 4 either way. So the mover makes at most 2 - k
+// by opening a long chain and 4 - k by opening a loop, and where that is no
+// more than what another edge has already made, the edge is left unsearched.
 //
 // Rim edges. Two edges on the rim that border the same box touch nothing
 // else, so exchanging them maps the game onto itself: positions that differ
@@ -623,8 +635,7 @@ QUADLO_COUNTS_BITS void Searcher::sortRunEdges(EdgeSet drawn, RunEdges& runs) co
             return;
         }
         runs.leftOut |= edges & (edges - 1);
-        // The other player makes at least k - 2 of a long chain of k boxes
-        // and k - 4 of a loop (the chain rule and the loony endgame above).
+        // The loony bound above.
         const bool loop = std::popcount(edges) == boxes;
         if (shortcuts && (loop || boxes >= 3)) {
             const int kept = std::countr_zero(edges);
