@@ -118,8 +118,14 @@ std::optional<Edge> ExpertPlayer::choose(const Board& board, std::uint32_t seed)
     return choose(board, random);
 }
 
-void playExpertEdges(Game& game, ExpertPlayer& expert, std::uint32_t seed)
+void playExpertEdges(
+    Game& game, ExpertPlayer& expert, std::uint32_t seed, std::span<const Edge> recorded)
 {
+    for (const Edge& edge : recorded) {
+        if (!game.awaitsComputerEdge() || !game.board().isOpen(edge))
+            break;
+        game.playComputerEdge(edge);
+    }
     while (game.awaitsComputerEdge()) {
         const std::optional<Edge> edge = expert.choose(game.board(), seed);
         if (!edge)

@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <span>
 
 #include "analysis/BoxBoard.h"
 #include "analysis/Solver.h"
@@ -57,8 +58,11 @@ private:
     std::unique_ptr<Solver> solver_;
 };
 
-// Plays the expert's edges for as long as `game` awaits the computer's, each
-// chosen with `seed`, the seed of the game under way, as the window does.
-void playExpertEdges(Game& game, ExpertPlayer& expert, std::uint32_t seed);
+// Plays the expert's edges for as long as `game` awaits the computer's: the
+// `recorded` ones first, as a saved game gives them, while the game accepts
+// them, then each chosen with `seed`, the seed of the game under way, as the
+// window does.
+void playExpertEdges(
+    Game& game, ExpertPlayer& expert, std::uint32_t seed, std::span<const Edge> recorded = {});
 
 } // namespace quadlo::analysis

@@ -155,6 +155,8 @@ void TurnPresenter::playHeldEdge()
         recording_ = true;
         game.playComputerEdge(edge);
         recording_ = false;
+        if (record_ && game.board().edge(edge).tag == Mark::c)
+            record_->expertDrew(edge);
         // The next edge is searched while this one waits for its pause.
         askForComputerEdge();
         if (caughtUp)

@@ -344,15 +344,20 @@ void frmQuadlo::openGame()
         // script gives one.
         openingSeed_ = kFirstSeed;
         game.restart();
+        std::vector<Edge> answer;
         for (const Command& command : opened->commands()) {
             if (const auto* seed = std::get_if<SeedCommand>(&command)) {
                 openingSeed_ = seed->seed;
                 random_.reseed();
+            } else if (const auto* given = std::get_if<AnswerCommand>(&command)) {
+                answer = given->edges;
+                continue;
             } else {
                 presenter_.replayCommand(game, command);
             }
             if (game.awaitsComputerEdge())
-                analysis::playExpertEdges(game, expertSearch_->idleExpert(), gameSeed_);
+                analysis::playExpertEdges(game, expertSearch_->idleExpert(), gameSeed_, answer);
+            answer.clear();
         }
         openingSeed_.reset();
     });

@@ -63,6 +63,20 @@ void GameRecord::startedNew(const Game& game) { add(game, NewCommand {}); }
 
 void GameRecord::expertChanged(const Game& game, bool on) { add(game, ExpertCommand { on }); }
 
+void GameRecord::expertDrew(Edge edge)
+{
+    if (commands_.empty())
+        return;
+    const auto start = commands_.end() - 1;
+    if (start != commands_.begin()) {
+        if (auto* answer = std::get_if<AnswerCommand>(&*(start - 1))) {
+            answer->edges.push_back(edge);
+            return;
+        }
+    }
+    commands_.insert(start, AnswerCommand { { edge } });
+}
+
 std::string GameRecord::script(const Game& game) const
 {
     std::string text;

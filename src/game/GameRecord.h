@@ -48,6 +48,9 @@ public:
     void startedNew(const Game& game);
     // The computer plays as the expert from now on, or its level again.
     void expertChanged(const Game& game, bool on);
+    // The expert drew `edge` for the computer, in the turn that the last
+    // command started: it joins that turn's answer, just before the command.
+    void expertDrew(Edge edge);
 
     const std::vector<Command>& commands() const { return commands_; }
     // The record as a script, one command a line, ending with the level

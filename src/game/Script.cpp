@@ -139,21 +139,49 @@ ParsedLine parseSelect(const std::vector<std::string_view>& t)
     return ParseError { "select " + quoted(t[1]) + ": the level is one of easy, medium, hard" };
 }
 
+// An edge named by its family and index, for the command `word`.
+std::variant<Edge, ParseError> parseEdge(
+    std::string_view word, std::string_view familyName, std::string_view indexText)
+{
+    Family family;
+    if (familyName == "v")
+        family = Vertical;
+    else if (familyName == "h")
+        family = Horizontal;
+    else
+        return ParseError { std::string(word) + " family " + quoted(familyName)
+            + " is neither v nor h" };
+    const auto index = wholeNumber<int>(indexText);
+    if (!index || *index < 1 || *index > kEdgesPerFamily)
+        return ParseError { std::string(word) + " index " + quoted(indexText)
+            + " is not a whole number 1..30" };
+    return Edge { family, *index };
+}
+
 ParsedLine parseClick(const std::vector<std::string_view>& t)
 {
     if (t.size() != 3)
         return ParseError { "click takes a family (v or h) and an edge index 1..30" };
-    Family family;
-    if (t[1] == "v")
-        family = Vertical;
-    else if (t[1] == "h")
-        family = Horizontal;
-    else
-        return ParseError { "click family " + quoted(t[1]) + " is neither v nor h" };
-    const auto index = wholeNumber<int>(t[2]);
-    if (!index || *index < 1 || *index > kEdgesPerFamily)
-        return ParseError { "click index " + quoted(t[2]) + " is not a whole number 1..30" };
-    return Command { ClickCommand { { family, *index } } };
+    auto edge = parseEdge(t[0], t[1], t[2]);
+    if (auto* error = std::get_if<ParseError>(&edge))
+        return std::move(*error);
+    return Command { ClickCommand { std::get<Edge>(edge) } };
+}
+
+// One turn draws at most every edge of the board.
+ParsedLine parseAnswer(const std::vector<std::string_view>& t)
+{
+    if (t.size() < 3 || t.size() % 2 == 0 || t.size() > 1 + 2 * 2 * kEdgesPerFamily)
+        return ParseError { "answer takes one to 60 edges, each a family (v or h) and an index "
+                            "1..30" };
+    AnswerCommand answer;
+    for (std::size_t i = 1; i < t.size(); i += 2) {
+        auto edge = parseEdge(t[0], t[i], t[i + 1]);
+        if (auto* error = std::get_if<ParseError>(&edge))
+            return std::move(*error);
+        answer.edges.push_back(std::get<Edge>(edge));
+    }
+    return Command { std::move(answer) };
 }
 
 // new, undo: the command word alone.
@@ -276,6 +304,7 @@ constexpr std::pair<std::string_view, Parser> kCommands[] = {
     { "position", parsePosition },
     { "undo", parseWithoutArguments<UndoCommand> },
     { "expert", parseExpert },
+    { "answer", parseAnswer },
 };
 static_assert(std::size(kCommands) == std::variant_size_v<Command>);
 
@@ -320,6 +349,13 @@ struct Arguments {
     }
     std::string operator()(const UndoCommand&) const { return {}; }
     std::string operator()(const ExpertCommand& c) const { return c.on ? " on" : " off"; }
+    std::string operator()(const AnswerCommand& c) const
+    {
+        std::string text;
+        for (const Edge& edge : c.edges)
+            text += ' ' + clickName(edge);
+        return text;
+    }
 };
 
 } // namespace

@@ -54,8 +54,17 @@ struct ExpertCommand {
     bool on;
 };
 
+// The edges the expert drew in the computer's next turn, as the window
+// played them: that turn takes them instead of searching again, so that a
+// saved game replays as it was played whatever the solver would find now.
+// Only the turn that the next command starts takes them, and only while the
+// game accepts them; the expert searches whatever is left of the turn.
+struct AnswerCommand {
+    std::vector<Edge> edges;
+};
+
 using Command = std::variant<RandomCommand, SeedCommand, SelectCommand, ClickCommand, NewCommand,
-    PositionCommand, UndoCommand, ExpertCommand>;
+    PositionCommand, UndoCommand, ExpertCommand, AnswerCommand>;
 
 // A blank line or a comment.
 struct NoCommand { };
@@ -77,7 +86,8 @@ std::string clickName(Edge edge);
 // Plays a command through the game's handlers, as the game's user would: a
 // level chosen, an edge clicked, New Game, Take Back, a position set up or
 // the expert turned on or off. Random and seed are for the random source,
-// which the caller keeps: they change nothing here, and the answer is false.
+// and an answer for the expert, which the caller keeps: they change nothing
+// here, and the answer is false.
 // With the expert on, the game then awaits the computer's edges from the
 // caller (Game::awaitsComputerEdge).
 bool playOnGame(Game& game, const Command& command);

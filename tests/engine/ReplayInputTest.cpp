@@ -40,6 +40,8 @@ TEST(ReplayInput, CommandsAndClicksTakeExactlyTheirArguments)
     const std::string click = "click takes a family (v or h) and an edge index 1..30";
     const std::string seed = "seed takes one whole number 0..4294967295";
     const std::string select = "select takes one of easy, medium, hard";
+    const std::string answer
+        = "answer takes one to 60 edges, each a family (v or h) and an index 1..30";
     expectReasons({
         { "frobnicate", "unknown command 'frobnicate'" },
         { "Click v 1", "unknown command 'Click'" },
@@ -67,6 +69,12 @@ TEST(ReplayInput, CommandsAndClicksTakeExactlyTheirArguments)
         { "expert yes", "expert takes on or off" },
         { "expert on off", "expert takes on or off" },
         { "expert off", "(accepted)" },
+        { "answer", answer },
+        { "answer v", answer },
+        { "answer v 3 h", answer },
+        { "answer x 3", "answer family 'x' is neither v nor h" },
+        { "answer v 3 h 31", "answer index '31' is not a whole number 1..30" },
+        { "answer v 3 h 12", "(accepted)" },
     });
 }
 
@@ -195,11 +203,11 @@ TEST(ReplayInput, EveryCommandWrittenAsALineReadsBackAsItself)
     PositionText position;
     position.own(1, 'h').own(25, 'c').draw('v', 7, 'c');
     position.turn = 32681;
-    for (const std::string& line :
-        { std::string("seed 0"), std::string("seed 4294967295"), std::string("select easy"),
-            std::string("select medium"), std::string("select hard"), std::string("click v 1"),
-            std::string("click h 30"), std::string("new"), std::string("undo"),
-            std::string("expert on"), std::string("expert off"), position.line() })
+    for (const std::string& line : { std::string("seed 0"), std::string("seed 4294967295"),
+             std::string("select easy"), std::string("select medium"), std::string("select hard"),
+             std::string("click v 1"), std::string("click h 30"), std::string("new"),
+             std::string("undo"), std::string("expert on"), std::string("expert off"),
+             std::string("answer h 3 v 27"), position.line() })
         EXPECT_EQ(written(line), line);
 
     // A value comes back bit for bit, from the smallest single-precision

@@ -291,5 +291,32 @@ TEST(ReplayOutput, ExpertOnMakesTheComputerDrawTheExpertsEdgesUntilItIsOff)
     EXPECT_TRUE(session.humanToMove());
 }
 
+// A saved game gives the expert's edges as it played them; the turn the
+// next command starts draws them, searching only for what they leave, and
+// prints nothing of its own. Edges the game will not take are dropped.
+TEST(ReplayOutput, AnAnswerGivesTheExpertsEdgesForTheNextTurnOnly)
+{
+    const auto answered = [](const std::string& answer) {
+        ReplaySession session;
+        session.run(SeedCommand { 11 });
+        session.run(ExpertCommand { true });
+        EXPECT_EQ(session.run(std::get<Command>(parseLine(answer))), "");
+        session.run(ClickCommand { { Vertical, 1 } });
+        EXPECT_TRUE(session.humanToMove());
+        return session.board().edgesMarked(Mark::c);
+    };
+    const std::vector<Edge> searched = answered("answer v 1");
+    ASSERT_EQ(searched.size(), 1u);
+    const Edge other { Horizontal, searched[0] == Edge { Horizontal, 15 } ? 16 : 15 };
+    EXPECT_EQ(answered("answer " + clickName(other)), std::vector<Edge> { other });
+
+    ReplaySession session;
+    session.run(ExpertCommand { true });
+    session.run(std::get<Command>(parseLine("answer " + clickName(other))));
+    session.run(SelectCommand { Difficulty::Hard });
+    session.run(ClickCommand { { Vertical, 1 } });
+    EXPECT_EQ(session.board().edge(other).tag, Mark::a);
+}
+
 } // namespace
 } // namespace quadlo::engine

@@ -5,14 +5,17 @@
 // against the expert, held against an expert of the test's own; and the
 // clicks and keys that arrive while a turn is still being shown.
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "FormTestSupport.h"
 #include "analysis/BoardAdapter.h"
 #include "analysis/ExpertPlayer.h"
 #include "form/TurnPresenter.h"
+#include "game/GameRecord.h"
 
 using namespace quadlo;
 using namespace quadlo::test;
@@ -153,6 +156,7 @@ private slots:
             QVERIFY(!level->isChecked() && !level->isEnabled());
 
         analysis::ExpertPlayer reference;
+        std::vector<Edge> expertsEdges;
         const Board& board = window->game().board();
         while (board.openEdges().size() > std::size_t(analysis::kExpertSolvesFrom + 8)) {
             const Edge click = *firstOpenEdge(board);
@@ -178,8 +182,31 @@ private slots:
                 QCOMPARE(reference.choose(position, fixedSeed()), std::optional(edge));
                 position.drawEdge(edge, Mark::c);
             }
+            expertsEdges.insert(expertsEdges.end(), turn.begin(), turn.end());
             QVERIFY(expert->isEnabled());
         }
+
+        // A saved game gives the expert's edges as played, each turn's just
+        // before the click that started it.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("expert.quadlo"));
+        window->setGameFileQuestion(
+            [&](frmQuadlo::GameFileAction, const QString&) { return path; });
+        window->findChild<QAction*>("mnuSave")->trigger();
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const auto record = GameRecord::read(saved.readAll().toStdString());
+        std::vector<Edge> answered;
+        const Command* previous = nullptr;
+        for (const Command& command : std::get<GameRecord>(record).commands()) {
+            if (previous && std::holds_alternative<AnswerCommand>(*previous))
+                QVERIFY(std::holds_alternative<ClickCommand>(command));
+            if (const auto* answer = std::get_if<AnswerCommand>(&command))
+                answered.insert(answered.end(), answer->edges.begin(), answer->edges.end());
+            previous = &command;
+        }
+        QVERIFY(!answered.empty());
+        QVERIFY(answered == expertsEdges);
 
         // Off again, the level the model kept is back and answers at once.
         QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);

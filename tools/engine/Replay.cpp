@@ -75,12 +75,17 @@ std::string ReplaySession::run(const Command& command)
         random_.setSeed(seed->seed);
         return {};
     }
+    if (const auto* answer = std::get_if<AnswerCommand>(&command)) {
+        answer_ = answer->edges;
+        return {};
+    }
     playOnGame(game_, command);
     if (game_.awaitsComputerEdge()) {
         if (!expert_)
             expert_ = std::make_unique<analysis::ExpertPlayer>();
-        analysis::playExpertEdges(game_, *expert_, random_.seed());
+        analysis::playExpertEdges(game_, *expert_, random_.seed(), answer_);
     }
+    answer_.clear();
     std::string out;
     for (const std::string& line : messages_.takeLines())
         out += line + '\n';

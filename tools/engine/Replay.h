@@ -63,9 +63,10 @@ public:
     ReplaySession(const ReplaySession&) = delete;
     ReplaySession& operator=(const ReplaySession&) = delete;
 
-    // Runs one command and returns what it prints (nothing for random and
-    // seed). With the expert on, the expert's edges the game then awaits are
-    // part of the command, as they are of the window's click. Throws
+    // Runs one command and returns what it prints (nothing for random, seed
+    // and answer). With the expert on, the expert's edges the game then
+    // awaits are part of the command, as they are of the window's click:
+    // those of an answer just before it, then searched. Throws
     // RandomStreamExhausted when a draw runs past the script.
     std::string run(const Command& command);
 
@@ -81,6 +82,8 @@ private:
     Game game_;
     // Made when the expert first moves: its table is large.
     std::unique_ptr<analysis::ExpertPlayer> expert_;
+    // The edges of the answer for the turn the next command starts.
+    std::vector<Edge> answer_;
 };
 
 // One message box as a replay line; line breaks in the text become the two
