@@ -217,6 +217,31 @@ unsigned tableBitsFor(int open)
     return static_cast<unsigned>(std::clamp((open - 35) / 2 + 21, 21, 25));
 }
 
+// Defined before the searches use it, so that every compiler takes its
+// copy for the bit-counting instruction.
+QUADLO_COUNTS_BITS Solver::TableKey Solver::tableKey(EdgeSet drawn) const
+{
+    // Each box's drawn rim edges moved to its lowest ones.
+    for (const EdgeSet rim : rimEdges_) {
+        EdgeSet lowest = 0;
+        EdgeSet free = rim;
+        for (int n = std::popcount(drawn & rim); n > 0; --n) {
+            lowest |= free & (~free + 1);
+            free &= free - 1;
+        }
+        drawn = (drawn & ~rim) | lowest;
+    }
+    TableKey least { drawn, 0 };
+    if (std::popcount(drawn) > kSymmetricUpToDrawn)
+        return least;
+    for (int s = 1; s < symmetries_; ++s) {
+        const EdgeSet mapped = image(s, drawn);
+        if (mapped < least.key)
+            least = { mapped, s };
+    }
+    return least;
+}
+
 // One thread's search: the side counts of the position it is in and its own
 // order of past cut-offs; the table is the solver's, shared.
 class Searcher {
@@ -856,29 +881,6 @@ EdgeSet Solver::image(int symmetry, EdgeSet edges) const
     for (std::size_t at = 0; at < 8; ++at)
         mapped |= bytes[at][static_cast<std::size_t>(edges >> (8 * at) & 0xFF)];
     return mapped;
-}
-
-QUADLO_COUNTS_BITS Solver::TableKey Solver::tableKey(EdgeSet drawn) const
-{
-    // Each box's drawn rim edges moved to its lowest ones.
-    for (const EdgeSet rim : rimEdges_) {
-        EdgeSet lowest = 0;
-        EdgeSet free = rim;
-        for (int n = std::popcount(drawn & rim); n > 0; --n) {
-            lowest |= free & (~free + 1);
-            free &= free - 1;
-        }
-        drawn = (drawn & ~rim) | lowest;
-    }
-    TableKey least { drawn, 0 };
-    if (std::popcount(drawn) > kSymmetricUpToDrawn)
-        return least;
-    for (int s = 1; s < symmetries_; ++s) {
-        const EdgeSet mapped = image(s, drawn);
-        if (mapped < least.key)
-            least = { mapped, s };
-    }
-    return least;
 }
 
 int Solver::edgeToKey(const TableKey& key, int edge) const
