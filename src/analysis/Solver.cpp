@@ -610,6 +610,11 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
         history_[static_cast<std::size_t>(bestEdge)]
             += static_cast<std::uint32_t>(openCount * openCount);
 
+    // The margin of what is left has the parity of the boxes left, so an
+    // upper bound of the other parity comes down by one and a lower bound
+    // goes up by one: a test that cannot fall between them is never asked.
+    if ((best - remaining) % 2 != 0)
+        best += best <= windowLow ? -1 : 1;
     if (tabled) {
         auto keyed = [&](int edge) { return edge == kNoHint ? 0 : solver_.edgeToKey(key, edge); };
         if (best <= windowLow)
