@@ -130,8 +130,10 @@ constexpr int kNoHint = -1;
 // Values lie within -31..31, since no board of 64 edges has 32 boxes.
 constexpr int kNoLowerBound = -32;
 
-// Slot fields, from the top: the open-edge class in 2 bits, the best edge,
-// the upper and the lower bound in 6 bits each; the kept key bits below.
+// Slot fields, from the top: the open-edge class in 2 bits, the best edge
+// plus one (0 for none, and for edge 63, which no 6 bits hold once one is
+// added), the upper and the lower bound in 6 bits each; the kept key bits
+// below.
 constexpr int kFieldBits = 20;
 constexpr int kLowerAt = 64 - kFieldBits;
 constexpr int kUpperAt = kLowerAt + 6;
@@ -166,6 +168,9 @@ constexpr std::uint64_t kSyncMask = 0x3FF;
 // miss (from 36 open edges of the game's 60; from 19 of a 3 by 4 board's
 // 31, where it saves more than half the nodes of a search from empty).
 constexpr int kLookAheadOpenPerFive = 3;
+
+// The bound on an edge's score of past cut-offs.
+constexpr std::int64_t kHistoryLimit = std::int64_t { 1 } << 22;
 
 // A loony endgame of more mixes of components than this is searched.
 constexpr int kMostEndgameStates = 4096;
@@ -263,6 +268,15 @@ public:
             h /= 2;
     }
     void forget() { history_.fill(0); }
+    // Adds `bonus` to an edge's score, less the share of it that the score
+    // already holds of kHistoryLimit: scores stay within that limit, and the
+    // latest cut-offs weigh most.
+    void credit(int edge, int bonus)
+    {
+        auto& score = history_[static_cast<std::size_t>(edge)];
+        score += bonus
+            - static_cast<std::int32_t>(std::int64_t { score } * std::abs(bonus) / kHistoryLimit);
+    }
     void flush()
     {
         solver_.spent_.fetch_add(nodes_ - flushed_, std::memory_order_relaxed);
@@ -313,9 +327,11 @@ private:
     std::uint32_t twoSided_ = 0;
     std::uint32_t threeSided_ = 0;
     int completed_ = 0;
-    // Per edge, how often it has cut off a search, weighted towards the
-    // larger positions; it orders the edges of each kind.
-    std::array<std::uint32_t, kMaxEdges> history_ {};
+    // Per edge, a score of its past cut-offs, weighted towards the larger
+    // positions: raised when it cuts a search off, lowered when it was
+    // searched in vain before the edge that did. It orders the edges of
+    // each kind.
+    std::array<std::int32_t, kMaxEdges> history_ {};
     // Among edges of one kind and history: the first thread tries them from
     // the middle of the board out, where the fight for the chains is; the
     // others in orders of their own, so that they seldom search the same
@@ -495,76 +511,11 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
     beta = std::min(beta, upper);
     const int windowLow = alpha;
 
-    // With a box left to take, only captures and the declining edge are
-    // searched (the decline rule above); with none, one edge of each long
-    // chain and loop (the chain rule).
-    EdgeSet candidates = open;
-    RunEdges runs;
-    if (threeSided_ != 0) {
-        EdgeSet takes = 0;
-        EdgeSet declines = open;
-        for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
-            const int box = std::countr_zero(rest);
-            const int edge = std::countr_zero(board_.sides(box) & ~drawn);
-            const int next = board_.beyond(edge, box);
-            assert(next >= 0 && sidesDrawn_[static_cast<std::size_t>(next)] == 2);
-            takes |= edgeBit(edge);
-            declines &= board_.sides(next) & ~drawn & ~edgeBit(edge);
-        }
-        candidates = takes | declines;
-    } else {
-        sortRunEdges(drawn, runs);
-        candidates &= ~runs.leftOut;
-        if (solver_.settings_.shortcuts)
-            candidates &= ~solver_.rimEdgesLeftOut(open);
-    }
-
-    // Captures first, then edges that give nothing away, then those that
-    // offer one box, then two.
-    std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
-    std::array<int, 4> kindCount {};
-    if (hint != kNoHint && (candidates & edgeBit(hint)) == 0)
-        hint = kNoHint;
-    for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
-        const int edge = std::countr_zero(rest);
-        if (edge == hint)
-            continue;
-        int kind = 1;
-        for (int box : board_.boxesOf(edge)) {
-            if (box < 0)
-                continue;
-            const int s = sidesDrawn_[static_cast<std::size_t>(box)];
-            if (s == 3) {
-                kind = 0;
-                break;
-            }
-            kind += s == 2;
-        }
-        auto k = static_cast<std::size_t>(kind);
-        byKind[k][static_cast<std::size_t>(kindCount[k]++)] = static_cast<std::uint8_t>(edge);
-    }
-
-    // A child whose stored bound already refutes the window ends the node
-    // before any search; worth the look-ups only where a search costs more.
-    if (openCount * 5 >= board_.edgeCount() * kLookAheadOpenPerFive
-        && solver_.settings_.shortcuts) {
-        for (std::size_t k = 1; k < 4; ++k) {
-            for (int i = 0; i < kindCount[k]; ++i) {
-                const int edge = byKind[k][static_cast<std::size_t>(i)];
-                const EdgeSet next = drawn | edgeBit(edge);
-                const auto child = solver_.find(solver_.tableKey(next).key);
-                if (child && -child->upper >= beta) {
-                    if (tabled)
-                        solver_.store(key.key, openCount, -child->upper, remaining,
-                            solver_.edgeToKey(key, edge));
-                    return -child->upper;
-                }
-            }
-        }
-    }
-
     int best = -remaining - 1;
     int bestEdge = kNoHint;
+    RunEdges runs;
+    std::array<std::uint8_t, kMaxEdges> inVain;
+    int inVainCount = 0;
     auto tryEdge = [&](int edge) {
         // Opening a long chain or a loop cannot raise the best found so far
         // when it makes at most alpha: its search is left out, its most
@@ -573,6 +524,7 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
             const int most = runs.most[static_cast<std::size_t>(edge)];
             if (most <= alpha) {
                 best = std::max(best, most);
+                inVain[static_cast<std::size_t>(inVainCount++)] = static_cast<std::uint8_t>(edge);
                 return false;
             }
         }
@@ -586,29 +538,125 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
             bestEdge = edge;
             alpha = std::max(alpha, v);
         }
-        return alpha >= beta;
+        if (alpha >= beta)
+            return true;
+        inVain[static_cast<std::size_t>(inVainCount++)] = static_cast<std::uint8_t>(edge);
+        return false;
     };
     // The next edge's position is fetched while this one is searched, when
     // it will be looked up under its own edge set; a capture's position is
     // not known before its turn.
     const bool prefetching = openCount - 1 >= Solver::kTableFromOpen
         && board_.edgeCount() - openCount + 1 > Solver::kSymmetricUpToDrawn;
-    bool cut = hint != kNoHint && tryEdge(hint);
-    for (std::size_t k = 0; k < 4 && !cut; ++k) {
-        const auto edges = std::span(byKind[k]).first(static_cast<std::size_t>(kindCount[k]));
-        std::sort(edges.begin(), edges.end(), [this](std::uint8_t a, std::uint8_t b) {
-            return history_[a] != history_[b] ? history_[a] > history_[b] : rank_[a] < rank_[b];
-        });
-        for (std::size_t i = 0; i < edges.size() && !cut; ++i) {
-            if (prefetching && k > 0 && i + 1 < edges.size())
-                solver_.prefetch(drawn | edgeBit(edges[i + 1]));
-            cut = tryEdge(edges[i]);
+    // Where the children are not looked up first, the stored best edge is
+    // searched before the other edges are sorted out, since it often ends
+    // the node; it may then be one that another edge stands for, which
+    // costs a search and changes nothing.
+    const bool lookingAhead = openCount * 5 >= board_.edgeCount() * kLookAheadOpenPerFive
+        && solver_.settings_.shortcuts;
+    const bool hintTried = hint != kNoHint && !lookingAhead;
+    bool cut = hintTried && tryEdge(hint);
+    if (!cut) {
+        // With a box left to take, only captures and the declining edge are
+        // searched (the decline rule above); with none, one edge of each long
+        // chain and loop (the chain rule).
+        EdgeSet candidates = open;
+        if (threeSided_ != 0) {
+            EdgeSet takes = 0;
+            EdgeSet declines = open;
+            for (std::uint32_t rest = threeSided_; rest != 0; rest &= rest - 1) {
+                const int box = std::countr_zero(rest);
+                const int edge = std::countr_zero(board_.sides(box) & ~drawn);
+                const int next = board_.beyond(edge, box);
+                assert(next >= 0 && sidesDrawn_[static_cast<std::size_t>(next)] == 2);
+                takes |= edgeBit(edge);
+                declines &= board_.sides(next) & ~drawn & ~edgeBit(edge);
+            }
+            candidates = takes | declines;
+        } else {
+            sortRunEdges(drawn, runs);
+            candidates &= ~runs.leftOut;
+            if (solver_.settings_.shortcuts)
+                candidates &= ~solver_.rimEdgesLeftOut(open);
+        }
+
+        // Captures first, then edges that give nothing away, then those that
+        // offer one box, then two.
+        std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
+        std::array<int, 4> kindCount {};
+        if (!hintTried && hint != kNoHint && (candidates & edgeBit(hint)) == 0)
+            hint = kNoHint;
+        for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
+            const int edge = std::countr_zero(rest);
+            if (edge == hint)
+                continue;
+            int kind = 1;
+            for (int box : board_.boxesOf(edge)) {
+                if (box < 0)
+                    continue;
+                const int s = sidesDrawn_[static_cast<std::size_t>(box)];
+                if (s == 3) {
+                    kind = 0;
+                    break;
+                }
+                kind += s == 2;
+            }
+            auto k = static_cast<std::size_t>(kind);
+            byKind[k][static_cast<std::size_t>(kindCount[k]++)] = static_cast<std::uint8_t>(edge);
+        }
+
+        // A child whose stored bound already refutes the window ends the node
+        // before any search; worth the look-ups only where a search costs more.
+        if (lookingAhead) {
+            for (std::size_t k = 1; k < 4; ++k) {
+                for (int i = 0; i < kindCount[k]; ++i) {
+                    const int edge = byKind[k][static_cast<std::size_t>(i)];
+                    const EdgeSet next = drawn | edgeBit(edge);
+                    const auto child = solver_.find(solver_.tableKey(next).key);
+                    if (child && -child->upper >= beta) {
+                        if (tabled)
+                            solver_.store(key.key, openCount, -child->upper, remaining,
+                                solver_.edgeToKey(key, edge));
+                        return -child->upper;
+                    }
+                }
+            }
+        }
+        if (!hintTried && hint != kNoHint)
+            cut = tryEdge(hint);
+        for (std::size_t k = 0; k < 4 && !cut; ++k) {
+            const auto edges = std::span(byKind[k]).first(static_cast<std::size_t>(kindCount[k]));
+            auto before = [this](std::uint8_t a, std::uint8_t b) {
+                return history_[a] != history_[b] ? history_[a] > history_[b] : rank_[a] < rank_[b];
+            };
+            // Each next edge is picked when it is needed: most nodes cut after
+            // one or two.
+            auto pick = [&](std::size_t at) {
+                std::size_t first = at;
+                for (std::size_t j = at + 1; j < edges.size(); ++j) {
+                    if (before(edges[j], edges[first]))
+                        first = j;
+                }
+                std::swap(edges[at], edges[first]);
+            };
+            if (!edges.empty())
+                pick(0);
+            for (std::size_t i = 0; i < edges.size() && !cut; ++i) {
+                if (i + 1 < edges.size()) {
+                    pick(i + 1);
+                    if (prefetching && k > 0)
+                        solver_.prefetch(drawn | edgeBit(edges[i + 1]));
+                }
+                cut = tryEdge(edges[i]);
+            }
         }
     }
     // Ordering by past cut-offs finds a refutation sooner than edge order.
-    if (cut && bestEdge != kNoHint)
-        history_[static_cast<std::size_t>(bestEdge)]
-            += static_cast<std::uint32_t>(openCount * openCount);
+    if (cut && bestEdge != kNoHint) {
+        credit(bestEdge, openCount * openCount);
+        for (int i = 0; i < inVainCount; ++i)
+            credit(inVain[static_cast<std::size_t>(i)], -openCount * openCount);
+    }
 
     // The margin of what is left has the parity of the boxes left, so an
     // upper bound of the other parity comes down by one and a lower bound
@@ -616,7 +664,8 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
     if ((best - remaining) % 2 != 0)
         best += best <= windowLow ? -1 : 1;
     if (tabled) {
-        auto keyed = [&](int edge) { return edge == kNoHint ? 0 : solver_.edgeToKey(key, edge); };
+        auto keyed
+            = [&](int edge) { return edge == kNoHint ? kNoHint : solver_.edgeToKey(key, edge); };
         if (best <= windowLow)
             solver_.store(key.key, openCount, kNoLowerBound, best, keyed(hint));
         else if (best >= beta)
@@ -897,6 +946,8 @@ int Solver::edgeToKey(const TableKey& key, int edge) const
 // same box then has another rim edge open that plays the same.
 int Solver::edgeFromKey(const TableKey& key, int stored, EdgeSet drawn) const
 {
+    if (stored == kNoHint)
+        return kNoHint;
     const int edge
         = edgePreimage_[static_cast<std::size_t>(key.symmetry)][static_cast<std::size_t>(stored)];
     if ((drawn & edgeBit(edge)) == 0)
@@ -949,7 +1000,7 @@ std::optional<Solver::Entry> Solver::find(EdgeSet key) const
         if (slot != 0 && (slot & keptMask) == (mixed & keptMask))
             return Entry { static_cast<int>(slot >> kLowerAt & 63) - 32,
                 static_cast<int>(slot >> kUpperAt & 63) - 32,
-                static_cast<int>(slot >> kBestAt & 63) };
+                static_cast<int>(slot >> kBestAt & 63) - 1 };
     }
     return std::nullopt;
 }
@@ -988,7 +1039,7 @@ void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
     if (slot != nullptr) {
         // An edge that failed low is no better than the others tried.
         if (lower == kNoLowerBound)
-            best = static_cast<int>(old >> kBestAt & 63);
+            best = static_cast<int>(old >> kBestAt & 63) - 1;
         lower = std::max(lower, static_cast<int>(old >> kLowerAt & 63) - 32);
         upper = std::min(upper, static_cast<int>(old >> kUpperAt & 63) - 32);
     } else {
@@ -997,7 +1048,7 @@ void Solver::store(EdgeSet key, int open, int lower, int upper, int best)
     save(*slot,
         (mixed & keptMask) | static_cast<Slot>(lower + 32) << kLowerAt
             | static_cast<Slot>(upper + 32) << kUpperAt
-            | static_cast<Slot>(std::max(best, 0)) << kBestAt | depth << kDepthAt);
+            | static_cast<Slot>(best + 1 > 63 ? 0 : best + 1) << kBestAt | depth << kDepthAt);
 }
 
 std::optional<int> Solver::test(EdgeSet drawn, int beta)

@@ -154,7 +154,7 @@ private:
     struct Entry {
         int lower;
         int upper;
-        int best;
+        int best; // the edge, or -1 for none
     };
     // The key a position is stored under, and the symmetry that takes the
     // position, its rim edges moved, to it (0 for none).
