@@ -171,6 +171,9 @@ constexpr int kLookAheadOpenPerFive = 3;
 
 // The bound on an edge's score of past cut-offs.
 constexpr std::int64_t kHistoryLimit = std::int64_t { 1 } << 22;
+// Edges are scored apart in each span of 2^4 open-edge counts: the edges
+// that refute in the opening are not those that refute in the endgame.
+constexpr int kHistorySpanBits = 4;
 
 // A loony endgame of more mixes of components than this is searched.
 constexpr int kMostEndgameStates = 4096;
@@ -264,16 +267,27 @@ public:
     // Ages the past cut-offs at each new question.
     void age()
     {
-        for (auto& h : history_)
-            h /= 2;
+        for (auto& scores : history_) {
+            for (auto& h : scores)
+                h /= 2;
+        }
     }
-    void forget() { history_.fill(0); }
+    void forget()
+    {
+        for (auto& scores : history_)
+            scores.fill(0);
+    }
+    // The scores of edges in positions of `open` open edges.
+    std::array<std::int32_t, kMaxEdges>& scores(int open)
+    {
+        return history_[static_cast<std::size_t>(open >> kHistorySpanBits)];
+    }
     // Adds `bonus` to an edge's score, less the share of it that the score
     // already holds of kHistoryLimit: scores stay within that limit, and the
     // latest cut-offs weigh most.
-    void credit(int edge, int bonus)
+    void credit(int open, int edge, int bonus)
     {
-        auto& score = history_[static_cast<std::size_t>(edge)];
+        auto& score = scores(open)[static_cast<std::size_t>(edge)];
         score += bonus
             - static_cast<std::int32_t>(std::int64_t { score } * std::abs(bonus) / kHistoryLimit);
     }
@@ -327,11 +341,12 @@ private:
     std::uint32_t twoSided_ = 0;
     std::uint32_t threeSided_ = 0;
     int completed_ = 0;
-    // Per edge, a score of its past cut-offs, weighted towards the larger
-    // positions: raised when it cuts a search off, lowered when it was
-    // searched in vain before the edge that did. It orders the edges of
-    // each kind.
-    std::array<std::int32_t, kMaxEdges> history_ {};
+    // Per span of open-edge counts and edge, a score of the edge's past
+    // cut-offs, weighted towards the larger positions: raised when it cuts
+    // a search off, lowered when it was searched in vain before the edge
+    // that did. It orders the edges of each kind.
+    std::array<std::array<std::int32_t, kMaxEdges>, (kMaxEdges >> kHistorySpanBits) + 1>
+        history_ {};
     // Among edges of one kind and history: the first thread tries them from
     // the middle of the board out, where the fight for the chains is; the
     // others in orders of their own, so that they seldom search the same
@@ -626,8 +641,9 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
             cut = tryEdge(hint);
         for (std::size_t k = 0; k < 4 && !cut; ++k) {
             const auto edges = std::span(byKind[k]).first(static_cast<std::size_t>(kindCount[k]));
-            auto before = [this](std::uint8_t a, std::uint8_t b) {
-                return history_[a] != history_[b] ? history_[a] > history_[b] : rank_[a] < rank_[b];
+            const auto& history = scores(openCount);
+            auto before = [&](std::uint8_t a, std::uint8_t b) {
+                return history[a] != history[b] ? history[a] > history[b] : rank_[a] < rank_[b];
             };
             // Each next edge is picked when it is needed: most nodes cut after
             // one or two.
@@ -653,9 +669,9 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
     }
     // Ordering by past cut-offs finds a refutation sooner than edge order.
     if (cut && bestEdge != kNoHint) {
-        credit(bestEdge, openCount * openCount);
+        credit(openCount, bestEdge, openCount * openCount);
         for (int i = 0; i < inVainCount; ++i)
-            credit(inVain[static_cast<std::size_t>(i)], -openCount * openCount);
+            credit(openCount, inVain[static_cast<std::size_t>(i)], -openCount * openCount);
     }
 
     // The margin of what is left has the parity of the boxes left, so an
