@@ -84,13 +84,14 @@ int selfplay(const std::vector<std::string_view>& args)
     return 0;
 }
 
-// analyse [FILE|-], review FILE, solve --boxes WxH, each with [--budget N];
-// analyse and solve with [--threads T].
+// analyse [FILE|-], review FILE, solve --boxes WxH [--table MIB], each with
+// [--budget N]; analyse and solve with [--threads T].
 int analysisCommand(std::string_view command, const std::vector<std::string_view>& args)
 {
     const bool solve = command == "solve";
-    const auto parsed = solve ? parseAnalysisArguments(args,
-                            { { "--boxes" }, { "--budget" }, { "--threads" } }, kAnalysisBudget)
+    const auto parsed = solve
+        ? parseAnalysisArguments(args,
+            { { "--boxes" }, { "--budget" }, { "--threads" }, { "--table" } }, kAnalysisBudget)
         : command == "review"
         ? parseAnalysisArguments(args, { { "--budget" } }, quadlo::analysis::kReviewBudget)
         : parseAnalysisArguments(args, { { "--budget" }, { "--threads" } }, kAnalysisBudget);

@@ -113,6 +113,9 @@ public:
     void clear();
     // Nodes searched by the last call, all threads together.
     std::uint64_t nodes() const { return nodes_; }
+    // The size of the table, which may be smaller than asked for on a small
+    // board, or when memory was short.
+    std::size_t tableBytes() const { return tableEntries_ * sizeof(Slot); }
 
     // The value of the position; none if the budget ran out.
     std::optional<int> value(EdgeSet drawn);

@@ -252,14 +252,21 @@ TEST(EngineProgram, AnalyseAndSolveSayWhatTheyProvedWhenTheBudgetIsTooSmallAndEx
         std::vector<std::string> { "gave up: the board needs more than 10 nodes" });
 }
 
-TEST(EngineProgram, SolveGivesTheFirstPlayersMarginOnTwoByTwoAndRefusesBadSizes)
+TEST(EngineProgram, SolveGivesTheFirstPlayersMarginAndItsTableAndRefusesBadSizes)
 {
     const auto run = runProgram("solve --boxes 2x2");
     EXPECT_EQ(run.status, 0) << run.err;
     const auto out = lines(run.out);
-    ASSERT_EQ(out.size(), 2u);
+    ASSERT_EQ(out.size(), 3u);
     EXPECT_EQ(out[0], "value 2");
     EXPECT_TRUE(out[1].starts_with("time ") && out[1].ends_with(" s")) << out[1];
+    // Twelve edges have no use for more than 2^12 buckets.
+    EXPECT_EQ(out[2], "table 128 KiB");
+    // Three MiB asked: the largest power of two within it.
+    const auto sized = lines(runProgram("solve --boxes 3x3 --table 3").out);
+    ASSERT_EQ(sized.size(), 3u);
+    EXPECT_EQ(sized[0], "value -3");
+    EXPECT_EQ(sized[2], "table 2 MiB");
     for (const auto& [args, error] : std::vector<std::pair<std::string, std::string>> {
              { "solve --boxes 5x6",
                  "quadlo-engine: error: --boxes '5x6' has 71 edges; the solver takes boards of at "
@@ -271,6 +278,8 @@ TEST(EngineProgram, SolveGivesTheFirstPlayersMarginOnTwoByTwoAndRefusesBadSizes)
              { "solve", "quadlo-engine: error: solve takes --boxes WxH and no other operand" },
              { "solve --boxes 2x2 --budget 0",
                  "quadlo-engine: error: --budget '0' is not a whole number 1..1000000000000" },
+             { "solve --boxes 2x2 --table 65537",
+                 "quadlo-engine: error: --table '65537' is not a whole number 1..65536" },
          }) {
         const auto bad = runProgram(args);
         EXPECT_EQ(bad.status, 2) << args;

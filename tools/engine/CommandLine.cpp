@@ -60,9 +60,12 @@ constexpr CommandHelp kCommands[] = {
         "against the best move (each one fewer for the human and one more for the\n"
         "computer), and the game's turning point. A move taken back by undo is\n"
         "neither judged nor counted.\n" },
-    { "solve", "solve --boxes WxH [--budget N] [--threads T]",
+    { "solve", "solve --boxes WxH [--budget N] [--threads T] [--table MIB]",
         "Solves the empty board of W by H boxes (at most 64 edges) and prints\n"
-        "'value V' for the first player and the processor time taken.\n" },
+        "'value V' for the first player, the processor time taken, and the size of\n"
+        "the solver's table: the largest power of two within MIB that memory can\n"
+        "be had for, or without --table the one a position of as many open edges\n"
+        "gets.\n" },
 };
 
 // How the edges that scripts and outputs name are numbered; BoxGeometry.h

@@ -3,6 +3,7 @@
 // processor time of all its threads, and in wall time when there are more.
 #include "engine/Solve.h"
 
+#include <bit>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -18,6 +19,9 @@ namespace quadlo::engine {
 namespace {
 
 constexpr int kUsageStatus = 2;
+
+// The most --table may ask for: 64 GiB.
+constexpr std::uint64_t kMostTableMiB = 65536;
 
 std::optional<int> smallNumber(std::string_view text)
 {
@@ -64,11 +68,25 @@ int runSolve(const AnalysisArguments& arguments, std::ostream& out, std::string&
     }
     const auto [columns, rows] = std::get<BoxesSize>(size);
     const analysis::BoxBoard board = *analysis::BoxBoard::make(columns, rows);
-    analysis::Solver solver(board, arguments.budget,
-        { analysis::tableBitsFor(board.edgeCount()), arguments.threads, true });
+    unsigned tableBits = analysis::tableBitsFor(board.edgeCount());
+    if (const auto table = arguments.options.find("--table"); table != arguments.options.end()) {
+        const auto mib = countOption("--table", table->second, kMostTableMiB);
+        if (const auto* bad = std::get_if<CommandLineError>(&mib)) {
+            error = bad->message;
+            return kUsageStatus;
+        }
+        // A MiB holds 2^17 slots.
+        tableBits = 16 + static_cast<unsigned>(std::bit_width(std::get<std::uint64_t>(mib)));
+    }
+    const auto solver
+        = analysis::solverWithin(board, arguments.budget, { tableBits, arguments.threads, true });
+    if (!solver) {
+        out << "gave up: not enough memory for the solver's table\n";
+        return kSolverGaveUp;
+    }
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t processorStart = std::clock();
-    const std::optional<int> value = solver.value(0);
+    const std::optional<int> value = solver->value(0);
     const double processor = static_cast<double>(std::clock() - processorStart) / CLOCKS_PER_SEC;
     const double seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -82,7 +100,10 @@ int runSolve(const AnalysisArguments& arguments, std::ostream& out, std::string&
     else
         std::snprintf(time, sizeof time, "time %.3f s (%.3f s on the clock, %d threads)\n",
             processor, seconds, arguments.threads);
-    out << "value " << *value << '\n' << time;
+    const std::size_t kib = solver->tableBytes() >> 10;
+    out << "value " << *value << '\n'
+        << time << "table " << (kib >= 1024 ? kib >> 10 : kib)
+        << (kib >= 1024 ? " MiB\n" : " KiB\n");
     return 0;
 }
 
