@@ -14,6 +14,7 @@
 
 #include <array>
 #include <atomic>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -58,6 +59,13 @@ inline constexpr unsigned kDefaultTableBits = 21;
 
 // The size in MiB of a table of 2^bits slots of 8 bytes.
 constexpr unsigned tableMiB(unsigned bits) { return (8u << bits) >> 20; }
+
+// The bits of the largest table within `mib` MiB (at least 1): 2^17 slots a
+// MiB.
+constexpr unsigned tableBitsWithin(std::uint64_t mib)
+{
+    return 16 + static_cast<unsigned>(std::bit_width(mib));
+}
 
 // The coach's table, kept for a whole run of the window and measured so by
 // bench --coach: 2^24 slots, 128 MiB.

@@ -3,7 +3,6 @@
 // processor time of all its threads, and in wall time when there are more.
 #include "engine/Solve.h"
 
-#include <bit>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -75,8 +74,7 @@ int runSolve(const AnalysisArguments& arguments, std::ostream& out, std::string&
             error = bad->message;
             return kUsageStatus;
         }
-        // A MiB holds 2^17 slots.
-        tableBits = 16 + static_cast<unsigned>(std::bit_width(std::get<std::uint64_t>(mib)));
+        tableBits = analysis::tableBitsWithin(std::get<std::uint64_t>(mib));
     }
     const auto solver
         = analysis::solverWithin(board, arguments.budget, { tableBits, arguments.threads, true });
@@ -100,10 +98,11 @@ int runSolve(const AnalysisArguments& arguments, std::ostream& out, std::string&
     else
         std::snprintf(time, sizeof time, "time %.3f s (%.3f s on the clock, %d threads)\n",
             processor, seconds, arguments.threads);
-    const std::size_t kib = solver->tableBytes() >> 10;
-    out << "value " << *value << '\n'
-        << time << "table " << (kib >= 1024 ? kib >> 10 : kib)
-        << (kib >= 1024 ? " MiB\n" : " KiB\n");
+    out << "value " << *value << '\n' << time << "table ";
+    if (const std::size_t kib = solver->tableBytes() >> 10; kib < 1024)
+        out << kib << " KiB\n";
+    else
+        out << (kib >> 10) << " MiB\n";
     return 0;
 }
 
