@@ -81,6 +81,15 @@
 // by opening a long chain and 4 - k by opening a loop, and where that is no
 // more than what another edge has already made, the edge is left unsearched.
 //
+// Twin runs. Two runs of boxes on two sides, as the chain rule has them,
+// with as many boxes and with their ends leading to the same places (the
+// rim, or one and the same box, for each end; or, for loops, none) can be
+// exchanged box for box from the ends they share: every open edge of one
+// then takes the place of the matching edge of the other, and every other
+// edge stays, so the game is mapped onto itself, the side counts of every
+// box kept. An edge of one run is therefore worth the matching edge of the
+// other, and the edges of the second run found are left unsearched.
+//
 // Rim edges. Two edges on the rim that border the same box touch nothing
 // else, so exchanging them maps the game onto itself: positions that differ
 // only in which of them are drawn have the same value, and of such edges
@@ -174,6 +183,10 @@ constexpr std::int64_t kHistoryLimit = std::int64_t { 1 } << 22;
 // Edges are scored apart in each span of 2^4 open-edge counts: the edges
 // that refute in the opening are not those that refute in the endgame.
 constexpr int kHistorySpanBits = 4;
+
+// What a run's end leads to besides a box: the rim, or nothing (a loop's).
+constexpr int kRimEnd = -1;
+constexpr int kNoEnd = -2;
 
 // A loony endgame of more mixes of components than this is searched.
 constexpr int kMostEndgameStates = 4096;
@@ -311,8 +324,10 @@ private:
     int draw(int edge); // returns the boxes it completes
     void undraw(int edge);
     void countNode();
-    // Calls visit(boxes, open edges) for each run of boxes on two sides;
-    // always inlined, so that its bit counts are those of its caller's copy.
+    // Calls visit(boxes, open edges, ends) for each run of boxes on two
+    // sides, the ends being what its two end edges lead to (a box, or
+    // kRimEnd), both kNoEnd for a loop; always inlined, so that its bit
+    // counts are those of its caller's copy.
     template <typename Visit>
     [[gnu::always_inline]] inline void forEachRun(EdgeSet drawn, Visit visit) const;
     // With no box on three sides: the edges of each run of boxes on two
@@ -693,13 +708,16 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
 }
 
 // Walks each run of boxes with two sides drawn along its open edges; a run
-// is a chain or a loop, since each of its boxes has exactly two open edges.
+// is a chain or a loop, since each of its boxes has exactly two open edges,
+// and a chain has two edges that lead out of it.
 template <typename Visit>
 [[gnu::always_inline]] inline void Searcher::forEachRun(EdgeSet drawn, Visit visit) const
 {
     for (std::uint32_t rest = twoSided_; rest != 0;) {
         std::uint32_t run = rest & (~rest + 1);
         EdgeSet edges = 0;
+        std::array<int, 2> ends { kNoEnd, kNoEnd };
+        int endCount = 0;
         for (std::uint32_t frontier = run; frontier != 0;) {
             const int box = std::countr_zero(frontier);
             frontier &= frontier - 1;
@@ -708,22 +726,39 @@ template <typename Visit>
             for (EdgeSet side = sides; side != 0; side &= side - 1) {
                 const int other = board_.beyond(std::countr_zero(side), box);
                 const std::uint32_t bit = other < 0 ? 0 : std::uint32_t { 1 } << other;
-                if ((rest & bit & ~run) != 0) {
+                if ((twoSided_ & bit) == 0) {
+                    ends[static_cast<std::size_t>(endCount++ & 1)] = other < 0 ? kRimEnd : other;
+                } else if ((rest & bit & ~run) != 0) {
                     run |= bit;
                     frontier |= bit;
                 }
             }
         }
         rest &= ~run;
-        visit(run, edges);
+        visit(run, edges, ends);
     }
 }
 
 QUADLO_COUNTS_BITS void Searcher::sortRunEdges(EdgeSet drawn, RunEdges& runs) const
 {
     const bool shortcuts = solver_.settings_.shortcuts;
-    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges) {
+    // Each run's boxes and ends, for finding its twin.
+    std::array<std::uint32_t, kMaxBoxes> seen;
+    int seenCount = 0;
+    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges, std::array<int, 2> ends) {
         const int boxes = std::popcount(run);
+        if (shortcuts) {
+            const auto [low, high] = std::minmax(ends[0], ends[1]);
+            const auto twin = static_cast<std::uint32_t>(boxes) << 16
+                | static_cast<std::uint32_t>(low - kNoEnd) << 8
+                | static_cast<std::uint32_t>(high - kNoEnd);
+            const auto last = seen.begin() + seenCount;
+            if (std::find(seen.begin(), last, twin) != last) {
+                runs.leftOut |= edges;
+                return;
+            }
+            seen[static_cast<std::size_t>(seenCount++)] = twin;
+        }
         if (boxes == 2) {
             const EdgeSet middle
                 = board_.sides(std::countr_zero(run)) & board_.sides(31 - std::countl_zero(run));
@@ -771,7 +806,7 @@ QUADLO_COUNTS_BITS std::optional<int> Searcher::loonyEndgame(EdgeSet drawn) cons
     };
     std::array<Kind, kMaxBoxes> kinds;
     int kindCount = 0;
-    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges) {
+    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges, std::array<int, 2>) {
         const int boxes = std::popcount(run);
         const bool loop = std::popcount(edges) == boxes;
         auto same = std::find_if(kinds.begin(), kinds.begin() + kindCount,
