@@ -337,6 +337,8 @@ private:
     struct RunEdges {
         EdgeSet leftOut = 0;
         EdgeSet loony = 0;
+        // Of leftOut, the edges of twin runs.
+        EdgeSet twins = 0;
         std::array<std::int8_t, kMaxEdges> most;
     };
     QUADLO_COUNTS_BITS void sortRunEdges(EdgeSet drawn, RunEdges& runs) const;
@@ -614,7 +616,10 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
         // offer one box, then two.
         std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
         std::array<int, 4> kindCount {};
-        if (!hintTried && hint != kNoHint && (candidates & edgeBit(hint)) == 0)
+        // A stored edge of the twin run left out is kept: its lines are the
+        // ones the table holds, those of its twin are not.
+        if (!hintTried && hint != kNoHint && (candidates & edgeBit(hint)) == 0
+            && (runs.twins & edgeBit(hint)) == 0)
             hint = kNoHint;
         for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
             const int edge = std::countr_zero(rest);
@@ -755,6 +760,7 @@ QUADLO_COUNTS_BITS void Searcher::sortRunEdges(EdgeSet drawn, RunEdges& runs) co
             const auto last = seen.begin() + seenCount;
             if (std::find(seen.begin(), last, twin) != last) {
                 runs.leftOut |= edges;
+                runs.twins |= edges;
                 return;
             }
             seen[static_cast<std::size_t>(seenCount++)] = twin;
