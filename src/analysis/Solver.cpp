@@ -337,11 +337,10 @@ private:
     struct RunEdges {
         EdgeSet leftOut = 0;
         EdgeSet loony = 0;
-        // Of leftOut, the edges of twin runs.
-        EdgeSet twins = 0;
         std::array<std::int8_t, kMaxEdges> most;
     };
-    QUADLO_COUNTS_BITS void sortRunEdges(EdgeSet drawn, RunEdges& runs) const;
+    // Of twin runs, the one with an edge in `preferred` is kept.
+    QUADLO_COUNTS_BITS void sortRunEdges(EdgeSet drawn, EdgeSet preferred, RunEdges& runs) const;
     // Whether `box`, on three sides with `edge` open, starts a chain of
     // three or more, whose next box the chain rule says to take.
     bool startsLongChain(int box, int edge, EdgeSet drawn) const;
@@ -606,7 +605,7 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
             }
             candidates = takes | declines;
         } else {
-            sortRunEdges(drawn, runs);
+            sortRunEdges(drawn, hint == kNoHint ? 0 : edgeBit(hint), runs);
             candidates &= ~runs.leftOut;
             if (solver_.settings_.shortcuts)
                 candidates &= ~solver_.rimEdgesLeftOut(open);
@@ -616,10 +615,7 @@ QUADLO_COUNTS_BITS int Searcher::searchMoves(EdgeSet drawn, int alpha, int beta)
         // offer one box, then two.
         std::array<std::array<std::uint8_t, kMaxEdges>, 4> byKind;
         std::array<int, 4> kindCount {};
-        // A stored edge of the twin run left out is kept: its lines are the
-        // ones the table holds, those of its twin are not.
-        if (!hintTried && hint != kNoHint && (candidates & edgeBit(hint)) == 0
-            && (runs.twins & edgeBit(hint)) == 0)
+        if (!hintTried && hint != kNoHint && (candidates & edgeBit(hint)) == 0)
             hint = kNoHint;
         for (EdgeSet rest = candidates; rest != 0; rest &= rest - 1) {
             const int edge = std::countr_zero(rest);
@@ -744,26 +740,43 @@ template <typename Visit>
     }
 }
 
-QUADLO_COUNTS_BITS void Searcher::sortRunEdges(EdgeSet drawn, RunEdges& runs) const
+QUADLO_COUNTS_BITS void Searcher::sortRunEdges(
+    EdgeSet drawn, EdgeSet preferred, RunEdges& runs) const
 {
     const bool shortcuts = solver_.settings_.shortcuts;
-    // Each run's boxes and ends, for finding its twin.
+    // Twins are left out only where positions are stored under their own
+    // edges: among mirror images the twin kept in one image can be the one
+    // left out in another, whose lines the table then does not hold (from
+    // the empty 4x4 board, three times the time).
+    const bool twinsToo = shortcuts && std::popcount(drawn) > Solver::kSymmetricUpToDrawn;
+    // Each run's boxes and ends, for finding its twin, and its edges.
     std::array<std::uint32_t, kMaxBoxes> seen;
+    std::array<EdgeSet, kMaxBoxes> seenEdges;
     int seenCount = 0;
     forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges, std::array<int, 2> ends) {
         const int boxes = std::popcount(run);
-        if (shortcuts) {
+        if (twinsToo) {
             const auto [low, high] = std::minmax(ends[0], ends[1]);
             const auto twin = static_cast<std::uint32_t>(boxes) << 16
                 | static_cast<std::uint32_t>(low - kNoEnd) << 8
                 | static_cast<std::uint32_t>(high - kNoEnd);
             const auto last = seen.begin() + seenCount;
-            if (std::find(seen.begin(), last, twin) != last) {
+            const auto found
+                = static_cast<std::size_t>(std::find(seen.begin(), last, twin) - seen.begin());
+            if (found == static_cast<std::size_t>(seenCount)) {
+                seen[found] = twin;
+                seenEdges[found] = edges;
+                ++seenCount;
+            } else if ((edges & preferred) == 0) {
                 runs.leftOut |= edges;
-                runs.twins |= edges;
                 return;
+            } else {
+                // The twin with the stored best edge is the one searched: the
+                // table holds its lines, not the other's.
+                runs.leftOut |= seenEdges[found];
+                runs.loony &= ~seenEdges[found];
+                seenEdges[found] = edges;
             }
-            seen[static_cast<std::size_t>(seenCount++)] = twin;
         }
         if (boxes == 2) {
             const EdgeSet middle
