@@ -88,7 +88,7 @@
 // then takes the place of the matching edge of the other, and every other
 // edge stays, so the game is mapped onto itself, the side counts of every
 // box kept. An edge of one run is therefore worth the matching edge of the
-// other, and the edges of the second run found are left unsearched.
+// other, and only one of the twins is searched.
 //
 // Rim edges. Two edges on the rim that border the same box touch nothing
 // else, so exchanging them maps the game onto itself: positions that differ

@@ -242,7 +242,8 @@ TEST(Solver, FallsBackToASmallerTableOrToNoneWhenMemoryIsShort)
 }
 
 // The rules added to the plain search (the loony endgame, rim edges, the
-// handout, long chains taken without a node, children's stored bounds) and
+// handout, twin runs, long chains taken without a node, children's stored
+// bounds) and
 // a second thread change how much is searched, never a value: every edge's
 // value on seeded game positions, against the plain search on one thread.
 TEST(Solver, GivesEveryEdgeTheValueThePlainSearchGivesOnTwoThreads)
@@ -256,6 +257,41 @@ TEST(Solver, GivesEveryEdgeTheValueThePlainSearchGivesOnTwoThreads)
         const auto expected = plain.edgeValues(drawn);
         ASSERT_TRUE(expected.has_value());
         ASSERT_EQ(fast.edgeValues(drawn), expected) << "position " << n;
+    }
+}
+
+// Twin runs (two chains of three boxes along the top and bottom rims, both
+// ends on the rim) are searched once, beside a chain of two with the same
+// ends and a corner of boxes that still has safe edges: every edge keeps the
+// value the brute force gives it.
+TEST(Solver, ValuesEveryEdgeAsTheBruteForceDoesBesideTwinChains)
+{
+    const BoxBoard board = *BoxBoard::make(5, 5);
+    EdgeSet open = 0;
+    auto opened = [&](std::initializer_list<int> edges) {
+        for (const int e : edges)
+            open |= analysis::edgeBit(e);
+    };
+    for (const int row : { 0, 4 }) {
+        opened({ board.vertical(row, 0), board.vertical(row, 1), board.vertical(row, 2),
+            board.horizontal(row == 0 ? 0 : 5, 2) });
+    }
+    opened({ board.vertical(1, 0), board.horizontal(2, 0), board.vertical(2, 0) });
+    opened({ board.horizontal(2, 3), board.horizontal(2, 4), board.horizontal(3, 3),
+        board.horizontal(3, 4) });
+    for (const int row : { 1, 2, 3 })
+        opened({ board.vertical(row, 4), board.vertical(row, 5) });
+    const EdgeSet drawn = board.allEdges() & ~open;
+    const BruteForce brute(5, 5, drawn);
+    Solver solver(board);
+    const auto values = solver.edgeValues(drawn);
+    ASSERT_TRUE(values.has_value());
+    ASSERT_EQ(values->size(), brute.open.size());
+    for (const auto& [edge, value] : *values) {
+        const auto i = static_cast<std::size_t>(
+            std::find(brute.open.begin(), brute.open.end(), edge) - brute.open.begin());
+        ASSERT_LT(i, brute.open.size());
+        EXPECT_EQ(value, brute.edgeValue(i, board.completes(drawn, edge))) << "edge " << edge;
     }
 }
 
