@@ -191,6 +191,14 @@ constexpr int kNoEnd = -2;
 // A loony endgame of more mixes of components than this is searched.
 constexpr int kMostEndgameStates = 4096;
 
+// What the two end edges of a run of boxes lead to.
+using RunEnds = std::array<int, 2>;
+
+// For the functions passed to a walk that is always inlined: a lambda left
+// on its own is compiled without the caller's instruction for counting bits,
+// which it then counts by a library call.
+#define QUADLO_INLINED __attribute__((always_inline))
+
 struct Stopped { };
 
 #if defined(__EMSCRIPTEN__)
@@ -326,8 +334,8 @@ private:
     void countNode();
     // Calls visit(boxes, open edges, ends) for each run of boxes on two
     // sides, the ends being what its two end edges lead to (a box, or
-    // kRimEnd), both kNoEnd for a loop; always inlined, so that its bit
-    // counts are those of its caller's copy.
+    // kRimEnd), both kNoEnd for a loop; always inlined, as its visits are,
+    // so that their bit counts are those of the caller's copy.
     template <typename Visit>
     [[gnu::always_inline]] inline void forEachRun(EdgeSet drawn, Visit visit) const;
     // With no box on three sides: the edges of each run of boxes on two
@@ -717,7 +725,7 @@ template <typename Visit>
     for (std::uint32_t rest = twoSided_; rest != 0;) {
         std::uint32_t run = rest & (~rest + 1);
         EdgeSet edges = 0;
-        std::array<int, 2> ends { kNoEnd, kNoEnd };
+        RunEnds ends { kNoEnd, kNoEnd };
         int endCount = 0;
         for (std::uint32_t frontier = run; frontier != 0;) {
             const int box = std::countr_zero(frontier);
@@ -753,7 +761,7 @@ QUADLO_COUNTS_BITS void Searcher::sortRunEdges(
     std::array<std::uint32_t, kMaxBoxes> seen;
     std::array<EdgeSet, kMaxBoxes> seenEdges;
     int seenCount = 0;
-    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges, std::array<int, 2> ends) {
+    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges, RunEnds ends) QUADLO_INLINED {
         const int boxes = std::popcount(run);
         if (twinsToo) {
             const auto [low, high] = std::minmax(ends[0], ends[1]);
@@ -825,7 +833,7 @@ QUADLO_COUNTS_BITS std::optional<int> Searcher::loonyEndgame(EdgeSet drawn) cons
     };
     std::array<Kind, kMaxBoxes> kinds;
     int kindCount = 0;
-    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges, std::array<int, 2>) {
+    forEachRun(drawn, [&](std::uint32_t run, EdgeSet edges, RunEnds) QUADLO_INLINED {
         const int boxes = std::popcount(run);
         const bool loop = std::popcount(edges) == boxes;
         auto same = std::find_if(kinds.begin(), kinds.begin() + kindCount,
