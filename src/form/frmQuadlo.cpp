@@ -629,32 +629,28 @@ void frmQuadlo::steerCoach()
     lblGameboard_->setValues(values ? coach_->values() : std::nullopt);
 }
 
-void frmQuadlo::keyPressEvent(QKeyEvent* event)
-{
-    // Escape puts the hint away; the coach works on.
-    if (event->key() == Qt::Key_Escape && hintFor_) {
-        dropHint();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
-}
-
 bool frmQuadlo::eventFilter(QObject* watched, QEvent* event)
 {
     if (review_)
         return reviewInput(watched, event);
+    if (event->type() != QEvent::KeyPress && !presenter_.showing())
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const bool key = event->type() == QEvent::KeyPress && widget && widget->window() == this;
+    const int code = key ? static_cast<QKeyEvent*>(event)->key() : 0;
+    // Escape puts the hint away, the coach working on, whichever control has
+    // the keyboard: a menu bar left with it by a closed menu would take the
+    // key for itself. It goes on to that control too, so the menu bar lets
+    // go; an open menu takes it alone, to close.
+    if (code == Qt::Key_Escape && hintFor_ && QApplication::activePopupWidget() == nullptr)
+        dropHint();
     if (!presenter_.showing())
         return false;
     const bool boardPress = watched == lblGameboard_ && event->type() == QEvent::MouseButtonPress;
-    bool key = false;
-    if (event->type() == QEvent::KeyPress) {
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        const int code = static_cast<QKeyEvent*>(event)->key();
-        // A modifier on its own may be the start of a menu shortcut.
-        key = widget && widget->window() == this && code != Qt::Key_Shift && code != Qt::Key_Control
-            && code != Qt::Key_Alt && code != Qt::Key_Meta;
-    }
-    return (boardPress || key) && presenter_.hurry();
+    // A modifier on its own may be the start of a menu shortcut.
+    const bool hurrying = key && code != Qt::Key_Shift && code != Qt::Key_Control
+        && code != Qt::Key_Alt && code != Qt::Key_Meta;
+    return (boardPress || hurrying) && presenter_.hurry();
 }
 
 void frmQuadlo::setStepClock(StepClock* clock)

@@ -16,6 +16,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -536,6 +537,28 @@ private slots:
         QTRY_COMPARE(threadCount(), idle);
         playSomeMoves(*window);
         QCOMPARE(threadCount(), idle);
+    }
+
+    // A menu closed with Escape leaves the menu bar with the keyboard; the
+    // next Escape still puts the hint away, and leaves the menu bar as well.
+    void escapePutsTheHintAwayWhereverTheKeyboardIs()
+    {
+        playSomeMoves(*window);
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        auto* line = window->findChild<QLabel*>("lblHint");
+        QVERIFY(line->isVisible());
+        QMenuBar* bar = window->menuBar();
+        QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        QCOMPARE(QApplication::focusWidget(), bar);
+        // The menu closed, not the hint.
+        QVERIFY(line->isVisible());
+
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QVERIFY(!line->isVisible());
+        QVERIFY(bar->activeAction() == nullptr);
     }
 
     // Once asked, the coach works on each position of the human's while the
