@@ -406,6 +406,10 @@ und wer die meisten Quadrate vervollständigt hat, gewinnt.</translation>
         <translation>Kein Wendepunkt.</translation>
     </message>
     <message>
+        <source>No turning point among the decided moves.</source>
+        <translation>Kein Wendepunkt unter den entschiedenen Zügen.</translation>
+    </message>
+    <message>
         <source>Left and Right step, T the turning point, Esc ends the review.</source>
         <translation>Links und Rechts blättern, T zum Wendepunkt, Esc beendet die Durchsicht.</translation>
     </message>

@@ -405,6 +405,10 @@ cuadrados, y gana el jugador que haya completado más.</translation>
         <translation>Sin punto de inflexión.</translation>
     </message>
     <message>
+        <source>No turning point among the decided moves.</source>
+        <translation>Sin punto de inflexión entre las jugadas decididas.</translation>
+    </message>
+    <message>
         <source>Left and Right step, T the turning point, Esc ends the review.</source>
         <translation>Izquierda y Derecha avanzan, T va al punto de inflexión, Esc termina la revisión.</translation>
     </message>

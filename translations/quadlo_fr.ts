@@ -405,6 +405,10 @@ complété le plus de carrés gagne.</translation>
         <translation>Aucun tournant.</translation>
     </message>
     <message>
+        <source>No turning point among the decided moves.</source>
+        <translation>Aucun tournant parmi les coups tranchés.</translation>
+    </message>
+    <message>
         <source>Left and Right step, T the turning point, Esc ends the review.</source>
         <translation>Gauche et Droite avancent, T va au tournant, Échap termine la revue.</translation>
     </message>

@@ -406,6 +406,10 @@ completati di più.</translation>
         <translation>Nessun punto di svolta.</translation>
     </message>
     <message>
+        <source>No turning point among the decided moves.</source>
+        <translation>Nessun punto di svolta tra le mosse decise.</translation>
+    </message>
+    <message>
         <source>Left and Right step, T the turning point, Esc ends the review.</source>
         <translation>Sinistra e Destra scorrono, T va al punto di svolta, Esc chiude la revisione.</translation>
     </message>

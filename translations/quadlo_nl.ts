@@ -406,6 +406,10 @@ voltooid, wint.</translation>
         <translation>Geen keerpunt.</translation>
     </message>
     <message>
+        <source>No turning point among the decided moves.</source>
+        <translation>Geen keerpunt onder de besliste zetten.</translation>
+    </message>
+    <message>
         <source>Left and Right step, T the turning point, Esc ends the review.</source>
         <translation>Links en Rechts bladeren, T naar het keerpunt, Esc stopt de nabespreking.</translation>
     </message>

@@ -416,6 +416,10 @@ kwadratów. Wygrywa gracz, który ukończył ich najwięcej.</translation>
         <translation>Brak punktu zwrotnego.</translation>
     </message>
     <message>
+        <source>No turning point among the decided moves.</source>
+        <translation>Brak punktu zwrotnego wśród rozstrzygniętych ruchów.</translation>
+    </message>
+    <message>
         <source>Left and Right step, T the turning point, Esc ends the review.</source>
         <translation>W lewo i w prawo przewijają, T skacze do punktu zwrotnego, Esc kończy przegląd.</translation>
     </message>

@@ -405,6 +405,10 @@ o jogador que tiver completado mais quadrados.</translation>
         <translation>Sem ponto de virada.</translation>
     </message>
     <message>
+        <source>No turning point among the decided moves.</source>
+        <translation>Sem ponto de virada entre as jogadas decididas.</translation>
+    </message>
+    <message>
         <source>Left and Right step, T the turning point, Esc ends the review.</source>
         <translation>Esquerda e Direita avançam, T vai ao ponto de virada, Esc encerra a revisão.</translation>
     </message>

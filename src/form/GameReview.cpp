@@ -64,6 +64,13 @@ std::optional<analysis::MoveJudgement> GameReview::judgement(int move) const
     return judgements_[static_cast<std::size_t>(move - 1)];
 }
 
+bool GameReview::decided() const
+{
+    return judged()
+        && std::all_of(judgements_.begin(), judgements_.end(),
+            [](const analysis::MoveJudgement& move) { return move.lost.has_value(); });
+}
+
 std::optional<int> GameReview::turningPoint() const
 {
     const std::vector<analysis::MoveJudgement> settled(

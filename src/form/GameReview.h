@@ -64,6 +64,8 @@ public:
     std::optional<analysis::MoveJudgement> judgement(int move) const;
     // Whether every human move has been judged.
     bool judged() const { return judgedCount_ == humanMoves(); }
+    // Whether every human move has been judged and the solver settled each.
+    bool decided() const;
     // The human move that was the game's turning point, once it is known: the
     // first that lost squares, as soon as every move before it is judged.
     std::optional<int> turningPoint() const;

@@ -598,8 +598,11 @@ QString frmQuadlo::reviewText() const
     }
     if (const std::optional<int> turning = review.turningPoint())
         parts << tr("Turning point: your move %1.").arg(*turning);
-    else if (review.judged())
+    else if (review.decided())
         parts << tr("No turning point.");
+    // A move the solver did not settle may have lost squares.
+    else if (review.judged())
+        parts << tr("No turning point among the decided moves.");
     if (!reviewKeysSaid_)
         parts << tr("Left and Right step, T the turning point, Esc ends the review.");
     return parts.join(QLatin1Char(' '));

@@ -686,6 +686,23 @@ private slots:
         QVERIFY(!window->findChild<QAction*>("mnuReview")->isChecked());
     }
 
+    // The opening is beyond the solver, so a move played there stays
+    // undecided, and the review denies a turning point only among the rest.
+    void theReviewDeniesATurningPointOnlyAmongTheMovesItDecided()
+    {
+        const Edge edge = *firstOpenEdge(window->game().board());
+        clickEdge(*window, edge.family, edge.index);
+        QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
+        auto* line = window->findChild<QLabel*>("lblHint");
+        QTest::keyClick(window.get(), Qt::Key_Home);
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        // Waits for the worker's verdict, not for a time.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            line->text().contains(QStringLiteral("your move 1: not decided.")), 60000);
+        QVERIFY2(line->text().contains(QStringLiteral("No turning point among the decided moves.")),
+            qPrintable(line->text()));
+    }
+
     // The same moves, judged in the window and by quadlo-engine review of
     // the saved game, with one budget: the same verdicts, line for line.
     void theReviewJudgesEachMoveAsTheEngineReviewsTheSavedGame()
