@@ -125,6 +125,10 @@ void FormPlacement::layOutStatusLine()
         const int padding = std::max(1, qRound(kStatusPadding * scale_));
         statusLine_->setContentsMargins(padding, padding, padding, padding);
         statusHeight_ = statusLine_->heightForWidth(form.width());
+        if (holding_) {
+            statusHeight_ = std::max(statusHeight_, qRound(heldHeight_ * scale_));
+            heldHeight_ = statusHeight_ / scale_;
+        }
         statusLine_->setGeometry(0, form.height(), form.width(), statusHeight_);
     }
     if (statusLine_)
@@ -174,6 +178,19 @@ void FormPlacement::setStatusText(const QString& text)
     if (!statusLine_ || statusLine_->text() == text)
         return;
     statusLine_->setText(text);
+    fitStatusLine();
+}
+
+void FormPlacement::holdStatusHeight(bool hold)
+{
+    holding_ = hold;
+    heldHeight_ = 0.0;
+    if (statusLine_)
+        fitStatusLine();
+}
+
+void FormPlacement::fitStatusLine()
+{
     layOutStatusLine();
     double scale = std::min(scale_, fittingScale());
     for (int pass = 0; pass < 4 && scale != scale_; ++pass) {

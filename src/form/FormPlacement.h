@@ -53,6 +53,10 @@ public:
     // make room, and does not grow back when the line goes, so that the board
     // does not change size from move to move.
     void setStatusText(const QString& text);
+    // While held, the status line keeps the greatest height it has had since
+    // the hold began, so that texts of one line and of two in turn do not
+    // move the window's bottom edge at each one.
+    void holdStatusHeight(bool hold);
 
     // The form is being laid out at a new scale; the controls that paint
     // themselves follow it here, before the captions are fitted.
@@ -68,6 +72,8 @@ private:
     void applyScale(double scale);
     // At the present scale; the client area takes in the line's height.
     void layOutStatusLine();
+    // Lays the status line out and fits the window around it to the screen.
+    void fitStatusLine();
     // The largest scale at which the window fits the screen's free area.
     double fittingScale() const;
     // `placed`, moved only as far as its frame needs to stay on the screen's
@@ -81,6 +87,8 @@ private:
     QLabel* statusLine_ = nullptr;
     QFont statusFont_; // at 1×
     int statusHeight_ = 0; // at the present scale, 0 while hidden
+    bool holding_ = false;
+    double heldHeight_ = 0.0; // at 1×
     double scale_ = 0.0; // until the form is first laid out
 };
 

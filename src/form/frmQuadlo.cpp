@@ -484,6 +484,7 @@ void frmQuadlo::startReview()
     // with the keys said until the player has stepped.
     review_->goTo(review_->edgeCount());
     reviewKeysSaid_ = false;
+    placement_->holdStatusHeight(true);
     showReviewStep();
 }
 
@@ -497,6 +498,7 @@ void frmQuadlo::endReview()
     // Its judging thread stops at once, as a stopped solver gives up.
     delete std::exchange(review_, nullptr);
     pictureChanged();
+    placement_->holdStatusHeight(false);
 }
 
 void frmQuadlo::stepReview(int step)

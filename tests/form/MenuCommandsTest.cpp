@@ -661,10 +661,16 @@ private slots:
         };
         auto* score = window->findChild<QLabel*>("lblScore1");
         const QString playedScore = score->text();
+        // The review puts the hint away; its line, of one row, comes back
+        // as high as before.
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        const int hintHeight = window->height();
 
         QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
         QVERIFY(board->reviewing());
         QCOMPARE(colouredEdges(), edges);
+        // The keys said at the start take the line's second row.
+        int height = window->height();
         QTest::keyClick(window.get(), Qt::Key_Home);
         QCOMPARE(colouredEdges(), 0);
         QCOMPARE(score->text(), QStringLiteral("0"));
@@ -675,6 +681,16 @@ private slots:
         QCOMPARE(board->shown().edge(moves.front().edge), kHumanColour);
         QVERIFY(window->findChild<QLabel*>("lblHint")->text().contains(
             QStringLiteral("Edge 1 of %1, your move 1:").arg(edges)));
+        // Texts of one line and of two in turn leave the window's height
+        // where the tallest put it.
+        QCOMPARE(window->height(), height);
+        for (int step = 1; step <= edges; ++step) {
+            QTest::keyClick(window.get(), Qt::Key_Right);
+            QVERIFY(window->height() >= height);
+            height = window->height();
+        }
+        QTest::keyClick(window.get(), Qt::Key_Home);
+        QCOMPARE(window->height(), height);
         QTest::keyClick(window.get(), Qt::Key_End);
         QTest::keyClick(window.get(), Qt::Key_Left);
         QCOMPARE(colouredEdges(), edges - 1);
@@ -683,6 +699,8 @@ private slots:
         QVERIFY(!board->reviewing());
         QVERIFY(visibleState(window->game().board()) == played);
         QCOMPARE(score->text(), playedScore);
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(window->height(), hintHeight);
         QVERIFY(!window->findChild<QAction*>("mnuReview")->isChecked());
     }
 
