@@ -65,17 +65,22 @@ const trBoard = (text, count) => tr("quadlo::BoardView", text, count);
 const trTurn = (text, count) => tr("Turn", text, count);
 const arg = (text, ...values) => values.reduce((t, v, i) => t.replace("%" + (i + 1), v), text);
 
-// A menu caption without its "&", and with the letter after it underlined.
+// A menu caption without its "&", and with the letter after it underlined;
+// in a span of its own, since a menu item lays out its caption and shortcut
+// as a row, and a row would drop the spaces at the ends of the caption's
+// pieces ("Owner" "M" "arks" would read "OwnerMarks").
 function setMnemonicText(element, caption) {
   element.textContent = "";
+  const label = document.createElement("span");
   const at = caption.indexOf("&");
   if (at < 0) {
-    element.append(caption);
-    return;
+    label.append(caption);
+  } else {
+    const u = document.createElement("u");
+    u.textContent = caption[at + 1];
+    label.append(caption.slice(0, at), u, caption.slice(at + 2));
   }
-  const u = document.createElement("u");
-  u.textContent = caption[at + 1];
-  element.append(caption.slice(0, at), u, caption.slice(at + 2));
+  element.append(label);
 }
 
 // The game's own texts (the rules, the credits, a result) in the language.
@@ -627,12 +632,48 @@ class Form {
       title.setAttribute("aria-expanded", "true");
       title.nextElementSibling.hidden = false;
     };
+    const letterOf = (element) => {
+      const u = element.querySelector("u");
+      return u ? u.textContent.toLowerCase() : null;
+    };
     // Alt and a menu's underlined letter open it, its first command focused.
     this.openMenuByLetter = (letter) => {
-      const title = titles.find((t) => t.querySelector("u") && t.querySelector("u").textContent.toLowerCase() === letter.toLowerCase());
+      const title = titles.find((t) => letterOf(t) === letter.toLowerCase());
       if (!title) return false;
       open(title);
       title.nextElementSibling.querySelector("button:not(:disabled)").focus();
+      return true;
+    };
+    // An open menu has the keyboard, as the window's menus grab it, wherever
+    // the focus is (a menu opened by a click leaves it where it was): the
+    // arrows go through its commands, a command's underlined letter runs it,
+    // Escape closes it. Escape on a menu's title, left with the focus by a
+    // menu closed from the keyboard, gives the focus back and goes on to put
+    // a hint away. True when the key was the menu's.
+    this.menuKey = (event) => {
+      const title = titles.find((t) => t.getAttribute("aria-expanded") === "true");
+      if (!title) {
+        if (event.key === "Escape" && titles.includes(document.activeElement) && focusBefore && focusBefore.focus) focusBefore.focus();
+        return false;
+      }
+      if (event.ctrlKey || event.altKey || event.metaKey) return false;
+      const menu = title.nextElementSibling;
+      const items = [...menu.querySelectorAll("button:not(:disabled)")];
+      const at = items.indexOf(document.activeElement);
+      if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+        const down = event.key === "ArrowDown";
+        items[at < 0 ? (down ? 0 : items.length - 1) : (at + (down ? 1 : items.length - 1)) % items.length].focus();
+        return true;
+      }
+      if (event.key === "Escape") {
+        const keyboard = menu.contains(document.activeElement);
+        close();
+        if (keyboard) title.focus();
+        return true;
+      }
+      const item = event.key.length === 1 && items.find((i) => letterOf(i) === event.key.toLowerCase());
+      if (!item) return false;
+      item.click();
       return true;
     };
     for (const title of titles) {
@@ -643,17 +684,6 @@ class Form {
       });
       title.addEventListener("pointerenter", () => {
         if (titles.some((t) => t !== title && t.getAttribute("aria-expanded") === "true")) open(title);
-      });
-      title.nextElementSibling.addEventListener("keydown", (event) => {
-        const items = [...title.nextElementSibling.querySelectorAll("button:not(:disabled)")];
-        const at = items.indexOf(document.activeElement);
-        if (event.key === "ArrowDown" || event.key === "ArrowUp") {
-          event.preventDefault();
-          items[(at + (event.key === "ArrowDown" ? 1 : items.length - 1)) % items.length].focus();
-        } else if (event.key === "Escape") {
-          close();
-          title.focus();
-        }
       });
     }
     document.addEventListener("click", close);
@@ -1017,6 +1047,11 @@ class Form {
       "keydown",
       (event) => {
         if ($("box").open) return;
+        if (this.menuKey(event)) {
+          event.preventDefault();
+          event.stopPropagation();
+          return;
+        }
         // Any key but a modifier, while a turn is shown, finishes it and is
         // not played.
         if (this.presenter.showing() && !["Shift", "Control", "Alt", "Meta"].includes(event.key)) {
@@ -1050,10 +1085,13 @@ class Form {
     $("boxTitle").textContent = gameText(title);
     $("boxText").textContent = gameText(text).replaceAll("\r\n", "\n");
     box.classList.toggle("plain", style === 0);
-    box.classList.remove("beside");
+    box.classList.remove("beside", "flowing");
     box.style.left = box.style.top = "";
     box.returnFocus = document.activeElement;
     box.showModal();
+    // On a screen too narrow for its lines as they are broken, the text
+    // flows as one paragraph within the box.
+    if ($("boxText").scrollWidth > $("boxText").clientWidth) box.classList.add("flowing");
     // The result opens clear of the board, whose final position it
     // announces: beside the form, right or left, where there is room, else
     // below the board.

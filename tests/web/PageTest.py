@@ -228,6 +228,37 @@ class PageTest(unittest.TestCase):
                                    "mnuShowTurn": "true", "mnuShowValues": "false"})
         self.assertEqual(self.status_line(), "Your move.")
 
+    def test_an_open_menu_has_the_keyboard_wherever_the_focus_is(self):
+        ActionChains(self.driver).send_keys(Keys.TAB).perform()
+        cursor = self.driver.switch_to.active_element
+        view = self.driver.find_element(By.XPATH, '//button[contains(@class,"menu-title")][normalize-space()="View"]')
+        marks = self.driver.find_element(By.ID, "mnuOwnerMarks")
+        # A click opens the menu and leaves the focus on the board.
+        view.click()
+        self.assertTrue(self.driver.execute_script("return arguments[0].innerText", marks).startswith("Owner Marks"))
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertFalse(marks.is_displayed())
+        self.assertEqual(self.driver.switch_to.active_element, cursor)
+        view.click()
+        ActionChains(self.driver).send_keys(Keys.ARROW_DOWN).perform()
+        self.assertEqual(self.driver.switch_to.active_element, marks)
+        self.assertEqual(cursor.get_attribute("tabindex"), "0")
+        # A command's underlined letter runs it; the focus goes back.
+        letter = marks.find_element(By.TAG_NAME, "u").text
+        ActionChains(self.driver).send_keys(letter.lower()).perform()
+        self.assertEqual(marks.get_attribute("aria-checked"), "true")
+        self.assertFalse(marks.is_displayed())
+        self.assertEqual(self.driver.switch_to.active_element, cursor)
+
+    def test_the_rules_fit_a_phone_screen(self):
+        self.driver.set_window_size(390, 844)
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("r").key_up(Keys.CONTROL).perform()
+        self.wait(lambda d: d.find_element(By.ID, "box").is_displayed())
+        left, right, width = self.driver.execute_script(
+            "const r = document.getElementById('box').getBoundingClientRect(); return [r.left, r.right, innerWidth];")
+        self.assertGreaterEqual(left, 0)
+        self.assertLessEqual(right, width)
+
     def test_the_page_speaks_the_language_the_browser_prefers(self):
         catalogue = ElementTree.parse(os.path.join(SOURCES, "translations", "quadlo_de.ts"))
         translated = {m.findtext("source"): m.findtext("translation") for m in catalogue.iter("message")}
