@@ -545,8 +545,8 @@ class Form {
     // The first focus goes to the options, which may select Medium.
     this.presenter.run("quadlo_options_focused");
     this.focusSelectedOption();
-    addEventListener("resize", () => this.fit());
-    this.fit();
+    addEventListener("resize", () => this.fit(true));
+    this.fit(true);
   }
 
   positionKey() {
@@ -1094,7 +1094,7 @@ class Form {
     if ($("boxText").scrollWidth > $("boxText").clientWidth) box.classList.add("flowing");
     // The result opens clear of the board, whose final position it
     // announces: beside the form, right or left, where there is room, else
-    // below the board.
+    // below the scores, as far as the screen has room.
     if (style === 0) {
       const board = $("lblGameboard").getBoundingClientRect();
       const form = $("window").getBoundingClientRect();
@@ -1110,21 +1110,27 @@ class Form {
         box.style.top = middle;
       } else {
         box.style.left = Math.max(0, (innerWidth - width) / 2) + "px";
-        box.style.top = Math.min(board.bottom + 4, Math.max(0, innerHeight - height)) + "px";
+        const scores = $("lblScore1").getBoundingClientRect();
+        box.style.top = Math.min(scores.bottom + 4, Math.max(0, innerHeight - height)) + "px";
       }
     }
   }
 
   // ---- Scaling to the viewport ----
 
-  fit() {
+  // The form at the largest scale that fits the page. A status line that
+  // needs room shrinks it, and it keeps that size when the line goes, as the
+  // window does, so that the board does not change size from move to move;
+  // a page of a new size starts afresh.
+  fit(afresh = false) {
     const win = $("window");
     const client = $("client");
     const line = $("lblHint");
     const statusHeight = line.hidden ? 0 : line.offsetHeight;
     client.style.height = 530 + statusHeight + "px";
     const height = $("menubar").offsetHeight + 530 + statusHeight;
-    this.scale = Math.min(innerWidth / FORM_WIDTH, innerHeight / height);
+    const fitting = Math.min(innerWidth / FORM_WIDTH, innerHeight / height);
+    this.scale = afresh ? fitting : Math.min(this.scale, fitting);
     win.style.transform = `scale(${this.scale})`;
     win.style.left = Math.max(0, (innerWidth - FORM_WIDTH * this.scale) / 2) + "px";
     win.style.top = Math.max(0, (innerHeight - height * this.scale) / 2) + "px";

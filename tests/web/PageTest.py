@@ -163,6 +163,12 @@ class PageTest(unittest.TestCase):
                     else f"The computer wins with {computer} squares completed.")
         self.assertEqual(result, expected)
         self.assertNotIn("a", self.owners())
+        # The page is too narrow for the result beside the form: it opens
+        # below the scores, which it announces too.
+        box_top, scores_bottom = self.driver.execute_script(
+            "return [document.getElementById('box').getBoundingClientRect().top,"
+            " document.getElementById('lblScore1').getBoundingClientRect().bottom];")
+        self.assertGreaterEqual(box_top, scores_bottom)
 
     def test_take_back_restores_the_board(self):
         self.menu("View", "mnuInstantTurns")
@@ -258,6 +264,14 @@ class PageTest(unittest.TestCase):
             "const r = document.getElementById('box').getBoundingClientRect(); return [r.left, r.right, innerWidth];")
         self.assertGreaterEqual(left, 0)
         self.assertLessEqual(right, width)
+
+    def test_the_board_keeps_its_size_when_the_hint_line_goes(self):
+        width = "return document.getElementById('lblGameboard').getBoundingClientRect().width"
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("h").key_up(Keys.CONTROL).perform()
+        with_line = self.driver.execute_script(width)
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertFalse(self.driver.find_element(By.ID, "lblHint").is_displayed())
+        self.assertEqual(self.driver.execute_script(width), with_line)
 
     def test_the_page_speaks_the_language_the_browser_prefers(self):
         catalogue = ElementTree.parse(os.path.join(SOURCES, "translations", "quadlo_de.ts"))
