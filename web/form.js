@@ -630,7 +630,13 @@ class Form {
       if (!$("menubar").contains(document.activeElement)) focusBefore = document.activeElement;
       close();
       title.setAttribute("aria-expanded", "true");
-      title.nextElementSibling.hidden = false;
+      const menu = title.nextElementSibling;
+      menu.hidden = false;
+      // A menu wider than the room right of its title, as on a phone in a
+      // language of long words, moves left to stay on the screen.
+      menu.style.left = "";
+      const overflow = menu.getBoundingClientRect().right - innerWidth;
+      if (overflow > 0) menu.style.left = -overflow / this.scale + "px";
     };
     const letterOf = (element) => {
       const u = element.querySelector("u");

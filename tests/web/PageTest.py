@@ -256,8 +256,14 @@ class PageTest(unittest.TestCase):
         self.assertFalse(marks.is_displayed())
         self.assertEqual(self.driver.switch_to.active_element, cursor)
 
-    def test_the_rules_fit_a_phone_screen(self):
+    def test_the_rules_and_the_menus_fit_a_phone_screen(self):
+        self.start("de-DE")
         self.driver.set_window_size(390, 844)
+        self.driver.find_element(By.XPATH, '(//button[contains(@class,"menu-title")])[2]').click()
+        right, width = self.driver.execute_script(
+            "return [document.getElementById('mnuExpert').getBoundingClientRect().right, innerWidth];")
+        self.assertLessEqual(right, width)
+        ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
         ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("r").key_up(Keys.CONTROL).perform()
         self.wait(lambda d: d.find_element(By.ID, "box").is_displayed())
         left, right, width = self.driver.execute_script(
