@@ -478,7 +478,7 @@ void frmQuadlo::startReview()
     const QSignalBlocker blocker(reviewGame_);
     reviewGame_->setChecked(true);
     delete review_;
-    review_ = new GameReview(game().moves(), analysis::kReviewBudget, this);
+    review_ = new GameReview(game().moves(), reviewBudget_, this);
     connect(review_, &GameReview::moveJudged, this, [this] { updateStatusLine(); });
     // It opens on the game's last position, where a finished game ended,
     // with the keys said until the player has stepped.

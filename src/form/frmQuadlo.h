@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QMainWindow>
 
+#include "analysis/MoveReview.h"
 #include "board/RandomSource.h"
 #include "form/Coach.h"
 #include "form/TurnPresenter.h"
@@ -66,6 +67,9 @@ public:
     using GameFileQuestion = std::function<QString(GameFileAction, const QString& folder)>;
     // Someone else answers in the player's place; by default a dialog asks.
     void setGameFileQuestion(GameFileQuestion question) { askForGameFile_ = std::move(question); }
+    // The nodes Review Game gives the solver for each position, from the
+    // next review on.
+    void setReviewBudget(std::uint64_t nodes) { reviewBudget_ = nodes; }
 
     // The icon from the resources, listed in the sizes a window needs and
     // drawn in every size a desktop asks for; each size is read when it is
@@ -184,6 +188,7 @@ private:
     StepClock* pacedClock_ = nullptr;
     Preferences* preferences_ = nullptr;
     GameFileQuestion askForGameFile_;
+    std::uint64_t reviewBudget_ = analysis::kReviewBudget;
     bool syncing_ = false;
     bool shown_ = false;
 };

@@ -708,6 +708,8 @@ private slots:
     // undecided, and the review denies a turning point only among the rest.
     void theReviewDeniesATurningPointOnlyAmongTheMovesItDecided()
     {
+        // A small budget gives up on the opening as soon.
+        window->setReviewBudget(20'000);
         const Edge edge = *firstOpenEdge(window->game().board());
         clickEdge(*window, edge.family, edge.index);
         QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
