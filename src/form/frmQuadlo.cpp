@@ -119,7 +119,8 @@ frmQuadlo::frmQuadlo(MessagePresenter* messages, GameRandom::SeedProvider seed, 
 
     presenter_.run([](Game& game) { game.Form_Load(); });
     // Keys go to whichever control has the focus, so they are watched for the
-    // whole application, and only while a turn is being shown.
+    // whole application: any key while a turn is being shown, and Escape
+    // while a hint is.
     qApp->installEventFilter(this);
 }
 
