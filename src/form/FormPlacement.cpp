@@ -125,8 +125,8 @@ void FormPlacement::layOutStatusLine()
         const int padding = std::max(1, qRound(kStatusPadding * scale_));
         statusLine_->setContentsMargins(padding, padding, padding, padding);
         statusHeight_ = statusLine_->heightForWidth(form.width());
-        if (holding_) {
-            statusHeight_ = std::max(statusHeight_, qRound(heldHeight_ * scale_));
+        if (heldHeight_) {
+            statusHeight_ = std::max(statusHeight_, qRound(*heldHeight_ * scale_));
             heldHeight_ = statusHeight_ / scale_;
         }
         statusLine_->setGeometry(0, form.height(), form.width(), statusHeight_);
@@ -183,8 +183,7 @@ void FormPlacement::setStatusText(const QString& text)
 
 void FormPlacement::holdStatusHeight(bool hold)
 {
-    holding_ = hold;
-    heldHeight_ = 0.0;
+    heldHeight_ = hold ? std::optional(0.0) : std::nullopt;
     if (statusLine_)
         fitStatusLine();
 }

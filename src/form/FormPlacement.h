@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QFont>
@@ -87,8 +88,8 @@ private:
     QLabel* statusLine_ = nullptr;
     QFont statusFont_; // at 1×
     int statusHeight_ = 0; // at the present scale, 0 while hidden
-    bool holding_ = false;
-    double heldHeight_ = 0.0; // at 1×
+    // While held, the tallest height of the line since, at 1×.
+    std::optional<double> heldHeight_;
     double scale_ = 0.0; // until the form is first laid out
 };
 
