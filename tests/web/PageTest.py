@@ -117,9 +117,16 @@ class PageTest(unittest.TestCase):
     def open_edges(self):
         return self.driver.find_elements(By.CSS_SELECTOR, "#lblGameboard .edge:not(.h):not(.c)")
 
+    def menu_title(self, title):
+        """A menu's title, by its English caption in any language."""
+        return self.driver.find_element(By.CSS_SELECTOR, f'.menu-title[data-tr="&{title}"]')
+
     def menu(self, title, item):
-        self.driver.find_element(By.XPATH, f'//button[contains(@class,"menu-title")][normalize-space()="{title}"]').click()
+        self.menu_title(title).click()
         self.driver.find_element(By.ID, item).click()
+
+    def control(self, key):
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL).perform()
 
     def status_line(self):
         return self.driver.find_element(By.ID, "lblHint").text
@@ -178,7 +185,7 @@ class PageTest(unittest.TestCase):
                   self.driver.find_element(By.ID, "lblScore2").text)
         self.driver.execute_script(CLICK_AND_LOOK, self.open_edges()[0])
         self.assertNotEqual(self.owners(), before)
-        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("z").key_up(Keys.CONTROL).perform()
+        self.control("z")
         self.assertEqual(self.owners(), before)
         self.assertEqual((self.driver.find_element(By.ID, "lblScore1").text,
                           self.driver.find_element(By.ID, "lblScore2").text), scores)
@@ -196,7 +203,7 @@ class PageTest(unittest.TestCase):
         self.menu("View", "mnuInstantTurns")
         while len(self.open_edges()) > 22 or not self.human_to_move():
             self.driver.execute_script(CLICK_AND_LOOK, self.open_edges()[0])
-        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("h").key_up(Keys.CONTROL).perform()
+        self.control("h")
         verdict = self.wait(lambda d: re.fullmatch(r"With best play (you|the computer) wins? by \d+\.",
                                                    self.status_line()), seconds=120)
         self.assertTrue(verdict)
@@ -237,7 +244,7 @@ class PageTest(unittest.TestCase):
     def test_an_open_menu_has_the_keyboard_wherever_the_focus_is(self):
         ActionChains(self.driver).send_keys(Keys.TAB).perform()
         cursor = self.driver.switch_to.active_element
-        view = self.driver.find_element(By.XPATH, '//button[contains(@class,"menu-title")][normalize-space()="View"]')
+        view = self.menu_title("View")
         marks = self.driver.find_element(By.ID, "mnuOwnerMarks")
         # A click opens the menu and leaves the focus on the board.
         view.click()
@@ -248,6 +255,7 @@ class PageTest(unittest.TestCase):
         view.click()
         ActionChains(self.driver).send_keys(Keys.ARROW_DOWN).perform()
         self.assertEqual(self.driver.switch_to.active_element, marks)
+        # The board's cursor stayed where it was.
         self.assertEqual(cursor.get_attribute("tabindex"), "0")
         # A command's underlined letter runs it; the focus goes back.
         letter = marks.find_element(By.TAG_NAME, "u").text
@@ -259,12 +267,12 @@ class PageTest(unittest.TestCase):
     def test_the_rules_and_the_menus_fit_a_phone_screen(self):
         self.start("de-DE")
         self.driver.set_window_size(390, 844)
-        self.driver.find_element(By.XPATH, '(//button[contains(@class,"menu-title")])[2]').click()
+        self.menu_title("View").click()
         right, width = self.driver.execute_script(
             "return [document.getElementById('mnuExpert').getBoundingClientRect().right, innerWidth];")
         self.assertLessEqual(right, width)
         ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
-        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("r").key_up(Keys.CONTROL).perform()
+        self.control("r")
         self.wait(lambda d: d.find_element(By.ID, "box").is_displayed())
         left, right, width = self.driver.execute_script(
             "const r = document.getElementById('box').getBoundingClientRect(); return [r.left, r.right, innerWidth];")
@@ -273,7 +281,7 @@ class PageTest(unittest.TestCase):
 
     def test_the_board_keeps_its_size_when_the_hint_line_goes(self):
         width = "return document.getElementById('lblGameboard').getBoundingClientRect().width"
-        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys("h").key_up(Keys.CONTROL).perform()
+        self.control("h")
         with_line = self.driver.execute_script(width)
         ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()
         self.assertFalse(self.driver.find_element(By.ID, "lblHint").is_displayed())
